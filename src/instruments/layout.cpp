@@ -1,0 +1,44 @@
+#include "instruments/layout.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <algorithm>
+
+#include "platform/textutil.h"
+
+namespace tvx {
+
+QSize DefaultClientSize(const QSize& screen) {
+  QSize available = screen;
+  if (const QScreen* primary = QGuiApplication::primaryScreen(); primary && primary->size() == screen)
+    available = primary->availableGeometry().size();
+  // Less the menu bar of the window.
+  return QSize(available.width(), std::max(1, available.height() - 22));
+}
+
+void ComputeCellLayout(SimState& s, double clientWidth, double clientHeight) {
+  const double m = std::min(clientWidth / 4.0, clientHeight / 3.0);
+  const int U = RoundPixel(m / 2.0 - 1.0);
+  s.CellSize = U;
+  s.InstrumentRadius = U - 15;
+  if (s.InstrumentRadius <= 90) {
+    s.TickLengthShort = 7, s.TickLengthLong = 14, s.CardTickLengthShort = 4, s.CardTickLengthLong = 8;
+  } else if (s.InstrumentRadius <= 150) {
+    s.TickLengthShort = 10, s.TickLengthLong = 20, s.CardTickLengthShort = 7, s.CardTickLengthLong = 14;
+  } else {
+    s.TickLengthShort = 11, s.TickLengthLong = 22, s.CardTickLengthShort = 8, s.CardTickLengthLong = 16;
+  }
+  s.AsiCentreX = U, s.AsiCentreY = U;
+  s.TurnCoordinatorCentreX = U, s.TurnCoordinatorCentreY = 3 * U;
+  s.AltimeterCentreX = U, s.AltimeterCentreY = U;
+  s.Vor1CentreX = 3 * U, s.Vor1CentreY = U;
+  s.VsiCentreX = U, s.VsiCentreY = 3 * U;
+  s.Vor2CentreX = 3 * U, s.Vor2CentreY = 3 * U;
+  s.AdfCentreX = 3 * U, s.AdfCentreY = 5 * U;
+  if (s.AircraftType == "SEP") s.EngineCentreX = U, s.EngineCentreY = 5 * U;
+  else s.EngineCentreX = 3 * U, s.EngineCentreY = U;
+  s.AdiCentreX = U, s.AdiCentreY = U;
+  s.HsiCentreX = U, s.HsiCentreY = U;
+}
+
+}  // namespace tvx

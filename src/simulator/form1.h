@@ -1,0 +1,103 @@
+#pragma once
+// The simulator window. Its state lives in `Sim` (simstate.h); the window
+// holds the controls and wires them to the computation. The methods are
+// defined in topical files: form1_startup.cpp, and one file per subject.
+#include <QMainWindow>
+#include <QSize>
+#include <QTimer>
+
+#include "platform/canvas.h"
+#include "ui_form1.h"
+
+namespace tvx {
+
+class TForm1 : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit TForm1(QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  // The controls, reachable by the other windows as the program's units expect.
+  Ui::TForm1 ui;
+  QTimer* Timer = nullptr;   // the 100 ms simulation tick
+  QTimer* Timer2 = nullptr;  // the chronometer
+
+  // Client and screen sizes that the layout is computed from; tests set these
+  // before the window is built (a window on Linux is not sized yet then).
+  static QSize ClientSizeOverride;
+  static QSize ScreenSizeOverride;
+  QSize ScreenSize() const;
+
+  // --- Start-up ---
+  void FormCreate();
+  void Initpos();
+  void FormPaint();
+
+  // --- Start-position panel and FLY/STOP ---
+  void leesinput();
+  void DoeUpdate();
+  void UpdateClick();
+  void STARTClick();
+
+  // --- Flight model ---
+  void Winddriehoek();
+  void Bratti();
+  void Brpos();
+  void draailinks();
+  void draairechts();
+  void Doeklimmen();
+  void Doedalen();
+
+  // --- Simulation tick ---
+  void TimerTimer();
+  void doepauze();
+
+  // --- Radios ---
+  void Zoekfreq();
+  void BrRadDme();
+
+  // --- Keyboard ---
+  void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
+  void FormKeyUp(int key, Qt::KeyboardModifiers modifiers);
+
+  // --- Aircraft types, configurations and flaps ---
+  void planetypeChange();
+  void laadvlgtgparameters();
+  void ConfigboxChange();
+  void leesconfiguratie();
+  void doeflaps();
+
+  // --- Autopilot ---
+  void APpanelClick();
+
+  // --- Failure scenarios ---
+  void endfailure();
+
+  // --- Joystick ---
+  void StartJoystick();
+
+  // --- Instrument panel ---
+  void PlaceChartsAtCreation();
+  void TkADI();
+  void TkOrvane();
+  void TkHDG();
+  void Chart1AfterDraw(Canvas& canvas);
+  void Chart2AfterDraw(Canvas& canvas);
+  void Chart3AfterDraw(Canvas& canvas);
+  void chart4AfterDraw(Canvas& canvas);
+
+  // --- Map and profile ---
+  void mapschakelaar();
+  void fullmapschakelaar();
+  void vertmapschakelaar();
+  void MAPChartAfterDraw(Canvas& canvas);
+  void vertmapAfterDraw(Canvas& canvas);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
+
+// The simulator window, the program's main window.
+extern TForm1* Form1;
+
+}  // namespace tvx
