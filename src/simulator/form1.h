@@ -29,6 +29,13 @@ class TForm1 : public QMainWindow {
   QSize ScreenSize() const;
 
   // --- Start-up ---
+  // Each subject wires its own controls in its own file.
+  void ConnectStartPanel();
+  void ConnectRadios();
+  void ConnectPanel();
+  void ConnectTypes();
+  void ConnectMap();
+  void ConnectJoystick();
   void FormCreate();
   void Initpos();
   void FormPaint();
@@ -78,6 +85,10 @@ class TForm1 : public QMainWindow {
 
   // --- Instrument panel ---
   void PlaceChartsAtCreation();
+  void PlaceChartsForType();
+  // Computes what the panel shows (deviations, flags, filters) where the
+  // panel is repainted, so that drawing only draws.
+  void RefreshPanel();
   void TkADI();
   void TkOrvane();
   void TkHDG();

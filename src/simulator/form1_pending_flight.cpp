@@ -2,6 +2,7 @@
 #include "simulator/form1.h"
 
 namespace tvx {
+void TForm1::ConnectStartPanel() {}
 void TForm1::leesinput() {}
 void TForm1::DoeUpdate() {}
 void TForm1::UpdateClick() {}

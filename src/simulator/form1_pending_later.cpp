@@ -4,5 +4,6 @@
 namespace tvx {
 void TForm1::APpanelClick() {}
 void TForm1::endfailure() {}
+void TForm1::ConnectJoystick() {}
 void TForm1::StartJoystick() {}
 }  // namespace tvx

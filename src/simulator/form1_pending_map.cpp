@@ -2,6 +2,7 @@
 #include "simulator/form1.h"
 
 namespace tvx {
+void TForm1::ConnectMap() {}
 void TForm1::mapschakelaar() {}
 void TForm1::fullmapschakelaar() {}
 void TForm1::vertmapschakelaar() {}

@@ -2,6 +2,9 @@
 #include "simulator/form1.h"
 
 namespace tvx {
+void TForm1::ConnectPanel() {}
+void TForm1::PlaceChartsForType() {}
+void TForm1::RefreshPanel() {}
 void TForm1::TkADI() {}
 void TForm1::TkOrvane() {}
 void TForm1::TkHDG() {}

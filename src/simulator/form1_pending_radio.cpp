@@ -2,6 +2,7 @@
 #include "simulator/form1.h"
 
 namespace tvx {
+void TForm1::ConnectRadios() {}
 void TForm1::Zoekfreq() {}
 void TForm1::BrRadDme() {}
 void TForm1::FormKeyDown(int, Qt::KeyboardModifiers) {}

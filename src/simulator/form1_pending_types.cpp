@@ -2,6 +2,7 @@
 #include "simulator/form1.h"
 
 namespace tvx {
+void TForm1::ConnectTypes() {}
 void TForm1::planetypeChange() {}
 void TForm1::laadvlgtgparameters() {}
 void TForm1::ConfigboxChange() {}

@@ -30,6 +30,12 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   ui.chart4->AfterDraw = [this](Canvas& c) { chart4AfterDraw(c); };
   ui.MAPChart->AfterDraw = [this](Canvas& c) { MAPChartAfterDraw(c); };
   ui.vertmap->AfterDraw = [this](Canvas& c) { vertmapAfterDraw(c); };
+  ConnectStartPanel();
+  ConnectRadios();
+  ConnectPanel();
+  ConnectTypes();
+  ConnectMap();
+  ConnectJoystick();
   FormCreate();
 }
 
