@@ -103,6 +103,11 @@ class TForm1 : public QMainWindow {
   void vertmapschakelaar();
   void MAPChartAfterDraw(Canvas& canvas);
   void vertmapAfterDraw(Canvas& canvas);
+  // Asks for a paint of the map while it is shown (normal or full size) and
+  // of the profile while it is shown: the tick's once-a-second repaint, and
+  // what stands in for drawing a map layer outside a paint (A/P engage).
+  void RequestMapRepaint();
+  bool ProfileShown() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
