@@ -97,11 +97,11 @@ void DrawMapHolding(Canvas& c, const SimState& s) {
   const HoldingPattern h = ComputeHolding(QPointF(s.HoldingX, s.HoldingY), s.HoldingRadial, s.HoldingSide, s.HoldingSpeed);
   const QPoint f = view.Screen(h.F), a = view.Screen(h.A), b = view.Screen(h.B), p = view.Screen(h.P);
   Line(c, f, a);
-  c.RotatedTextOut(a.x(), a.y(), CourseLabelAngle(h.InboundCourse), ThreeDigits(h.InboundCourse));
+  c.RotatedTextOut(a.x(), a.y(), CourseLabelAngle(h.InboundCourse), CourseDigits(h.InboundCourse));
   DrawArc(c, HoldingFarArc(view, h));
   Line(c, b, p);
   Line(c, f, p);
-  c.RotatedTextOut(p.x(), p.y(), CourseLabelAngle(h.Radial), ThreeDigits(h.Radial));
+  c.RotatedTextOut(p.x(), p.y(), CourseLabelAngle(h.Radial), CourseDigits(h.Radial));
   DrawArc(c, HoldingFixArc(view, h));
 }
 

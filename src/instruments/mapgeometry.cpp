@@ -79,7 +79,7 @@ ScreenArc HoldingFixArc(const MapView& view, const HoldingPattern& h) {
 
 double CourseLabelAngle(int courseDeg) { return courseDeg >= 180 ? -courseDeg - 90.0 : 90.0 - courseDeg; }
 
-QString ThreeDigits(int value) {
+QString CourseDigits(int value) {
   if (value >= 0 && value < 10) return "00" + QString::number(value);
   if (value >= 0 && value < 100) return "0" + QString::number(value);
   return QString::number(value);
@@ -109,8 +109,6 @@ std::vector<int> RangeRingsNm(int pixelsPerNm) {
   return rings;
 }
 
-int NextMapScale(int pixelsPerNm) { return pixelsPerNm >= 80 ? 5 : pixelsPerNm * 2; }
-
 std::vector<int> TrackDrawOrder(const std::array<TrackPoint, kTrackSlots>& history, int trackIndex) {
   std::vector<int> order;
   order.reserve(kTrackSlots);
@@ -128,7 +126,7 @@ std::vector<int> TrackDrawOrder(const std::array<TrackPoint, kTrackSlots>& histo
   return order;
 }
 
-QString TrackReadout(double trackDeg) { return "Tck:" + ThreeDigits(RoundPixel(trackDeg)); }
+QString TrackReadout(double trackDeg) { return "Tck:" + CourseDigits(RoundPixel(trackDeg)); }
 QString DriftReadout(double driftDeg) { return "Dft:" + FormatFixed(driftDeg, 3, 0); }
 QString TasReadout(double trueAirspeedKt) { return "TAS:" + FormatFixed(trueAirspeedKt, 3, 0); }
 QString GsReadout(double groundSpeedKt) { return "GS:" + FormatFixed(groundSpeedKt, 3, 0); }
@@ -138,7 +136,7 @@ QString DmeReadout(bool received, double distanceNm) {
 }
 
 QString WindReadout(int directionDeg, int speedKt) {
-  return ThreeDigits(directionDeg) + " / " + QString::number(speedKt);
+  return CourseDigits(directionDeg) + " / " + QString::number(speedKt);
 }
 
 WindArrow ComputeWindArrow(int directionDeg, int chartHeight) {

@@ -69,8 +69,8 @@ ScreenArc HoldingFixArc(const MapView& view, const HoldingPattern& h);
 // that it lies along its leg and reads from the left.
 double CourseLabelAngle(int courseDeg);
 
-// A whole number of degrees as three digits with leading zeros ("005").
-QString ThreeDigits(int value);
+// A course, radial or track in whole degrees as three digits ("005").
+QString CourseDigits(int value);
 
 // The localiser feather of an ILS: the far ends, 10 NM out on the approach
 // side, of the centre line and of the two edges 1.25 degrees either side.
@@ -89,9 +89,6 @@ QPointF CourseLineEnd(QPointF from, int courseDeg);
 // The range rings (NM) drawn at a scale, largest first; 2 NM only when the
 // scale is above 5 pixels per NM.
 std::vector<int> RangeRingsNm(int pixelsPerNm);
-
-// The next map scale of the zoom key: doubled, 80 back to 5.
-int NextMapScale(int pixelsPerNm);
 
 // The slots of the track history in the order they are drawn, oldest first,
 // only slots that hold a point: before the ring has filled, the filled

@@ -102,6 +102,7 @@ void TForm1::fullmapschakelaar() {
   const int U = s.CellSize;
   ui.MAPChart->setGeometry(0, 0, 8 * U, 6 * U);
   ui.MAPChart->show();
+  ui.MAPChart->raise();  // over every panel it now covers
   s.MapFullSize = true;
   CentreMapOnChart(*this);
 }
