@@ -45,6 +45,11 @@ class TForm1 : public QMainWindow {
   void DoeUpdate();
   void UpdateClick();
   void STARTClick();
+  // The switch panels drawn pressed in when they read "ON", else raised.
+  void ShowSwitchLooks();
+  // The FLY/STOP picture of `Startbit` from the Navdata folder; none when the
+  // file is missing or unreadable.
+  void LoadStartGlyph(const QString& windowsPath);
 
   // --- Flight model ---
   void Winddriehoek();
@@ -54,6 +59,8 @@ class TForm1 : public QMainWindow {
   void draairechts();
   void Doeklimmen();
   void Doedalen();
+  // The attitude indicator's disc turned to the rotation the bank step set.
+  void ShowDiscRotation();
 
   // --- Simulation tick ---
   void TimerTimer();
@@ -76,12 +83,27 @@ class TForm1 : public QMainWindow {
 
   // --- Autopilot ---
   void APpanelClick();
+  // One autopilot step in place of the held turn and pitch commands.
+  void APcontrol();
+  // The speed bug and its phase, every physics step.
+  void doespeedbug();
 
   // --- Failure scenarios ---
   void endfailure();
+  // The tick's trigger and end checks of the scenarios.
+  void ScenarioChecks();
+
+  // --- Turbulence and wind variation ---
+  // The tick's bumps and gusts.
+  void TurbulenceStep();
+
+  // --- Guidance ---
+  void doelearn();
 
   // --- Joystick ---
   void StartJoystick();
+  // The tick's pacing of the stick's bank and pitch steps.
+  void JoystickStepFlags();
 
   // --- Instrument panel ---
   void PlaceChartsAtCreation();

@@ -1,4 +1,4 @@
-// Start panel, flight model and tick: arriving with the flight work.
+// Start panel and tick: arriving with the flight work.
 #include "simulator/form1.h"
 
 namespace tvx {
@@ -7,13 +7,6 @@ void TForm1::leesinput() {}
 void TForm1::DoeUpdate() {}
 void TForm1::UpdateClick() {}
 void TForm1::STARTClick() {}
-void TForm1::Winddriehoek() {}
-void TForm1::Bratti() {}
-void TForm1::Brpos() {}
-void TForm1::draailinks() {}
-void TForm1::draairechts() {}
-void TForm1::Doeklimmen() {}
-void TForm1::Doedalen() {}
 void TForm1::TimerTimer() {}
 void TForm1::doepauze() {}
 }  // namespace tvx
