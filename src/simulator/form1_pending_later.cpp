@@ -1,9 +1,15 @@
-// Autopilot, scenarios and joystick: arriving with their own work.
+// Autopilot, scenarios, turbulence, guidance and joystick: arriving with their own work.
 #include "simulator/form1.h"
 
 namespace tvx {
 void TForm1::APpanelClick() {}
+void TForm1::APcontrol() {}
+void TForm1::doespeedbug() {}
 void TForm1::endfailure() {}
+void TForm1::ScenarioChecks() {}
+void TForm1::TurbulenceStep() {}
+void TForm1::doelearn() {}
 void TForm1::ConnectJoystick() {}
 void TForm1::StartJoystick() {}
+void TForm1::JoystickStepFlags() {}
 }  // namespace tvx
