@@ -33,6 +33,8 @@ void ShowSwitch(QLabel* sw) {
 }  // namespace
 
 void TForm1::ConnectStartPanel() {
+  // The outer-marker light that the tick blinks is blue, as in a cockpit.
+  ui.OM->SetBrush(clr::Blue, BrushStyle::DiagCross);
   connect(ui.Update, &QPushButton::clicked, this, [this] { UpdateClick(); });
   connect(ui.Updatebit, &QPushButton::clicked, this, [this] { UpdateClick(); });
   connect(ui.START, &QPushButton::clicked, this, [this] { STARTClick(); });

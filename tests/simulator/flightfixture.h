@@ -62,4 +62,24 @@ inline SimState JetVmd() {
   return s;
 }
 
+// The aircraft of `from` (type, constants and trimmed state) put into `into`,
+// the way loading the type's parameters would; position, radios and the
+// rest of `into` stay as they are.
+inline void LoadAircraft(SimState& into, const SimState& from) {
+  for (auto field : {&SimState::Airspeed, &SimState::PitchAttitude, &SimState::AngleOfAttack,
+                     &SimState::FlightPathAngle, &SimState::BodyAngle, &SimState::VerticalSpeed, &SimState::Thrust,
+                     &SimState::CommandedThrust, &SimState::Drag, &SimState::Lift, &SimState::Weight,
+                     &SimState::LiftCoefficient, &SimState::DragCoefficient, &SimState::ParasiteDrag,
+                     &SimState::FlapParasiteDrag, &SimState::AirDensity, &SimState::WingArea, &SimState::AspectRatio,
+                     &SimState::OswaldFactor, &SimState::EnginePower, &SimState::CommandedRpm, &SimState::EngineRpm,
+                     &SimState::DisplayedRpm, &SimState::N1, &SimState::DisplayedN1, &SimState::AoaStep,
+                     &SimState::PathStep})
+    into.*field = from.*field;
+  into.AircraftType = from.AircraftType;
+  into.AircraftCategory = from.AircraftCategory;
+  into.TakeoffState = from.TakeoffState;
+  into.BankAngle = 0;
+  into.OnGround = false;
+}
+
 }  // namespace tvx::test
