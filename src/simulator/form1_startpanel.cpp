@@ -68,19 +68,19 @@ void TForm1::leesinput() {
       Zoekfreq();
       return true;
     };
-    // The aircraft starts flying inbound on the typed radial. A radial that
-    // is no number is refused below.
-    auto inboundHeading = [this]() {
+    // The automatic holding start: 3 NM out on the typed radial, flying
+    // inbound, the holding drawn at the beacon. Returns the inbound heading,
+    // -1 when the radial is no number (it is refused below).
+    auto holdingStart = [this, &s](double x, double y) {
+      ui.DMEinput->setText("3");
+      s.Obs2Course = Wrap360(s.HoldingRadial + 180);
+      s.HoldingX = x;
+      s.HoldingY = y;
       int radial = 0;
       if (!TryParseInt(ui.Radialinput->text(), radial)) return -1;
       const int heading = Wrap360(radial + 180);
       ui.HDGinput->setText(QString::number(heading));
       return heading;
-    };
-    auto holdingAt = [&s](double x, double y) {
-      s.Obs2Course = Wrap360(s.HoldingRadial + 180);
-      s.HoldingX = x;
-      s.HoldingY = y;
     };
     auto tuneLocator = [&](const AreaBeacon& ils) {
       if (LocatorTunable(ils)) tune(ui.ADFactive, ui.ADFselect, ils.LocatorFreq);
@@ -97,9 +97,7 @@ void TForm1::leesinput() {
         ui.Beaconmemo->setPlainText("VOR: \nFreq: " + vor.Frequency);
         s.StartBeaconKind = "VOR";
         if (AutoPlacementOn(ui.Autopos)) {
-          ui.DMEinput->setText("3");
-          if (const int heading = inboundHeading(); heading >= 0) s.Obs1Course = heading;
-          holdingAt(vor.X, vor.Y);
+          if (const int heading = holdingStart(vor.X, vor.Y); heading >= 0) s.Obs1Course = heading;
         }
         break;
       }
@@ -110,11 +108,7 @@ void TForm1::leesinput() {
         tune(ui.ADFactive, ui.ADFselect, ndb.Frequency);
         ui.Beaconmemo->setPlainText("NDB: \nFreq: " + ndb.Frequency);
         s.StartBeaconKind = "NDB";
-        if (AutoPlacementOn(ui.Autopos)) {
-          ui.DMEinput->setText("3");
-          inboundHeading();
-          holdingAt(ndb.X, ndb.Y);
-        }
+        if (AutoPlacementOn(ui.Autopos)) holdingStart(ndb.X, ndb.Y);
         break;
       }
       case StartBeaconMatch::Runway: {
@@ -149,11 +143,7 @@ void TForm1::leesinput() {
         tuneLocator(ils);
         ui.Beaconmemo->setPlainText("Locator: \nFreq: " + ils.LocatorFreq);
         s.StartBeaconKind = "NDB";
-        if (AutoPlacementOn(ui.Autopos)) {
-          ui.DMEinput->setText("3");
-          inboundHeading();
-          holdingAt(at.x(), at.y());
-        }
+        if (AutoPlacementOn(ui.Autopos)) holdingStart(at.x(), at.y());
         break;
       }
       case StartBeaconMatch::None: {
