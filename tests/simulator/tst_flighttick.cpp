@@ -235,6 +235,31 @@ class tst_FlightTick : public QObject {
     QVERIFY(blue < 12 * 12);  // with the panel between them
   }
 
+  void mapShowsTheFlownTrack() {
+    TForm1 form;
+    ScopedRecordingMessages msgs;
+    Fly(form, test::JetVmd());
+    Sim.TurnCommand = "rechts";  // a turn of 20 deg bank, then wings level
+    Ticks(form, 20);
+    Sim.TurnCommand = "off";
+    Ticks(form, 80);
+    Sim.TurnCommand = "links";
+    Ticks(form, 20);
+    Sim.TurnCommand = "off";
+    Ticks(form, 30);
+    QCOMPARE(Sim.BankAngle, 0.0);
+    form.mapschakelaar();  // the map back over the systems panel
+    QVERIFY(Sim.MapVisible);
+    const QImage before = form.ui.MAPChart->Render();
+    form.mapschakelaar();
+    Ticks(form, 450);
+    form.mapschakelaar();
+    const QImage after = form.ui.MAPChart->Render();
+    test::SavePng(after, "flight-map-after-60s");
+    QCOMPARE(Sim.TrackIndex, 59);
+    QVERIFY(before != after);
+  }
+
   void pauseBeforeFlyDoesNothing() {
     TForm1 form;
     form.doepauze();

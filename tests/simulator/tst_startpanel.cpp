@@ -316,7 +316,10 @@ class tst_StartPanel : public QObject {
     QCOMPARE(Sim.GustClock, 2.0);
     QVERIFY(Sim.BumpBankDirection == 1 || Sim.BumpBankDirection == 2);
     QVERIFY(Sim.BumpPitchDirection == 1 || Sim.BumpPitchDirection == 2);
-    QVERIFY(Sim.MapVisible);
+    // The map gives way to the systems panel while flying.
+    QVERIFY(!Sim.MapVisible);
+    QVERIFY(ui.MAPChart->isHidden());
+    QVERIFY(!ui.SYSTEEMPanel->isHidden());
   }
 
   void flyRefusedByThePanel() {
@@ -403,6 +406,8 @@ class tst_StartPanel : public QObject {
     for (QAction* menu : {ui.Exitmenu, ui.Areamenu, ui.Mapmenu, ui.Instrumentsmenu}) QVERIFY(menu->isEnabled());
     QVERIFY(ui.Optionsmenu->isEnabled());
     QVERIFY(!Sim.Paused);
+    QVERIFY(Sim.MapVisible);
+    QVERIFY(!ui.MAPChart->isHidden());
     QCOMPARE(Sim.BankAngle, 0.0);
     QCOMPARE(ui.Chart1->Rotation, 0.0);
     QCOMPARE(Sim.AttitudeDiscRotation, 0.0);
