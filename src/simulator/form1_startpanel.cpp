@@ -162,12 +162,14 @@ void TForm1::leesinput() {
     }
   }
 
-  int heading = 0;
-  if (!s.StartInputError) {
-    if (!TryParseInt(ui.HDGinput->text(), heading)) refuse(ui.HDGinput, "ERROR: Heading is not correct ");
-    else if (heading < 0 || heading > 360) refuse(ui.HDGinput, "ERROR: Heading is not between 0 and 360 ");
-    else s.Heading = heading;
-  }
+  // A direction in whole degrees 0..360; `what` names it in the messages.
+  auto readDegrees = [&](QLineEdit* edit, const QString& what, int& out) {
+    if (!TryParseInt(edit->text(), out)) refuse(edit, "ERROR: " + what + " is not correct ");
+    else if (out < 0 || out > 360) refuse(edit, "ERROR: " + what + " is not between 0 and 360 ");
+    return !s.StartInputError;
+  };
+
+  if (int heading = 0; !s.StartInputError && readDegrees(ui.HDGinput, "Heading", heading)) s.Heading = heading;
 
   if (!s.StartInputError) {
     const int ceiling = flight::IsPiston(s) ? 9500 : 41000;
@@ -188,10 +190,7 @@ void TForm1::leesinput() {
   }
 
   int radial = 0;
-  if (!s.StartInputError) {
-    if (!TryParseInt(ui.Radialinput->text(), radial)) refuse(ui.Radialinput, "ERROR: Radial is not correct ");
-    else if (radial < 0 || radial > 360) refuse(ui.Radialinput, "ERROR: Radial is not between 0 and 360 ");
-  }
+  if (!s.StartInputError) readDegrees(ui.Radialinput, "Radial", radial);
 
   double dme = 0;
   if (!s.StartInputError) {
@@ -200,14 +199,8 @@ void TForm1::leesinput() {
     else s.Vor1Distance = dme;
   }
 
-  if (!s.StartInputError) {
-    int direction = 0;
-    if (!TryParseInt(ui.WINDWinput->text(), direction))
-      refuse(ui.WINDWinput, "ERROR: Wind Direction is not correct ");
-    else if (direction < 0 || direction > 360)
-      refuse(ui.WINDWinput, "ERROR: Wind Direction is not between 0 and 360 ");
-    else s.WindDirection = direction;
-  }
+  if (int direction = 0; !s.StartInputError && readDegrees(ui.WINDWinput, "Wind Direction", direction))
+    s.WindDirection = direction;
 
   if (!s.StartInputError) {
     int speed = 0;
