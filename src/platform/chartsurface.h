@@ -28,7 +28,13 @@ class ChartSurface : public QWidget {
   int Elevation = 360;
   double Rotation = 0;  // rotation of the attitude indicator's disc, degrees
 
-  void Repaint() { update(); }
+  void Repaint() {
+    ++RepaintRequests;
+    update();
+  }
+  // How often a repaint was asked for; overlapping charts also repaint each
+  // other, so this, not the paints, tells who asked.
+  int RepaintRequests = 0;
   // Paints the surface as it would be shown, into a new image of its size.
   QImage Render();
   // Paints background and after-draw into `painter` (the paint path of both

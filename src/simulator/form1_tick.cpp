@@ -56,8 +56,8 @@ void TForm1::TimerTimer() {
     doelearn();
     AddTrackPoint(s, s.AircraftX, s.AircraftY, s.Altitude);
     s.SecondClock = 0;
-    if (s.MapVisible) ui.MAPChart->Repaint();
-    if (!ui.vertmap->isHidden()) ui.vertmap->Repaint();
+    // A full-size map opened from the hidden state is followed too.
+    RequestMapRepaint();
   }
 
   const BrushStyle marker = flight::MarkerLightStyle(s, ui.OM->Style());

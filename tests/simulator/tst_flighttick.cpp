@@ -260,6 +260,23 @@ class tst_FlightTick : public QObject {
     QVERIFY(before != after);
   }
 
+  // FLY hides the map; 'D' then opens it at full size, and the tick must keep
+  // it following the aircraft once a second.
+  void fullSizeMapFromHiddenFollowsTheFlight() {
+    TForm1 form;
+    ScopedRecordingMessages msgs;
+    form.resize(1600, 900);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    Fly(form, test::JetVmd());
+    QVERIFY(!Sim.MapVisible);
+    form.fullmapschakelaar();
+    QVERIFY(Sim.MapFullSize);
+    const int before = form.ui.MAPChart->RepaintRequests;
+    Ticks(form, 10);
+    QCOMPARE(form.ui.MAPChart->RepaintRequests, before + 1);
+  }
+
   void pauseBeforeFlyDoesNothing() {
     TForm1 form;
     form.doepauze();
