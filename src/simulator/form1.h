@@ -69,10 +69,17 @@ class TForm1 : public QMainWindow {
   // --- Radios ---
   void Zoekfreq();
   void BrRadDme();
+  void VOR1TransferClick();
+  void VOR2TransferClick();
+  void ADFTransferClick();
+  // Key release in one of the three standby edits.
+  void VOR1selectKeyUp(int key, Qt::KeyboardModifiers modifiers);
 
   // --- Keyboard ---
   void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
   void FormKeyUp(int key, Qt::KeyboardModifiers modifiers);
+  // Every held command back to "off": the window no longer gets the key-ups.
+  void ReleaseHeldCommands();
 
   // --- Aircraft types, configurations and flaps ---
   void planetypeChange();

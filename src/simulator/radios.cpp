@@ -1,0 +1,127 @@
+#include "simulator/radios.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "platform/textutil.h"
+
+namespace tvx {
+
+namespace {
+
+constexpr double kDegToRad = std::numbers::pi / 180.0;
+constexpr double kRadToDeg = 180.0 / std::numbers::pi;
+
+// Reading of a receiver that hears no station.
+constexpr double kNoDistance = 999;
+
+}  // namespace
+
+bool FrequencyMatches(const QString& station, const QString& active, const QString& suffix) {
+  if (station.isEmpty()) return false;
+  return station == active || station + suffix == active || station == active + suffix;
+}
+
+QPointF LocatorPoint(const AreaBeacon& ils) {
+  const double a = (ils.FinalCourse - 270) * kDegToRad;
+  return {ils.X + std::cos(a) * ils.LocatorDistance, ils.Y + std::sin(a) * ils.LocatorDistance};
+}
+
+double BearingFromStation(double stationX, double stationY, double x, double y) {
+  if (x == stationX) return y > stationY ? 180.0 : 0.0;
+  const double angle = std::atan((y - stationY) / (x - stationX)) * kRadToDeg;
+  return x > stationX ? angle + 90.0 : angle + 270.0;
+}
+
+void TuneReceivers(SimState& s, const AreaState& area, const ActiveFrequencies& active) {
+  s.Vor1Received = s.Vor2Received = s.AdfReceived = s.IlsTuned = false;
+  s.OuterMarkerX = -999;
+  s.OuterMarkerY = -999;
+  s.Vor1Ident.clear();
+  s.Vor2Ident.clear();
+  s.AdfIdent.clear();
+
+  // Every slot is tested without stopping, so a later slot wins.
+  for (int i = 0; i < kAreaSlots; ++i) {
+    const AreaBeacon& vor = area.VorList[i];
+    if (vor.Used()) {
+      if (FrequencyMatches(vor.Frequency, active.Vor1, kVorFrequencySuffix)) {
+        s.Vor1StationX = vor.X;
+        s.Vor1StationY = vor.Y;
+        s.Vor1Received = true;
+        s.Vor1Ident = vor.Name;
+      }
+      if (FrequencyMatches(vor.Frequency, active.Vor2, kVorFrequencySuffix)) {
+        s.Vor2StationX = vor.X;
+        s.Vor2StationY = vor.Y;
+        s.Vor2Received = true;
+        s.Vor2Ident = vor.Name;
+      }
+    }
+    const AreaBeacon& ndb = area.NdbList[i];
+    if (ndb.Used() && FrequencyMatches(ndb.Frequency, active.Adf, kNdbFrequencySuffix)) {
+      s.AdfStationX = ndb.X;
+      s.AdfStationY = ndb.Y;
+      s.AdfReceived = true;
+      s.AdfIdent = ndb.Name;
+    }
+    // The locator of an emptied ILS slot is left-over data, not a station.
+    const AreaBeacon& ils = area.IlsList[i];
+    if (ils.Used() && FrequencyMatches(ils.LocatorFreq, active.Adf, kNdbFrequencySuffix)) {
+      const QPointF p = LocatorPoint(ils);
+      s.AdfStationX = p.x();
+      s.AdfStationY = p.y();
+      s.AdfReceived = true;
+      s.AdfIdent = ils.LocatorName;
+    }
+  }
+
+  if (!s.Vor1Received) {
+    for (const AreaBeacon& ils : area.IlsList) {
+      if (!ils.Used() || !FrequencyMatches(ils.Frequency, active.Vor1, kVorFrequencySuffix)) continue;
+      s.Vor1StationX = ils.X;
+      s.Vor1StationY = ils.Y;
+      s.AirportElevation = ils.Elevation;
+      // Without a locator there is no marker point: at distance 0 it would lie
+      // on the threshold and blink the marker light there.
+      if (ils.LocatorDistance != 0) {
+        const QPointF marker = LocatorPoint(ils);
+        s.OuterMarkerX = marker.x();
+        s.OuterMarkerY = marker.y();
+      }
+      s.Vor1Received = true;
+      s.IlsTuned = true;
+      s.Vor1Ident = "---";
+      break;
+    }
+  }
+
+  if (active.Vor1.isEmpty()) {
+    s.Vor1Received = false;
+    s.IlsTuned = false;
+  }
+  if (active.Vor2.isEmpty()) s.Vor2Received = false;
+  if (active.Adf.isEmpty()) s.AdfReceived = false;
+}
+
+DmeReadouts ComputeBearingsAndDme(SimState& s) {
+  DmeReadouts out;
+  const auto dme = [&s](bool received, double sx, double sy, double& radial, double& distance, QString& text) {
+    if (received) {
+      radial = BearingFromStation(sx, sy, s.AircraftX, s.AircraftY);
+      const double dx = s.AircraftX - sx;
+      const double dy = s.AircraftY - sy;
+      distance = std::sqrt(dx * dx + dy * dy);
+      text = FormatFixed(distance, 3, 1);
+    } else {
+      distance = kNoDistance;
+      text = "999";
+    }
+  };
+  dme(s.Vor1Received, s.Vor1StationX, s.Vor1StationY, s.Vor1Radial, s.Vor1Distance, out.Dme1);
+  dme(s.Vor2Received, s.Vor2StationX, s.Vor2StationY, s.Vor2Radial, s.Vor2Distance, out.Dme2);
+  if (s.AdfReceived) s.AdfQdr = BearingFromStation(s.AdfStationX, s.AdfStationY, s.AircraftX, s.AircraftY);
+  return out;
+}
+
+}  // namespace tvx
