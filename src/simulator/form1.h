@@ -80,6 +80,8 @@ class TForm1 : public QMainWindow {
   void FormKeyUp(int key, Qt::KeyboardModifiers modifiers);
   // Every held command back to "off": the window no longer gets the key-ups.
   void ReleaseHeldCommands();
+  // Lets the window see every key before its controls do.
+  void InstallKeyPreview();
 
   // --- Aircraft types, configurations and flaps ---
   void planetypeChange();
@@ -103,9 +105,19 @@ class TForm1 : public QMainWindow {
   // --- Turbulence and wind variation ---
   // The tick's bumps and gusts.
   void TurbulenceStep();
+  void NoturbClick();
+  void LightturbClick();
+  void ModerateturbClick();
+  void SevereturbClick();
+  // The four items of the wind menu share one handler.
+  void NowindClick(QAction* item);
 
   // --- Guidance ---
   void doelearn();
+
+  // --- Menus, switches, chronometer ---
+  void beaconinputEnter();
+  void beaconinputExit();
 
   // --- Joystick ---
   void StartJoystick();

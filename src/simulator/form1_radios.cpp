@@ -43,6 +43,7 @@ void TForm1::ConnectRadios() {
   connect(ui.ADFTransfer, &QPushButton::clicked, this, [this] { ADFTransferClick(); });
   auto* standby = new StandbyKeyFilter(this);
   for (QLineEdit* edit : {ui.VOR1select, ui.VOR2select, ui.ADFselect}) edit->installEventFilter(standby);
+  InstallKeyPreview();
 }
 
 void TForm1::Zoekfreq() {

@@ -1,0 +1,7 @@
+#include "areas/instroptions.h"
+
+namespace tvx {
+
+InstrOptions InstrSettings;
+
+}  // namespace tvx
