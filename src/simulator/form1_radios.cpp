@@ -53,8 +53,10 @@ void TForm1::Zoekfreq() {
 
 void TForm1::BrRadDme() {
   const DmeReadouts dme = ComputeBearingsAndDme(Sim);
-  ui.DME1output->setText(dme.Dme1);
-  ui.DME2output->setText(dme.Dme2);
+  // The window's paint handler comes here too: an unchanged read-out must not
+  // ask for another paint.
+  if (ui.DME1output->text() != dme.Dme1) ui.DME1output->setText(dme.Dme1);
+  if (ui.DME2output->text() != dme.Dme2) ui.DME2output->setText(dme.Dme2);
 }
 
 namespace {
