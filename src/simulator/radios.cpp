@@ -41,46 +41,45 @@ void TuneReceivers(SimState& s, const AreaState& area, const ActiveFrequencies& 
   s.Vor2Ident.clear();
   s.AdfIdent.clear();
 
+  // One receiver's view of the area.
+  struct Receiver {
+    double& x;
+    double& y;
+    bool& received;
+    QString& ident;
+    void Hear(QPointF at, const QString& name) const {
+      x = at.x();
+      y = at.y();
+      received = true;
+      ident = name;
+    }
+  };
+  const Receiver vor1{s.Vor1StationX, s.Vor1StationY, s.Vor1Received, s.Vor1Ident};
+  const Receiver vor2{s.Vor2StationX, s.Vor2StationY, s.Vor2Received, s.Vor2Ident};
+  const Receiver adf{s.AdfStationX, s.AdfStationY, s.AdfReceived, s.AdfIdent};
+
   // Every slot is tested without stopping, so a later slot wins.
   for (int i = 0; i < kAreaSlots; ++i) {
     const AreaBeacon& vor = area.VorList[i];
     if (vor.Used()) {
-      if (FrequencyMatches(vor.Frequency, active.Vor1, kVorFrequencySuffix)) {
-        s.Vor1StationX = vor.X;
-        s.Vor1StationY = vor.Y;
-        s.Vor1Received = true;
-        s.Vor1Ident = vor.Name;
-      }
-      if (FrequencyMatches(vor.Frequency, active.Vor2, kVorFrequencySuffix)) {
-        s.Vor2StationX = vor.X;
-        s.Vor2StationY = vor.Y;
-        s.Vor2Received = true;
-        s.Vor2Ident = vor.Name;
-      }
+      if (FrequencyMatches(vor.Frequency, active.Vor1, kVorFrequencySuffix)) vor1.Hear({vor.X, vor.Y}, vor.Name);
+      if (FrequencyMatches(vor.Frequency, active.Vor2, kVorFrequencySuffix)) vor2.Hear({vor.X, vor.Y}, vor.Name);
     }
     const AreaBeacon& ndb = area.NdbList[i];
     if (ndb.Used() && FrequencyMatches(ndb.Frequency, active.Adf, kNdbFrequencySuffix)) {
-      s.AdfStationX = ndb.X;
-      s.AdfStationY = ndb.Y;
-      s.AdfReceived = true;
-      s.AdfIdent = ndb.Name;
+      adf.Hear({ndb.X, ndb.Y}, ndb.Name);
     }
     // The locator of an emptied ILS slot is left-over data, not a station.
     const AreaBeacon& ils = area.IlsList[i];
     if (ils.Used() && FrequencyMatches(ils.LocatorFreq, active.Adf, kNdbFrequencySuffix)) {
-      const QPointF p = LocatorPoint(ils);
-      s.AdfStationX = p.x();
-      s.AdfStationY = p.y();
-      s.AdfReceived = true;
-      s.AdfIdent = ils.LocatorName;
+      adf.Hear(LocatorPoint(ils), ils.LocatorName);
     }
   }
 
   if (!s.Vor1Received) {
     for (const AreaBeacon& ils : area.IlsList) {
       if (!ils.Used() || !FrequencyMatches(ils.Frequency, active.Vor1, kVorFrequencySuffix)) continue;
-      s.Vor1StationX = ils.X;
-      s.Vor1StationY = ils.Y;
+      vor1.Hear({ils.X, ils.Y}, "---");
       s.AirportElevation = ils.Elevation;
       // Without a locator there is no marker point: at distance 0 it would lie
       // on the threshold and blink the marker light there.
@@ -89,9 +88,7 @@ void TuneReceivers(SimState& s, const AreaState& area, const ActiveFrequencies& 
         s.OuterMarkerX = marker.x();
         s.OuterMarkerY = marker.y();
       }
-      s.Vor1Received = true;
       s.IlsTuned = true;
-      s.Vor1Ident = "---";
       break;
     }
   }

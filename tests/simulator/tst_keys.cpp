@@ -7,6 +7,7 @@
 #include "areas/instroptions.h"
 #include "simulator/form1.h"
 #include "simulator/simstate.h"
+#include "simulator/simwindowfixture.h"
 #include "support/testsupport.h"
 
 using namespace tvx;
@@ -24,20 +25,12 @@ void SendAutoRepeatRelease(QWidget* target, Qt::Key key) {
 class tst_Keys : public QObject {
   Q_OBJECT
  private slots:
-  void initTestCase() {
-    test::UseTemporaryDataRoot();
-    TForm1::ClientSizeOverride = QSize(1600, 900);
-    TForm1::ScreenSizeOverride = QSize(1600, 900);
-  }
+  void initTestCase() { test::PrepareSimWindowTests(); }
 
   void init() {
-    ResetSimState();
-    ResetAreaState();
     InstrSettings = InstrOptions{};
-    form_ = new TForm1;
-    form_->show();
-    form_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(form_));
+    form_ = test::NewActiveSimWindow();
+    QVERIFY(form_);
   }
 
   void cleanup() {

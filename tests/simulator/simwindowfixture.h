@@ -1,0 +1,35 @@
+#pragma once
+// A fresh simulator window, shown and holding the keyboard, for tests that
+// drive it with real key and mouse events.
+#include <QtTest>
+
+#include "areas/areamodel.h"
+#include "simulator/form1.h"
+#include "simulator/simstate.h"
+#include "support/testsupport.h"
+
+namespace tvx::test {
+
+// Once per test program: a temporary data root and a fixed layout size.
+inline void PrepareSimWindowTests() {
+  UseTemporaryDataRoot();
+  TForm1::ClientSizeOverride = QSize(1600, 900);
+  TForm1::ScreenSizeOverride = QSize(1600, 900);
+}
+
+// Fresh state and a new window, shown and active; nullptr when it never
+// became active.
+inline TForm1* NewActiveSimWindow() {
+  ResetSimState();
+  ResetAreaState();
+  auto* form = new TForm1;
+  form->show();
+  form->activateWindow();
+  if (!QTest::qWaitForWindowActive(form)) {
+    delete form;
+    return nullptr;
+  }
+  return form;
+}
+
+}  // namespace tvx::test
