@@ -85,6 +85,28 @@ class tst_Keys : public QObject {
     QCOMPARE(profile, (QList<double>{2, 3, 4, 1}));
   }
 
+  void mapAndProfileSwitches() {
+    auto& ui = form_->ui;
+    QVERIFY(Sim.MapVisible);
+    QTest::keyClick(form_, Qt::Key_W);
+    QVERIFY(!Sim.MapVisible);
+    QVERIFY(ui.MAPChart->isHidden());
+    QTest::keyClick(form_, Qt::Key_Z);
+    QVERIFY(Sim.MapVisible);
+    QTest::keyClick(form_, Qt::Key_Q);
+    QVERIFY(form_->ProfileShown());
+    QTest::keyClick(form_, Qt::Key_A);
+    QVERIFY(!form_->ProfileShown());
+    QTest::keyClick(form_, Qt::Key_D);
+    QVERIFY(Sim.MapFullSize);
+    QTest::keyClick(form_, Qt::Key_D);
+    QVERIFY(!Sim.MapFullSize);
+    // While an exercise waits for a typed answer, D is a letter of it.
+    ui.Staticinput->show();
+    QTest::keyClick(form_, Qt::Key_D);
+    QVERIFY(!Sim.MapFullSize);
+  }
+
   // A key the focused control leaves unused travels on to its parents; the
   // window still acts on it once.
   void oneKeyActsOnce() {
