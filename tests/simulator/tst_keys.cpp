@@ -5,6 +5,8 @@
 
 #include "areas/areamodel.h"
 #include "areas/instroptions.h"
+#include "platform/messages.h"
+#include "simulator/flightfixture.h"
 #include "simulator/form1.h"
 #include "simulator/simstate.h"
 #include "simulator/simwindowfixture.h"
@@ -18,6 +20,10 @@ namespace {
 void SendAutoRepeatRelease(QWidget* target, Qt::Key key) {
   QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(), true);
   QApplication::sendEvent(target, &release);
+}
+
+void Ticks(TForm1& form, int n) {
+  for (int i = 0; i < n; ++i) form.TimerTimer();
 }
 
 }  // namespace
@@ -299,6 +305,50 @@ class tst_Keys : public QObject {
     QCOMPARE(ui.Staticpanel->geometry(), QRect(0, 5 * cell, 400, cell));
     QTest::keyClick(form_, Qt::Key_E);
     QCOMPARE(ui.Staticpanel->geometry(), QRect(0, 4 * cell, 400, 2 * cell));
+  }
+
+  void heldLeftTurnsTheAircraftOverSeveralTicks() {
+    ScopedRecordingMessages msgs;
+    test::LoadAircraft(Sim, test::PistonCruise());
+    form_->STARTClick();
+    QVERIFY(form_->Timer->isActive());
+    QCOMPARE(Sim.BankAngle, 0.0);
+    const double heading = Sim.Heading;
+    QTest::keyPress(form_, Qt::Key_Left);
+    Ticks(*form_, 8);
+    QCOMPARE(Sim.BankAngle, -8.0);
+    QVERIFY2(Sim.Heading < heading - 0.1, qPrintable(QString::number(Sim.Heading)));
+    QTest::keyRelease(form_, Qt::Key_Left);
+    QCOMPARE(Sim.TurnCommand, QString("off"));
+    Ticks(*form_, 5);
+    QCOMPARE(Sim.BankAngle, -8.0);
+    // 'B' rolls back the other way, and releasing Left ends that as well.
+    QTest::keyPress(form_, Qt::Key_B);
+    Ticks(*form_, 3);
+    QCOMPARE(Sim.BankAngle, -5.0);
+    QTest::keyRelease(form_, Qt::Key_Left);
+    Ticks(*form_, 3);
+    QCOMPARE(Sim.BankAngle, -5.0);
+  }
+
+  void pauseKey() {
+    ScopedRecordingMessages msgs;
+    QTest::keyClick(form_, Qt::Key_P);  // stopped: nothing to pause
+    QVERIFY(!Sim.Paused);
+    QVERIFY(!form_->Timer->isActive());
+    test::LoadAircraft(Sim, test::PistonCruise());
+    form_->STARTClick();
+    QTest::keyClick(form_, Qt::Key_P, Qt::ShiftModifier);
+    QVERIFY(Sim.Paused);
+    QVERIFY(!form_->Timer->isActive());
+    QTest::keyPress(form_, Qt::Key_C);
+    QCOMPARE(Sim.TurnCommand, QString("off"));
+    QTest::keyRelease(form_, Qt::Key_C);
+    QTest::keyClick(form_, Qt::Key_P);
+    QVERIFY(!Sim.Paused);
+    QVERIFY(form_->Timer->isActive());
+    QTest::keyPress(form_, Qt::Key_C);
+    QCOMPARE(Sim.TurnCommand, QString("links"));
   }
 
   // A held key repeats; only its real release ends the command.

@@ -32,6 +32,9 @@ class tst_RadioPanel : public QObject {
     QCOMPARE(s.AdfIdent, QString("MMM"));
     QVERIFY(s.Vor1Received && s.Vor2Received && s.AdfReceived);
     QVERIFY(!s.IlsTuned);
+    // The start panel puts the aircraft 3 NM out on radial 090 of AAA.
+    QCOMPARE(form_->ui.DME1output->text(), QString("3.0"));
+    QVERIFY(std::fabs(s.Vor1Radial - 90) < 0.1);
   }
 
   void transferSwapsAndRetunes_data() {
