@@ -1,15 +1,16 @@
 #include "simulator/radios.h"
 
+#include <QPointF>
 #include <cmath>
 #include <numbers>
 
 #include "platform/textutil.h"
+#include "simulator/startpanel.h"
 
 namespace tvx {
 
 namespace {
 
-constexpr double kDegToRad = std::numbers::pi / 180.0;
 constexpr double kRadToDeg = 180.0 / std::numbers::pi;
 
 // Reading of a receiver that hears no station.
@@ -20,11 +21,6 @@ constexpr double kNoDistance = 999;
 bool FrequencyMatches(const QString& station, const QString& active, const QString& suffix) {
   if (station.isEmpty()) return false;
   return station == active || station + suffix == active || station == active + suffix;
-}
-
-QPointF LocatorPoint(const AreaBeacon& ils) {
-  const double a = (ils.FinalCourse - 270) * kDegToRad;
-  return {ils.X + std::cos(a) * ils.LocatorDistance, ils.Y + std::sin(a) * ils.LocatorDistance};
 }
 
 double BearingFromStation(double stationX, double stationY, double x, double y) {
@@ -72,7 +68,7 @@ void TuneReceivers(SimState& s, const AreaState& area, const ActiveFrequencies& 
     // The locator of an emptied ILS slot is left-over data, not a station.
     const AreaBeacon& ils = area.IlsList[i];
     if (ils.Used() && FrequencyMatches(ils.LocatorFreq, active.Adf, kNdbFrequencySuffix)) {
-      adf.Hear(LocatorPoint(ils), ils.LocatorName);
+      adf.Hear(LocatorPosition(ils), ils.LocatorName);
     }
   }
 
@@ -84,7 +80,7 @@ void TuneReceivers(SimState& s, const AreaState& area, const ActiveFrequencies& 
       // Without a locator there is no marker point: at distance 0 it would lie
       // on the threshold and blink the marker light there.
       if (ils.LocatorDistance != 0) {
-        const QPointF marker = LocatorPoint(ils);
+        const QPointF marker = LocatorPosition(ils);
         s.OuterMarkerX = marker.x();
         s.OuterMarkerY = marker.y();
       }

@@ -2,7 +2,6 @@
 // The three receivers (VOR 1 with the ILS, VOR 2, ADF): which station each one
 // hears in the area, and the radials, DME distances and ADF bearing from the
 // stations to the aircraft. No range limit: a tuned station is heard anywhere.
-#include <QPointF>
 #include <QString>
 
 #include "areas/areamodel.h"
@@ -19,10 +18,6 @@ inline const QString kNdbFrequencySuffix = QStringLiteral(".0");
 // equal once `suffix` is appended to one of them, character by character.
 // An empty station frequency answers to nothing (it marks no station).
 bool FrequencyMatches(const QString& station, const QString& active, const QString& suffix);
-
-// The point `LocatorDistance` NM out on the approach side of an ILS (away
-// from the runway, against its course): the locator and the outer marker.
-QPointF LocatorPoint(const AreaBeacon& ils);
 
 // Bearing in degrees (0..360) from a station to a point, x east, y south.
 double BearingFromStation(double stationX, double stationY, double x, double y);
