@@ -75,6 +75,22 @@ class tst_Keys : public QObject {
     QCOMPARE(Sim.Obs2Course, obs2);
   }
 
+  // Each key asks for a paint of what shows its change.
+  void keysRepaintWhatTheyChange() {
+    auto& ui = form_->ui;
+    Sim.AircraftType = "SEP";
+    const int chart3 = ui.Chart3->RepaintRequests;
+    for (Qt::Key key : {Qt::Key_I, Qt::Key_U, Qt::Key_K, Qt::Key_J, Qt::Key_R}) QTest::keyClick(form_, key);
+    QCOMPARE(ui.Chart3->RepaintRequests, chart3 + 5);
+    const int map = ui.MAPChart->RepaintRequests;
+    QTest::keyClick(form_, Qt::Key_X);
+    QTest::keyClick(form_, Qt::Key_G);
+    QCOMPARE(ui.MAPChart->RepaintRequests, map + 2);
+    const int profile = ui.vertmap->RepaintRequests;
+    QTest::keyClick(form_, Qt::Key_S);
+    QCOMPARE(ui.vertmap->RepaintRequests, profile + 1);
+  }
+
   void mapAndProfileScales() {
     QCOMPARE(Sim.MapPixelsPerNm, 20);
     QList<int> scales;
