@@ -38,9 +38,12 @@ const QColor kFrameColor(128, 128, 128);
 
 // The control's font at the pixel size it has on screen, so that a scaled
 // painter draws it at the same size relative to the boxes around it.
+// Without shaping, so that "ff" stays two letters that a reader of the PDF
+// finds again.
 QFont ScreenFont(const QFont& font) {
   QFont out = font;
   out.setPixelSize(std::max(1, QFontInfo(font).pixelSize()));
+  out.setStyleStrategy(QFont::StyleStrategy(out.styleStrategy() | QFont::PreferNoShaping));
   return out;
 }
 
