@@ -6,6 +6,7 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -68,20 +69,29 @@ int Flags(Qt::Alignment alignment) {
 
 void PaintChildren(QPainter& p, QWidget* parent, QWidget* form);
 
+// Cells are placed from the header sections, not from the viewport, so that a
+// table that was never shown (whose viewport is not laid out yet) prints the
+// same as one on screen; a scrolled table prints from its first cell.
+QPoint CellOrigin(const QAbstractScrollArea* view, QWidget* form) {
+  return view->mapTo(form, view->contentsRect().topLeft());
+}
+
 void PaintTable(QPainter& p, QTableWidget* t, const QRect& r, QWidget* form) {
   p.fillRect(r, t->palette().brush(QPalette::Base));
-  const QPoint origin = t->viewport()->mapTo(form, QPoint(0, 0));
+  QPoint origin = CellOrigin(t, form);
+  if (!t->verticalHeader()->isHidden()) origin.rx() += t->verticalHeader()->width();
+  if (!t->horizontalHeader()->isHidden()) origin.ry() += t->horizontalHeader()->height();
   const int lineWidth = std::max(1, t->property("gridLineWidth").isValid() ? t->property("gridLineWidth").toInt() : 1);
-  const QRect view(origin, t->viewport()->size());
   p.save();
-  p.setClipRect(view, Qt::IntersectClip);
+  p.setClipRect(QRect(origin, r.bottomRight() - QPoint(t->frameWidth(), t->frameWidth())), Qt::IntersectClip);
   QVector<int> xs, ys;
   for (int row = 0; row < t->rowCount(); ++row) {
     if (t->isRowHidden(row)) continue;
-    const int y = origin.y() + t->rowViewportPosition(row);
+    const int y = origin.y() + t->verticalHeader()->sectionPosition(row);
     for (int col = 0; col < t->columnCount(); ++col) {
       if (t->isColumnHidden(col)) continue;
-      const QRect cell(origin.x() + t->columnViewportPosition(col), y, t->columnWidth(col), t->rowHeight(row));
+      const QRect cell(origin.x() + t->horizontalHeader()->sectionPosition(col), y, t->columnWidth(col),
+                       t->rowHeight(row));
       const QTableWidgetItem* item = t->item(row, col);
       const QBrush background = item && item->background().style() != Qt::NoBrush ? item->background()
                                                                                    : t->palette().brush(QPalette::Base);
@@ -94,15 +104,17 @@ void PaintTable(QPainter& p, QTableWidget* t, const QRect& r, QWidget* form) {
     }
   }
   for (int col = 0; col < t->columnCount(); ++col)
-    if (!t->isColumnHidden(col)) xs << origin.x() + t->columnViewportPosition(col) + t->columnWidth(col);
+    if (!t->isColumnHidden(col))
+      xs << origin.x() + t->horizontalHeader()->sectionPosition(col) + t->columnWidth(col);
   for (int row = 0; row < t->rowCount(); ++row)
-    if (!t->isRowHidden(row)) ys << origin.y() + t->rowViewportPosition(row) + t->rowHeight(row);
+    if (!t->isRowHidden(row)) ys << origin.y() + t->verticalHeader()->sectionPosition(row) + t->rowHeight(row);
   if (t->showGrid() && !xs.isEmpty() && !ys.isEmpty()) {
     const int left = origin.x(), top = origin.y();
     const int right = xs.last(), bottom = ys.last();
-    QPen pen(t->gridStyle() == Qt::NoPen ? QColor(Qt::transparent) : QColor(160, 160, 160), lineWidth);
+    QPen pen(QColor(160, 160, 160), lineWidth);
     pen.setCapStyle(Qt::FlatCap);
     p.setPen(pen);
+    // Each line lies inside the cells, ending at their right and bottom edge.
     const double half = lineWidth / 2.0;
     p.drawLine(QPointF(left + half, top), QPointF(left + half, bottom));
     p.drawLine(QPointF(left, top + half), QPointF(right, top + half));
@@ -115,13 +127,16 @@ void PaintTable(QPainter& p, QTableWidget* t, const QRect& r, QWidget* form) {
 
 void PaintList(QPainter& p, QListWidget* list, const QRect& r, QWidget* form) {
   p.fillRect(r, list->palette().brush(QPalette::Base));
-  const QPoint origin = list->viewport()->mapTo(form, QPoint(0, 0));
+  const QPoint origin = CellOrigin(list, form);
   p.save();
-  p.setClipRect(QRect(origin, list->viewport()->size()), Qt::IntersectClip);
+  p.setClipRect(QRect(origin, r.bottomRight() - QPoint(list->frameWidth(), list->frameWidth())), Qt::IntersectClip);
+  const int width = r.width() - 2 * list->frameWidth();
+  int y = origin.y();
   for (int i = 0; i < list->count(); ++i) {
     QListWidgetItem* item = list->item(i);
     if (item->isHidden()) continue;
-    const QRect cell = list->visualItemRect(item).translated(origin);
+    const QRect cell(origin.x(), y, width, list->sizeHintForRow(i));
+    y += cell.height();
     QColor ink = list->palette().color(QPalette::Text);
     if (item->isSelected()) {
       p.fillRect(cell, list->palette().brush(QPalette::Highlight));

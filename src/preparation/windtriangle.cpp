@@ -124,13 +124,13 @@ void TWindtriangle::SetColumnWidth(int width) {
 
 void TWindtriangle::FormPaint() {
   const QTableWidget* g = ui.Grid;
-  const QPoint cells = g->pos() + g->viewport()->pos();
+  const int cellsLeft = g->x() + g->contentsRect().left();
   const auto& c = NavlogColumns;
   const int height = g->rowHeight(0);
   // Each box ends where its column ends and is at least as wide as its text
   // needs, so that narrow columns never cut a total.
   auto place = [&](QWidget* w, int col, int y, const QString& widest) {
-    const int right = cells.x() + g->columnViewportPosition(col) + g->columnWidth(col);
+    const int right = cellsLeft + g->horizontalHeader()->sectionPosition(col) + g->columnWidth(col);
     const int width = std::max(g->columnWidth(col), w->fontMetrics().horizontalAdvance(widest) + 10);
     w->setGeometry(right - width, y, width, height);
   };

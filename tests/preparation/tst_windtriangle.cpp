@@ -90,6 +90,10 @@ class tst_Windtriangle : public QObject {
   void labelsSitOverAndUnderTheirColumns() {
     TWindtriangle w;
     const auto& ui = w.ui;
+    // Measured on the shown window, where the grid's cells are laid out.
+    w.setWindowState(Qt::WindowNoState);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
     const int cellsLeft = ui.Grid->x() + ui.Grid->viewport()->x();
     auto columnRight = [&](int col) {
       return cellsLeft + ui.Grid->columnViewportPosition(col) + ui.Grid->columnWidth(col) - 1;
