@@ -13,11 +13,7 @@ TConvform* Convform = nullptr;
 TConvform::TConvform(QWidget* parent) : ToolWindow(parent) {
   Convform = this;
   ui.setupUi(this);
-  for (QLineEdit* input : {ui.Input1, ui.Input2}) {
-    QPalette pal = input->palette();
-    pal.setColor(QPalette::Base, QColor(0, 255, 0));
-    input->setPalette(pal);
-  }
+  for (QLineEdit* input : {ui.Input1, ui.Input2}) SetToolColor(input, QPalette::Base, QColor(0, 255, 0));
   ui.calculatebit->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
   ui.mainmenubit->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
   connect(ui.Grootheid, &QListWidget::currentRowChanged, this, &TConvform::GrootheidClick);

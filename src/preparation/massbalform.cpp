@@ -20,13 +20,6 @@ const QColor kInputGreen(0, 255, 0);
 const QColor kTableColor(166, 202, 240);
 const QColor kWindowColor(255, 255, 255);
 
-void SetColor(QWidget* w, QPalette::ColorRole role, QColor color) {
-  QPalette pal = w->palette();
-  pal.setColor(role, color);
-  w->setPalette(pal);
-  if (role == QPalette::Window) w->setAutoFillBackground(true);
-}
-
 }  // namespace
 
 TMassBalForm::TMassBalForm(QWidget* parent) : ToolWindow(parent) {
@@ -48,7 +41,7 @@ TMassBalForm::TMassBalForm(QWidget* parent) : ToolWindow(parent) {
       edit->setReadOnly(true);
       edit->installEventFilter(this);
     } else {
-      SetColor(edit, QPalette::Base, kInputGreen);
+      SetToolColor(edit, QPalette::Base, kInputGreen);
       connect(edit, &QLineEdit::textChanged, this, &TMassBalForm::FBaginputChange);
     }
   }
@@ -73,8 +66,8 @@ QList<QLineEdit*> TMassBalForm::AirplaneBoxes() const {
 }
 
 void TMassBalForm::FormCreate() {
-  for (QWidget* panel : TablePanels()) SetColor(panel, QPalette::Window, kTableColor);
-  SetColor(ui.Vlgtgpanel, QPalette::Window, kTableColor);
+  for (QWidget* panel : TablePanels()) SetToolColor(panel, QPalette::Window, kTableColor);
+  SetToolColor(ui.Vlgtgpanel, QPalette::Window, kTableColor);
   ui.calculatebit->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
   ui.loadbit->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
   ui.savebit->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
@@ -174,19 +167,19 @@ void TMassBalForm::SetPrintLook() {
   saved_.tablePos = ui.MassBalpanel->pos();
   ui.MassBalpanel->move(60, 40);
   saved_.colors.append({this, palette().color(QPalette::Window)});
-  SetColor(this, QPalette::Window, kWindowColor);
+  SetToolColor(this, QPalette::Window, kWindowColor);
   for (QWidget* panel : TablePanels()) {
     saved_.colors.append({panel, panel->palette().color(QPalette::Window)});
-    SetColor(panel, QPalette::Window, kWindowColor);
+    SetToolColor(panel, QPalette::Window, kWindowColor);
   }
-  for (QLineEdit* box : AirplaneBoxes()) SetColor(box, QPalette::Base, kWindowColor);
+  for (QLineEdit* box : AirplaneBoxes()) SetToolColor(box, QPalette::Base, kWindowColor);
 }
 
 void TMassBalForm::RestoreLook() {
   for (const auto& [w, hidden] : saved_.hidden) w->setHidden(hidden);
   ui.MassBalpanel->move(saved_.tablePos);
-  for (const auto& [w, color] : saved_.colors) SetColor(w, QPalette::Window, color);
-  for (QLineEdit* box : AirplaneBoxes()) SetColor(box, QPalette::Base, kInputGreen);
+  for (const auto& [w, color] : saved_.colors) SetToolColor(w, QPalette::Window, color);
+  for (QLineEdit* box : AirplaneBoxes()) SetToolColor(box, QPalette::Base, kInputGreen);
 }
 
 void TMassBalForm::PrintClick() {

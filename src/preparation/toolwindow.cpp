@@ -6,6 +6,13 @@
 
 namespace tvx {
 
+void SetToolColor(QWidget* w, QPalette::ColorRole role, const QColor& color) {
+  QPalette pal = w->palette();
+  pal.setColor(role, color);
+  w->setPalette(pal);
+  if (role == QPalette::Window) w->setAutoFillBackground(true);
+}
+
 std::function<void()> ToolWindow::EndProgram = [] { QApplication::quit(); };
 
 void ToolWindow::MinimiseApplication() {

@@ -1,10 +1,16 @@
 #pragma once
 // The window commands every flight-preparation tool answers itself:
 // minimising one tool minimises the whole program, closing one ends it.
+#include <QColor>
+#include <QPalette>
 #include <QWidget>
 #include <functional>
 
 namespace tvx {
+
+// Gives `w` its own colour for `role`; a Window colour is also painted as the
+// background.
+void SetToolColor(QWidget* w, QPalette::ColorRole role, const QColor& color);
 
 class ToolWindow : public QWidget {
   Q_OBJECT

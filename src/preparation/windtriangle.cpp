@@ -23,19 +23,6 @@ const QColor kNavy(0, 0, 128);
 const QColor kBtnFace(240, 240, 240);
 const QColor kWindowColor(255, 255, 255);
 
-void SetBackground(QWidget* w, QColor color) {
-  QPalette pal = w->palette();
-  pal.setColor(QPalette::Window, color);
-  w->setPalette(pal);
-  w->setAutoFillBackground(true);
-}
-
-void SetTextColor(QWidget* w, QColor color) {
-  QPalette pal = w->palette();
-  pal.setColor(QPalette::WindowText, color);
-  w->setPalette(pal);
-}
-
 }  // namespace
 
 TWindtriangle::TWindtriangle(QWidget* parent) : ToolWindow(parent) {
@@ -67,8 +54,8 @@ TWindtriangle::~TWindtriangle() {
 }
 
 void TWindtriangle::FormCreate() {
-  SetBackground(ui.Panel1, kNavy);
-  for (QLabel* label : ui.Panel1->findChildren<QLabel*>()) SetTextColor(label, Qt::white);
+  SetToolColor(ui.Panel1, QPalette::Window, kNavy);
+  for (QLabel* label : ui.Panel1->findChildren<QLabel*>()) SetToolColor(label, QPalette::WindowText, Qt::white);
   ui.insertbit->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
   ui.calculatebit->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
   ui.loadbit->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
@@ -276,7 +263,7 @@ void TWindtriangle::SetPrintLook() {
   saved_.fixedColor = FixedColor;
   saved_.columnWidth = ui.Grid->columnWidth(0);
   ui.Grid->move(60, 40);
-  SetBackground(this, kWindowColor);
+  SetToolColor(this, QPalette::Window, kWindowColor);
   FixedColor = kWindowColor;
   SetFixedRows(0);
   ui.Grid->setProperty("gridLineWidth", 2);
@@ -289,7 +276,7 @@ void TWindtriangle::SetPrintLook() {
 void TWindtriangle::RestoreLook() {
   for (const auto& [w, hidden] : saved_.hidden) w->setHidden(hidden);
   ui.Grid->move(saved_.gridPos);
-  SetBackground(this, saved_.windowColor);
+  SetToolColor(this, QPalette::Window, saved_.windowColor);
   FixedColor = saved_.fixedColor;
   SetFixedRows(kNavlogHeaderRows);
   ui.Grid->setProperty("gridLineWidth", 1);

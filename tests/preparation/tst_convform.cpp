@@ -4,6 +4,7 @@
 #include "platform/messages.h"
 #include "preparation/convform.h"
 #include "preparation/massbalform.h"
+#include "preparation/toolwindowcheck.h"
 #include "support/testsupport.h"
 
 using namespace tvx;
@@ -109,22 +110,7 @@ class tst_Convform : public QObject {
     QCOMPARE(messages.Texts(), QStringList{"ERROR: INPUT IS NOT BETWEEN 0 AND 1000000"});
   }
 
-  void windowCommands() {
-    TConvform c;
-    QWidget other;
-    other.show();
-    c.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&c));
-    c.setWindowState(Qt::WindowMinimized);
-    QTRY_VERIFY(other.isMinimized());
-    c.setWindowState(Qt::WindowNoState);
-    c.ui.mainmenubit->click();
-    QVERIFY(c.isHidden());
-    const int before = ended;
-    c.show();
-    c.close();
-    QCOMPARE(ended, before + 1);
-  }
+  void exitPutsTheWindowAwayAndCloseEndsTheProgram() { test::CheckExitAndClose<TConvform>(ended); }
 
   void pictureOfTheWindow() {
     TConvform c;

@@ -8,6 +8,7 @@
 #include "platform/record.h"
 #include "preparation/massbalform.h"
 #include "preparation/pdfsupport.h"
+#include "preparation/toolwindowcheck.h"
 #include "support/testsupport.h"
 
 using namespace tvx;
@@ -246,23 +247,7 @@ class tst_MassBalForm : public QObject {
     QVERIFY(!text.contains("Only green boxes"));
   }
 
-  void windowCommands() {
-    TMassBalForm f;
-    QWidget other;
-    other.show();
-    f.setWindowState(Qt::WindowNoState);
-    f.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&f));
-    f.setWindowState(Qt::WindowMinimized);
-    QTRY_VERIFY(other.isMinimized());
-    f.setWindowState(Qt::WindowNoState);
-    f.ui.mainmenubit->click();
-    QVERIFY(f.isHidden());
-    const int before = ended;
-    f.show();
-    f.close();
-    QCOMPARE(ended, before + 1);
-  }
+  void exitPutsTheWindowAwayAndCloseEndsTheProgram() { test::CheckExitAndClose<TMassBalForm>(ended); }
 
   void pictureOfTheWindow() {
     TMassBalForm f;

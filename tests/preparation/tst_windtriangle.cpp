@@ -8,6 +8,7 @@
 #include "preparation/navlogfile.h"
 #include "preparation/pdfsupport.h"
 #include "preparation/windtriangle.h"
+#include "preparation/toolwindowcheck.h"
 #include "support/testsupport.h"
 
 using namespace tvx;
@@ -400,26 +401,7 @@ class tst_Windtriangle : public QObject {
     QVERIFY(!w.ui.Panel1->isHidden());
   }
 
-  void windowCommands() {
-    TWindtriangle w;
-    QWidget other;
-    other.show();
-    w.setWindowState(Qt::WindowNoState);
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    // Minimising the log minimises the whole program.
-    w.setWindowState(Qt::WindowMinimized);
-    QTRY_VERIFY(other.isMinimized());
-    // EXIT puts the window away; closing it ends the program.
-    w.setWindowState(Qt::WindowNoState);
-    w.ui.mainmenubit->click();
-    QVERIFY(w.isHidden());
-    QCOMPARE(ended, 0);
-    w.show();
-    w.close();
-    QCOMPARE(ended, 1);
-    QVERIFY(w.isHidden());
-  }
+  void exitPutsTheWindowAwayAndCloseEndsTheProgram() { test::CheckExitAndClose<TWindtriangle>(ended); }
 
   void pictureOfTheWindow() {
     TWindtriangle w;
