@@ -1,0 +1,36 @@
+#include "preparation/toolwindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QWindowStateChangeEvent>
+
+namespace tvx {
+
+void SetToolColor(QWidget* w, QPalette::ColorRole role, const QColor& color) {
+  QPalette pal = w->palette();
+  pal.setColor(role, color);
+  w->setPalette(pal);
+  if (role == QPalette::Window) w->setAutoFillBackground(true);
+}
+
+std::function<void()> ToolWindow::EndProgram = [] { QApplication::quit(); };
+
+void ToolWindow::MinimiseApplication() {
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w != this && w->isVisible() && !w->isMinimized()) w->showMinimized();
+}
+
+void ToolWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::WindowStateChange) {
+    const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+    if (isMinimized() && !(change->oldState() & Qt::WindowMinimized)) MinimiseApplication();
+  }
+  QWidget::changeEvent(event);
+}
+
+void ToolWindow::closeEvent(QCloseEvent* event) {
+  QWidget::closeEvent(event);
+  if (event->isAccepted() && EndProgram) EndProgram();
+}
+
+}  // namespace tvx
