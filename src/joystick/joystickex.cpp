@@ -1,0 +1,332 @@
+#include "joystick/joystickex.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTimer>
+#include <algorithm>
+#include <cstdlib>
+
+#include "platform/inifile.h"
+#include "platform/textutil.h"
+
+namespace tvx {
+
+// --- Calibration file ---
+
+void ReadCalibration(const IniFile& ini, JoystickCalibration& cal) {
+  cal.MaxLeftUpX = ini.ReadInteger("Range", "MaxLeftUPX", -32767);
+  cal.MaxLeftUpY = ini.ReadInteger("range", "MaxLeftUPy", -32767);
+  cal.MaxRightDownX = ini.ReadInteger("range", "MaxrightDownx", 32767);
+  cal.MaxRightDownY = ini.ReadInteger("range", "MaxrightDowny", 32767);
+  cal.MaxZ = ini.ReadInteger("range", "MaxZ", 32000);
+  cal.MinZ = ini.ReadInteger("range", "MinZ", 0);
+  cal.CenterX = ini.ReadInteger("Center", "CenterX", 0);
+  cal.CenterY = ini.ReadInteger("Center", "CenterY", 0);
+}
+
+void WriteCalibration(IniFile& ini, const JoystickCalibration& cal) {
+  ini.WriteInteger("Range", "MaxLeftUPX", cal.MaxLeftUpX);
+  ini.WriteInteger("range", "MaxLeftUPy", cal.MaxLeftUpY);
+  ini.WriteInteger("range", "MaxrightDownx", cal.MaxRightDownX);
+  ini.WriteInteger("range", "MaxrightDowny", cal.MaxRightDownY);
+  ini.WriteInteger("range", "MaxZ", cal.MaxZ);
+  ini.WriteInteger("range", "MinZ", cal.MinZ);
+  ini.WriteInteger("Center", "CenterX", cal.CenterX);
+  ini.WriteInteger("Center", "CenterY", cal.CenterY);
+}
+
+// --- Scaling ---
+
+JoystickScaleFactors ComputeScaleFactors(JoystickCalibration& cal, int xScaledBy, int yScaledBy, int zScaledBy) {
+  JoystickScaleFactors f;
+  f.XPos = static_cast<double>(cal.MaxRightDownX - cal.CenterX) / xScaledBy;
+  f.XNeg = static_cast<double>(cal.CenterX - cal.MaxLeftUpX) / xScaledBy;
+  f.YPos = static_cast<double>(cal.MaxRightDownY - cal.CenterY) / yScaledBy;
+  f.YNeg = static_cast<double>(cal.CenterY - cal.MaxLeftUpY) / yScaledBy;
+  if (cal.MaxZ == 0) cal.MaxZ = 32767;
+  f.Z = static_cast<double>(cal.MaxZ - cal.MinZ) / zScaledBy;
+  for (double* factor : {&f.XPos, &f.XNeg, &f.YPos, &f.YNeg})
+    if (*factor < 1.0) *factor = 1.0;
+  return f;
+}
+
+int ScaleAxis(std::uint16_t raw, int centre, double posFactor, double negFactor) {
+  const int d = static_cast<int>(raw) - centre;
+  return static_cast<int>(RoundHalfEven(d / (static_cast<int>(raw) >= centre ? posFactor : negFactor)));
+}
+
+int ScaleThrottle(int z, int minZ, double zFactor, int zScaledBy) {
+  const double factor = zFactor > 0 ? zFactor : 1.0;
+  const long long scaled = RoundHalfEven((z - minZ) / factor);
+  return static_cast<int>(std::clamp<long long>(scaled, 0, zScaledBy));
+}
+
+double AcceptEventThreshold(double current, double requested) {
+  if (requested == 0) return current;
+  if (requested < 0) return 0;
+  if (requested > 10) return 10;
+  return requested;
+}
+
+int AcceptScaleValue(int value) { return std::clamp(value, 1, 32767); }
+
+// --- The component ---
+
+QString TJoystickex::CalibrationFolder;
+
+TJoystickex::TJoystickex(QObject* owner) : QObject(owner) {
+  pollTimer_ = new QTimer(this);
+  pollTimer_->setTimerType(Qt::PreciseTimer);
+  connect(pollTimer_, &QTimer::timeout, this, &TJoystickex::Poll);
+}
+
+TJoystickex::~TJoystickex() {
+  ReleaseCapture();
+  if (calAutoSave_) SaveCalibration();
+}
+
+void TJoystickex::SetGamePort(TGamePort value) {
+  // The capabilities come from the port set so far; a port without a device
+  // leaves the record as it was.
+  if (const std::optional<JoystickCaps> caps = Joysticks().DevCaps(Port())) caps_ = *caps;
+  cal_.MaxLeftUpX = caps_.XMin;
+  cal_.MaxLeftUpY = caps_.YMin;
+  cal_.MaxRightDownX = caps_.XMax;
+  cal_.MaxRightDownY = caps_.YMax;
+  cal_.MaxZ = caps_.ZMax;
+  cal_.MinZ = caps_.ZMin;
+  periodMin_ = caps_.PeriodMin;
+  periodMax_ = caps_.PeriodMax;
+  numButtons_ = caps_.NumButtons;
+  const bool wasActive = active_;
+  if (wasActive) StopCapture();
+  gamePort_ = value;
+  if (wasActive) StartCapture();
+}
+
+void TJoystickex::SetPolling(bool value) {
+  polling_ = value;
+  if (active_) {
+    StopCapture();
+    StartCapture();
+  }
+}
+
+void TJoystickex::SetInterval(int value) {
+  interval_ = value;
+  if (active_) StartCapture();
+}
+
+void TJoystickex::SetEventThreshold(double value) {
+  eventThreshold_ = AcceptEventThreshold(eventThreshold_, value);
+  systemThreshold_ = static_cast<int>(RoundHalfEven((caps_.XMax - caps_.XMin) * eventThreshold_ / 100));
+}
+
+void TJoystickex::SetXScaledBy(int value) {
+  xScaledBy_ = AcceptScaleValue(value);
+  ComputeScaleFactors();
+}
+
+void TJoystickex::SetYScaledBy(int value) {
+  yScaledBy_ = AcceptScaleValue(value);
+  ComputeScaleFactors();
+}
+
+void TJoystickex::SetZScaledBy(int value) {
+  zScaledBy_ = AcceptScaleValue(value);
+  ComputeScaleFactors();
+}
+
+void TJoystickex::SetCalAutoLoad(bool value) {
+  calAutoLoad_ = value;
+  if (value) LoadCalibration();
+}
+
+// --- Capture ---
+
+int TJoystickex::PollPeriod() const {
+  const int low = caps_.PeriodMin > 0 ? caps_.PeriodMin : 10;
+  const int high = std::max(low, caps_.PeriodMax);
+  return std::clamp(interval_, low, high);
+}
+
+void TJoystickex::ReleaseCapture() {
+  pollTimer_->stop();
+  if (device_) {
+    device_->disconnect(this);
+    // The device may be reporting right now (a slot changed a setting).
+    device_->Close();
+    device_->deleteLater();
+  }
+  device_ = nullptr;
+}
+
+bool TJoystickex::StartCapture() {
+  ReleaseCapture();
+  std::unique_ptr<JoystickDevice> device = Joysticks().Open(Port());
+  if (!device) {
+    active_ = false;
+    return false;
+  }
+  device->setParent(this);
+  device_ = device.release();
+  // The capture's threshold is worked out from the device now captured, not
+  // from capabilities read earlier for some port.
+  caps_ = device_->Caps();
+  systemThreshold_ = static_cast<int>(RoundHalfEven(caps_.XMax * eventThreshold_ / 100));
+  sent_ = device_->State();
+  connect(device_, &JoystickDevice::AxisMoved, this, &TJoystickex::DeviceAxisMoved);
+  connect(device_, &JoystickDevice::ButtonChanged, this, &TJoystickex::DeviceButtonChanged);
+  connect(device_, &JoystickDevice::Lost, this, [this] {
+    // An unplugged stick must not keep sending its last deflection.
+    ReleaseCapture();
+    active_ = false;
+  });
+  if (polling_) pollTimer_->start(PollPeriod());
+  active_ = true;
+  ComputeScaleFactors();
+  return true;
+}
+
+void TJoystickex::StopCapture() {
+  ReleaseCapture();
+  active_ = false;
+}
+
+std::uint32_t TJoystickex::PackedPosition() const {
+  const JoystickState& s = device_->State();
+  return static_cast<std::uint32_t>(s.X) | (static_cast<std::uint32_t>(s.Y) << 16);
+}
+
+std::uint32_t TJoystickex::ButtonBits() const { return device_->State().Buttons & 0xF; }
+
+void TJoystickex::DeviceAxisMoved(int axis, bool initial) {
+  const JoystickState now = device_->State();
+  if (initial || polling_) {
+    // The state at opening is the starting point, not a movement; while
+    // polling the timer sends the position.
+    if (initial) sent_ = now;
+    return;
+  }
+  const int t = systemThreshold_;
+  if (axis == 2) {
+    if (std::abs(now.Z - sent_.Z) > t) {
+      sent_.Z = now.Z;
+      WndProc(JoyMessage::ZMove, ButtonBits(), now.Z);
+    }
+    return;
+  }
+  if (std::abs(now.X - sent_.X) > t || std::abs(now.Y - sent_.Y) > t) {
+    sent_.X = now.X;
+    sent_.Y = now.Y;
+    WndProc(JoyMessage::Move, ButtonBits(), PackedPosition());
+  }
+}
+
+void TJoystickex::DeviceButtonChanged(int button, bool pressed, bool initial) {
+  if (initial || button >= 4) return;
+  const std::uint32_t wParam = (kJoyButton1Chg << button) | ButtonBits();
+  WndProc(pressed ? JoyMessage::ButtonDown : JoyMessage::ButtonUp, wParam, PackedPosition());
+}
+
+void TJoystickex::Poll() {
+  if (!device_) return;
+  const JoystickState now = device_->State();
+  WndProc(JoyMessage::Move, ButtonBits(), PackedPosition());
+  // A device without a throttle has no Z to report.
+  if (device_ && caps_.NumAxes >= 3) WndProc(JoyMessage::ZMove, ButtonBits(), now.Z);
+}
+
+void TJoystickex::WndProc(JoyMessage message, std::uint32_t wParam, std::uint32_t lParam) {
+  const auto x = static_cast<std::uint16_t>(lParam & 0xFFFF);
+  const auto y = static_cast<std::uint16_t>(lParam >> 16);
+  const auto buttons = static_cast<std::uint16_t>(wParam & 0xFFFF);
+  switch (message) {
+    case JoyMessage::Move:
+      if (isCalibrating_) {
+        if (x < cal_.MaxLeftUpX) {
+          cal_.MaxLeftUpX = x;
+          ComputeScaleFactors();
+        }
+        if (x > cal_.MaxRightDownX) {
+          cal_.MaxRightDownX = x;
+          ComputeScaleFactors();
+        }
+        if (y < cal_.MaxLeftUpY) {
+          cal_.MaxLeftUpY = y;
+          ComputeScaleFactors();
+        }
+        if (y > cal_.MaxRightDownY) {
+          cal_.MaxRightDownY = y;
+          ComputeScaleFactors();
+        }
+      }
+      if (scaled_)
+        emit JoyMove(ScaleX(x), ScaleY(y), buttons, isCalibrating_);
+      else
+        emit JoyMove(x, y, buttons, isCalibrating_);
+      break;
+    case JoyMessage::ZMove: {
+      const int z = static_cast<int>(lParam);
+      if (z < cal_.MinZ) cal_.MinZ = z;
+      if (z > cal_.MaxZ) cal_.MaxZ = z & 0xFFFF;
+      emit JoyZMove(scaled_ ? ScaleThrottle(z, cal_.MinZ, factors_.Z, zScaledBy_) : z, buttons, isCalibrating_);
+      break;
+    }
+    case JoyMessage::ButtonDown:
+    case JoyMessage::ButtonUp: {
+      const int px = scaled_ ? ScaleX(x) : x;
+      const int py = scaled_ ? ScaleY(y) : y;
+      for (int n = 0; n < 4; ++n) {
+        if (!(wParam & (kJoyButton1Chg << n))) continue;
+        const bool pressed = (wParam & (kJoyButton1 << n)) != 0;
+        switch (n) {
+          case 0: emit OnButton1_Change(pressed, px, py); break;
+          case 1: emit OnButton2_Change(pressed, px, py); break;
+          case 2: emit OnButton3_Change(pressed, px, py); break;
+          default: emit OnButton4_Change(pressed, px, py); break;
+        }
+      }
+      break;
+    }
+  }
+}
+
+// --- Calibration ---
+
+QString TJoystickex::CalibrationPath() {
+  const QString program = QCoreApplication::instance() ? QCoreApplication::applicationFilePath() : QString();
+  const QString name = (program.isEmpty() ? QString("tarvinex") : QFileInfo(program).fileName()) + ".INI";
+  if (!CalibrationFolder.isEmpty()) return CalibrationFolder + "/" + name;
+  const QString programDir = program.isEmpty() ? QString() : QFileInfo(program).absolutePath();
+  if (!programDir.isEmpty() && QFileInfo(programDir).isWritable()) return programDir + "/" + name;
+  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/Tarvinex/" + name;
+}
+
+bool TJoystickex::SaveCalibration() {
+  IniFile ini(CalibrationPath());
+  // Other lines of the file stay; a file that cannot be read is not replaced.
+  if (ini.Load() == IniFile::LoadResult::Failed) return false;
+  QDir().mkpath(QFileInfo(ini.Path()).absolutePath());
+  WriteCalibration(ini, cal_);
+  return ini.Save();
+}
+
+bool TJoystickex::LoadCalibration() {
+  IniFile ini(CalibrationPath());
+  if (ini.Load() == IniFile::LoadResult::Failed) return false;
+  ReadCalibration(ini, cal_);
+  return true;
+}
+
+void TJoystickex::ComputeScaleFactors() {
+  factors_ = tvx::ComputeScaleFactors(cal_, xScaledBy_, yScaledBy_, zScaledBy_);
+}
+
+int TJoystickex::ScaleX(std::uint16_t raw) const { return ScaleAxis(raw, cal_.CenterX, factors_.XPos, factors_.XNeg); }
+
+int TJoystickex::ScaleY(std::uint16_t raw) const { return ScaleAxis(raw, cal_.CenterY, factors_.YPos, factors_.YNeg); }
+
+}  // namespace tvx
