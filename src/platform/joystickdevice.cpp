@@ -60,6 +60,7 @@ JoystickDevice::JoystickDevice(int fd, const JoystickCaps& caps, QObject* parent
     : QObject(parent), fd_(fd), caps_(caps) {
   notifier_ = new QSocketNotifier(fd_, QSocketNotifier::Read, this);
   connect(notifier_, &QSocketNotifier::activated, this, &JoystickDevice::ReadEvents);
+  ReadEvents();
 }
 
 JoystickDevice::~JoystickDevice() { Close(); }
@@ -146,6 +147,17 @@ std::unique_ptr<JoystickDevice> LinuxJoysticks::Open(int port) {
   return std::make_unique<JoystickDevice>(fd, *caps);
 }
 
+namespace {
+QByteArray EventBytes(std::uint32_t time, std::int16_t value, std::uint8_t type, std::uint8_t number) {
+  js_event e{};
+  e.time = time;
+  e.value = value;
+  e.type = type;
+  e.number = number;
+  return QByteArray(reinterpret_cast<const char*>(&e), sizeof e);
+}
+}  // namespace
+
 ScriptedJoysticks::ScriptedJoysticks() { SetJoystickSystem(this); }
 
 ScriptedJoysticks::~ScriptedJoysticks() {
@@ -166,6 +178,11 @@ std::unique_ptr<JoystickDevice> ScriptedJoysticks::Open(int port) {
   if (::pipe2(fds, O_NONBLOCK | O_CLOEXEC) < 0) return nullptr;
   CloseWriter(port);
   writer_[p] = fds[1];
+  if (!atOpen_[p].isEmpty() && ::write(fds[1], atOpen_[p].constData(), static_cast<size_t>(atOpen_[p].size())) < 0) {
+    CloseWriter(port);
+    ::close(fds[0]);
+    return nullptr;
+  }
   auto device = std::make_unique<JoystickDevice>(fds[0], *caps[p]);
   devices_[p] = device.get();
   ++opens;
@@ -194,16 +211,6 @@ bool ScriptedJoysticks::Write(int port, const QByteArray& bytes) {
          bytes.size();
 }
 
-namespace {
-QByteArray EventBytes(std::uint32_t time, std::int16_t value, std::uint8_t type, std::uint8_t number) {
-  js_event e{};
-  e.time = time;
-  e.value = value;
-  e.type = type;
-  e.number = number;
-  return QByteArray(reinterpret_cast<const char*>(&e), sizeof e);
-}
-}  // namespace
 
 bool ScriptedJoysticks::Axis(int port, int axis, std::int16_t value, bool initial) {
   time_ += 10;
@@ -215,6 +222,18 @@ bool ScriptedJoysticks::Button(int port, int button, bool pressed, bool initial)
   time_ += 10;
   const std::uint8_t type = JS_EVENT_BUTTON | (initial ? JS_EVENT_INIT : 0);
   return Write(port, EventBytes(time_, pressed ? 1 : 0, type, static_cast<std::uint8_t>(button)));
+}
+
+void ScriptedJoysticks::InitialAxis(int port, int axis, std::int16_t value) {
+  if (ValidPort(port))
+    atOpen_[static_cast<std::size_t>(port)] +=
+        EventBytes(0, value, JS_EVENT_AXIS | JS_EVENT_INIT, static_cast<std::uint8_t>(axis));
+}
+
+void ScriptedJoysticks::InitialButton(int port, int button, bool pressed) {
+  if (ValidPort(port))
+    atOpen_[static_cast<std::size_t>(port)] +=
+        EventBytes(0, pressed ? 1 : 0, JS_EVENT_BUTTON | JS_EVENT_INIT, static_cast<std::uint8_t>(button));
 }
 
 void ScriptedJoysticks::Unplug(int port) {

@@ -61,7 +61,9 @@ JoyEventEffect ApplyJsEvent(JoystickState& state, const js_event& event);
 class JoystickDevice : public QObject {
   Q_OBJECT
  public:
-  // `fd` must be non-blocking; the device closes it.
+  // `fd` must be non-blocking; the device closes it. What the descriptor
+  // already holds (the driver's report of the state at opening) is read at
+  // once, so State() is the device's own from the start.
   JoystickDevice(int fd, const JoystickCaps& caps, QObject* parent = nullptr);
   ~JoystickDevice() override;
 
@@ -130,6 +132,9 @@ class ScriptedJoysticks : public JoystickSystem {
   bool Button(int port, int button, bool pressed, bool initial = false);
   // Writes raw bytes, as a driver delivering part of an event would.
   bool Write(int port, const QByteArray& bytes);
+  // The state a port's device reports when it is opened.
+  void InitialAxis(int port, int axis, std::int16_t value);
+  void InitialButton(int port, int button, bool pressed);
   // Ends the device's stream, as an unplugged device does.
   void Unplug(int port);
   bool IsOpen(int port) const;
@@ -142,6 +147,7 @@ class ScriptedJoysticks : public JoystickSystem {
  private:
   void CloseWriter(int port);
   std::array<int, kJoystickPorts> writer_{-1, -1};
+  std::array<QByteArray, kJoystickPorts> atOpen_;
   std::array<QPointer<JoystickDevice>, kJoystickPorts> devices_;
   std::uint32_t time_ = 0;
 };

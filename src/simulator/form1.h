@@ -11,6 +11,8 @@
 
 namespace tvx {
 
+class TJoystickex;
+
 class TForm1 : public QMainWindow {
   Q_OBJECT
  public:
@@ -120,9 +122,15 @@ class TForm1 : public QMainWindow {
   void beaconinputExit();
 
   // --- Joystick ---
+  TJoystickex* Joystickex = nullptr;  // the joystick component, owned by the window
   void StartJoystick();
   // The tick's pacing of the stick's bank and pitch steps.
   void JoystickStepFlags();
+  void JoystickexJoyMove(int XPos, int YPos, std::uint16_t ButtonStatus, bool IsCalibrating);
+  void JoystickexJoyZMove(int ZPos, std::uint16_t ButtonStatus, bool IsCalibrating);
+  void JoystickexButton1_Change(bool pressed, int Xpos, int YPos);
+  // The "Joystick Thrust" menu item was clicked (the menu has toggled its mark).
+  void joystickthrustClick();
 
   // --- Instrument panel ---
   void PlaceChartsAtCreation();

@@ -1,4 +1,4 @@
-// Autopilot, scenarios, turbulence and wind, guidance and joystick: arriving with their own work.
+// Autopilot, scenarios, turbulence and wind, and guidance: arriving with their own work.
 #include "simulator/form1.h"
 
 namespace tvx {
@@ -9,9 +9,6 @@ void TForm1::endfailure() {}
 void TForm1::ScenarioChecks() {}
 void TForm1::TurbulenceStep() {}
 void TForm1::doelearn() {}
-void TForm1::ConnectJoystick() {}
-void TForm1::StartJoystick() {}
-void TForm1::JoystickStepFlags() {}
 void TForm1::NoturbClick() {}
 void TForm1::LightturbClick() {}
 void TForm1::ModerateturbClick() {}

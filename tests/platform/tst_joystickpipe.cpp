@@ -35,6 +35,22 @@ class tst_JoystickPipe : public QObject {
     QCOMPARE(device->State().Buttons, 0b10u);
   }
 
+  void stateAtOpeningIsReadAtOnce() {
+    ScriptedJoysticks script;
+    script.caps[0] = CapsFor(3, 4);
+    script.InitialAxis(0, 0, 32767);
+    script.InitialAxis(0, 2, -32768);
+    script.InitialButton(0, 3, true);
+    std::unique_ptr<JoystickDevice> device = script.Open(0);
+    QVERIFY(device);
+    // No event loop has run yet.
+    QCOMPARE(device->State().X, 65535);
+    QCOMPARE(device->State().Y, 32768);
+    QCOMPARE(device->State().Z, 0);
+    QCOMPARE(device->State().Buttons, 0b1000u);
+    QVERIFY(!device->IsLost());
+  }
+
   void anEventSplitAcrossReadsIsJoined() {
     ScriptedJoysticks script;
     script.caps[1] = CapsFor(2, 2);

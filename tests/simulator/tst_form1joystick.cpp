@@ -1,0 +1,209 @@
+// The simulator window flown by a scripted joystick: the component's
+// settings, the stick, throttle and button handlers and "Joystick Thrust".
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "joystick/joystickex.h"
+#include "platform/joystickdevice.h"
+#include "platform/messages.h"
+#include "simulator/form1.h"
+#include "simulator/simstate.h"
+#include "support/testsupport.h"
+
+using namespace tvx;
+
+class tst_Form1Joystick : public QObject {
+  Q_OBJECT
+  QTemporaryDir* dir_ = nullptr;
+  ScriptedJoysticks* script_ = nullptr;  // no real device reaches a test
+
+  static void WriteCalibrationText(const QByteArray& text) {
+    QFile f(TJoystickex::CalibrationPath());
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(text);
+  }
+
+ private slots:
+  void initTestCase() {
+    test::UseTemporaryDataRoot();
+    TForm1::ClientSizeOverride = QSize(1600, 900);
+    TForm1::ScreenSizeOverride = QSize(1600, 900);
+  }
+  void init() {
+    ResetSimState();
+    dir_ = new QTemporaryDir;
+    TJoystickex::CalibrationFolder = dir_->path();
+    script_ = new ScriptedJoysticks;
+  }
+  void cleanup() {
+    delete script_;
+    TJoystickex::CalibrationFolder.clear();
+    delete dir_;
+  }
+
+  void componentSettingsAndCapture() {
+    ScriptedJoysticks& script = *script_;
+    script.caps[0] = CapsFor(3, 4);
+    TForm1 form;
+    const TJoystickex& j = *form.Joystickex;
+    QCOMPARE(j.GamePort(), TGamePort::Gameport1);
+    QCOMPARE(j.Polling(), true);
+    QCOMPARE(j.Interval(), 10);
+    QCOMPARE(j.EventThreshold(), 10.0);
+    QCOMPARE(j.Scaled(), true);
+    QCOMPARE(j.XScaledBy(), 100);
+    QCOMPARE(j.YScaledBy(), 100);
+    QCOMPARE(j.ZScaledBy(), 100);
+    QCOMPARE(j.CalAutoSave(), true);
+    QCOMPARE(j.CalAutoLoad(), true);
+    QVERIFY(j.Active());
+    QCOMPARE(j.PollPeriod(), 10);
+    QCOMPARE(j.NumButtons(), 4);  // read with the port
+    // No calibration file: its defaults replace the device's ranges.
+    QCOMPARE(j.MaxZ(), 32000);
+    QCOMPARE(j.Calibration().MaxRightDownX, 32767);
+    QCOMPARE(j.ScaleFactors().XPos, 327.67);
+    QCOMPARE(Sim.JoyCentreX, 100);
+    QCOMPARE(Sim.JoyCentreY, 100);
+    QVERIFY(Sim.JoyAwaitCentre);
+    QVERIFY(!form.ui.joystickthrust->isChecked());
+  }
+
+  void calibrationFileOverridesTheDeviceAndIsKept() {
+    WriteCalibrationText("[range]\r\nMaxrightDownx=30000\r\nMaxZ=60000\r\n");
+    ScriptedJoysticks& script = *script_;
+    script.caps[0] = CapsFor(3, 4);
+    {
+      TForm1 form;
+      QCOMPARE(form.Joystickex->Calibration().MaxRightDownX, 30000);
+      QCOMPARE(form.Joystickex->MaxZ(), 60000);
+      QCOMPARE(form.Joystickex->ScaleFactors().XPos, 300.0);
+      JoystickCalibration cal = form.Joystickex->Calibration();
+      cal.CenterX = 12;
+      form.Joystickex->SetCalibration(cal);
+    }
+    ResetSimState();
+    TForm1 next;
+    QCOMPARE(next.Joystickex->Calibration().CenterX, 12);
+    QCOMPARE(next.Joystickex->Calibration().MaxRightDownX, 30000);
+  }
+
+  void noJoystickShowsNothing() {
+    ScopedRecordingMessages messages;
+    TForm1 form;
+    QVERIFY(!form.Joystickex->Active());
+    QVERIFY(messages.entries.isEmpty());
+    QTest::qWait(30);
+    QVERIFY(Sim.JoyAwaitCentre);  // no stick event ever came
+  }
+
+  void firstStickEventDefinesTheCentre() {
+    ScriptedJoysticks& script = *script_;
+    script.caps[0] = CapsFor(3, 4);
+    // The stick rests a little right of and below the middle.
+    script.InitialAxis(0, 0, 1966);  // 6 units
+    script.InitialAxis(0, 1, 3932);  // 12 units
+    TForm1 form;
+    QVERIFY(Sim.JoyAwaitCentre);
+    QTRY_VERIFY(!Sim.JoyAwaitCentre);
+    QCOMPARE(Sim.JoyCentreX, 106);
+    QCOMPARE(Sim.JoyCentreY, 112);
+    // Polling goes on; the centre stays.
+    QVERIFY(script.Axis(0, 0, 32767));
+    QTRY_COMPARE(Sim.JoyTurnInterval, 0.1);
+    QCOMPARE(Sim.JoyCentreX, 106);
+  }
+
+  void stickStepsOnlyWhileFlyingAndNotPaused() {
+    TForm1 form;
+    Sim.AircraftType = "SEP";
+    form.JoystickexJoyMove(100, 100, 0, false);  // the centre
+    Sim.JoyTurnReady = Sim.JoyPitchReady = true;
+    form.JoystickexJoyMove(150, 20, 0, false);  // standing still
+    QVERIFY(Sim.JoyTurnReady);
+    QVERIFY(Sim.JoyPitchReady);
+    QCOMPARE(Sim.AoaStep, 0.0);
+
+    form.Timer->start();  // flying; no event loop runs, so no tick
+    Sim.Paused = true;
+    form.JoystickexJoyMove(150, 20, 0, false);
+    QVERIFY(Sim.JoyTurnReady);
+    QVERIFY(Sim.JoyPitchReady);
+
+    Sim.Paused = false;
+    form.JoystickexJoyMove(150, 20, 0, false);
+    QVERIFY(!Sim.JoyTurnReady);
+    QVERIFY(!Sim.JoyPitchReady);
+    QCOMPARE(Sim.AoaStep, 0.003 * 80);
+    form.Timer->stop();
+  }
+
+  void throttleThroughTheDevice() {
+    ScriptedJoysticks& script = *script_;
+    script.caps[0] = CapsFor(3, 4);
+    TForm1 form;
+    // MaxZ 32000 from the calibration defaults: 320 raw units per unit.
+    QVERIFY(script.Axis(0, 2, 28800 - 32768));
+    QTRY_COMPARE(Sim.JoystickLeverN1, 48.0);
+    QCOMPARE(Sim.JoystickLeverRpm, 7 * 1400.0 / 96 + 1300);
+    QCOMPARE(Sim.N1, 0.0);  // "Joystick Thrust" is off
+    form.ui.joystickthrust->trigger();
+    QVERIFY(form.ui.joystickthrust->isChecked());
+    QVERIFY(script.Axis(0, 2, -32768));
+    QTRY_COMPARE(Sim.N1, 100.0);
+    QCOMPARE(Sim.DisplayedN1, 100.0);
+    QCOMPARE(Sim.CommandedRpm, 2700.0);
+    QCOMPARE(Sim.DisplayedRpm, 2700.0);
+  }
+
+  void throttleRepaintsTheEngineGaugeWhileStopped() {
+    TForm1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    int paints = 0;
+    auto draw = form.ui.Chart3->AfterDraw;
+    form.ui.Chart3->AfterDraw = [&](Canvas& c) {
+      ++paints;
+      draw(c);
+    };
+    QTest::qWait(20);
+    paints = 0;
+    form.JoystickexJoyZMove(50, 0, false);
+    QTRY_VERIFY(paints > 0);
+    form.ui.START->setText("STOP");
+    QTest::qWait(20);
+    paints = 0;
+    form.JoystickexJoyZMove(40, 0, false);
+    QTest::qWait(50);
+    QCOMPARE(paints, 0);
+    QCOMPARE(Sim.JoystickLeverN1, 73.0);
+  }
+
+  void switchingJoystickThrustOffRestoresThePreset() {
+    TForm1 form;
+    Sim.AircraftType = "737";
+    Sim.PresetPower = 85;
+    form.ui.joystickthrust->trigger();  // on: only the mark
+    QVERIFY(form.ui.joystickthrust->isChecked());
+    QCOMPARE(Sim.DisplayedN1, 0.0);
+    form.JoystickexJoyZMove(90, 0, false);
+    QCOMPARE(Sim.N1, 48.0);
+    form.ui.joystickthrust->trigger();  // off
+    QVERIFY(!form.ui.joystickthrust->isChecked());
+    QCOMPARE(Sim.DisplayedN1, 85.0);
+    QCOMPARE(Sim.N1, 48.0);
+
+    Sim.AircraftType = "SEP";
+    Sim.PresetPower = 2400;
+    form.ui.joystickthrust->trigger();
+    form.JoystickexJoyZMove(1, 0, false);
+    QCOMPARE(Sim.DisplayedRpm, 2700.0);
+    form.ui.joystickthrust->trigger();
+    QCOMPARE(Sim.DisplayedRpm, 2400.0);
+    QCOMPARE(Sim.CommandedRpm, 2700.0);
+  }
+};
+
+QTEST_MAIN(tst_Form1Joystick)
+#include "tst_form1joystick.moc"
