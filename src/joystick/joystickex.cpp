@@ -246,22 +246,18 @@ void TJoystickex::WndProc(JoyMessage message, std::uint32_t wParam, std::uint32_
   switch (message) {
     case JoyMessage::Move:
       if (isCalibrating_) {
-        if (x < cal_.MaxLeftUpX) {
-          cal_.MaxLeftUpX = x;
-          ComputeScaleFactors();
-        }
-        if (x > cal_.MaxRightDownX) {
-          cal_.MaxRightDownX = x;
-          ComputeScaleFactors();
-        }
-        if (y < cal_.MaxLeftUpY) {
-          cal_.MaxLeftUpY = y;
-          ComputeScaleFactors();
-        }
-        if (y > cal_.MaxRightDownY) {
-          cal_.MaxRightDownY = y;
-          ComputeScaleFactors();
-        }
+        auto widen = [this](int v, int& low, int& high) {
+          if (v < low) {
+            low = v;
+            ComputeScaleFactors();
+          }
+          if (v > high) {
+            high = v;
+            ComputeScaleFactors();
+          }
+        };
+        widen(x, cal_.MaxLeftUpX, cal_.MaxRightDownX);
+        widen(y, cal_.MaxLeftUpY, cal_.MaxRightDownY);
       }
       if (scaled_)
         emit JoyMove(ScaleX(x), ScaleY(y), buttons, isCalibrating_);

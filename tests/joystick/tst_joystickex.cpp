@@ -19,6 +19,27 @@ void WriteCalibrationText(const QByteArray& text) {
   f.write(text);
 }
 
+// A component over scripted devices that never writes the calibration file;
+// with `axes` above 0 a device of that many axes and `buttons` buttons is on
+// the first port.
+struct Rig {
+  explicit Rig(int axes = 0, int buttons = 4) {
+    if (axes > 0) script.caps[0] = CapsFor(axes, buttons);
+    j.SetCalAutoSave(false);
+  }
+  // The stick scaled to 0..200 with 100 in the middle, as the simulator has it.
+  void Scale100() {
+    j.SetXScaledBy(100);
+    j.SetYScaledBy(100);
+  }
+  void Polling10() {
+    j.SetPolling(true);
+    j.SetInterval(10);
+  }
+  ScriptedJoysticks script;  // declared first: it outlives the component
+  TJoystickex j;
+};
+
 }  // namespace
 
 class tst_Joystickex : public QObject {
@@ -36,8 +57,8 @@ class tst_Joystickex : public QObject {
   }
 
   void defaults() {
-    TJoystickex j;
-    j.SetCalAutoSave(false);
+    Rig r;
+    TJoystickex& j = r.j;
     QCOMPARE(j.GamePort(), TGamePort::Gameport1);
     QCOMPARE(j.Polling(), false);
     QCOMPARE(j.Interval(), 50);
@@ -59,9 +80,8 @@ class tst_Joystickex : public QObject {
   }
 
   void setterQuirks() {
-    ScriptedJoysticks script;
-    TJoystickex j;
-    j.SetCalAutoSave(false);
+    Rig r;
+    TJoystickex& j = r.j;
     j.SetEventThreshold(0);
     QCOMPARE(j.EventThreshold(), 0.1);
     j.SetEventThreshold(25);
@@ -79,9 +99,9 @@ class tst_Joystickex : public QObject {
   }
 
   void noDeviceRefusesCaptureQuietly() {
-    ScriptedJoysticks script;  // no device on either port
-    TJoystickex j;
-    j.SetCalAutoSave(false);
+    Rig r;  // no device on either port
+    ScriptedJoysticks& script = r.script;
+    TJoystickex& j = r.j;
     QVERIFY(!j.StartCapture());
     QVERIFY(!j.Active());
     script.caps[0] = CapsFor(3, 4);
@@ -91,10 +111,9 @@ class tst_Joystickex : public QObject {
   }
 
   void startCaptureReadsTheDevicesCapabilities() {
-    ScriptedJoysticks script;
-    script.caps[0] = CapsFor(3, 4);
-    TJoystickex j;
-    j.SetCalAutoSave(false);
+    Rig r(3, 4);
+    ScriptedJoysticks& script = r.script;
+    TJoystickex& j = r.j;
     j.SetEventThreshold(10);  // no capabilities read yet: threshold from a zero range
     QCOMPARE(j.SystemThreshold(), 0);
     QVERIFY(j.StartCapture());
@@ -108,11 +127,10 @@ class tst_Joystickex : public QObject {
   }
 
   void setGamePortCopiesTheCapabilitiesOfThePortSetSoFar() {
-    ScriptedJoysticks script;
-    script.caps[0] = CapsFor(3, 4);
+    Rig r(3, 4);
+    ScriptedJoysticks& script = r.script;
+    TJoystickex& j = r.j;
     script.caps[1] = CapsFor(2, 6);
-    TJoystickex j;
-    j.SetCalAutoSave(false);
     j.SetGamePort(TGamePort::Gameport2);  // reads port 1's device (Gameport1)
     QCOMPARE(j.GamePort(), TGamePort::Gameport2);
     QCOMPARE(j.NumButtons(), 4);
@@ -128,11 +146,10 @@ class tst_Joystickex : public QObject {
   }
 
   void setGamePortRestartsARunningCapture() {
-    ScriptedJoysticks script;
-    script.caps[0] = CapsFor(3, 4);
+    Rig r(3, 4);
+    ScriptedJoysticks& script = r.script;
+    TJoystickex& j = r.j;
     script.caps[1] = CapsFor(3, 4);
-    TJoystickex j;
-    j.SetCalAutoSave(false);
     QVERIFY(j.StartCapture());
     j.SetGamePort(TGamePort::Gameport2);
     QVERIFY(j.Active());
@@ -141,10 +158,9 @@ class tst_Joystickex : public QObject {
   }
 
   void intervalAndPollingRestartTheCapture() {
-    ScriptedJoysticks script;
-    script.caps[0] = CapsFor(3, 4);
-    TJoystickex j;
-    j.SetCalAutoSave(false);
+    Rig r(3, 4);
+    ScriptedJoysticks& script = r.script;
+    TJoystickex& j = r.j;
     j.SetInterval(20);  // not active: stored only
     QCOMPARE(script.opens, 0);
     QVERIFY(j.StartCapture());
@@ -159,12 +175,10 @@ class tst_Joystickex : public QObject {
   }
 
   void changeDrivenMovesBeyondTheThreshold() {
-    ScriptedJoysticks script;
-    script.caps[0] = CapsFor(3, 4);
-    TJoystickex j;
-    j.SetCalAutoSave(false);
-    j.SetXScaledBy(100);
-    j.SetYScaledBy(100);
+    Rig r(3, 4);
+    ScriptedJoysticks& script = r.script;
+    TJoystickex& j = r.j;
+    r.Scale100();
     j.SetEventThreshold(1);  // 655 raw units at capture
     QVERIFY(j.StartCapture());
     QSignalSpy moves(&j, &TJoystickex::JoyMove);
@@ -188,12 +202,10 @@ class tst_Joystickex : public QObject {
   }
 
   void buttonsFireTheirOwnEvents() {
-    ScriptedJoysticks script;
-    script.caps[0] = CapsFor(3, 6);
-    TJoystickex j;
-    j.SetCalAutoSave(false);
-    j.SetXScaledBy(100);
-    j.SetYScaledBy(100);
+    Rig r(3, 6);
+    ScriptedJoysticks& script = r.script;
+    TJoystickex& j = r.j;
+    r.Scale100();
     QVERIFY(j.StartCapture());
     QSignalSpy b1(&j, &TJoystickex::OnButton1_Change);
     QSignalSpy b2(&j, &TJoystickex::OnButton2_Change);
@@ -215,14 +227,11 @@ class tst_Joystickex : public QObject {
   }
 
   void pollingResendsThePosition() {
-    ScriptedJoysticks script;
-    script.caps[0] = CapsFor(3, 2);
-    TJoystickex j;
-    j.SetCalAutoSave(false);
-    j.SetPolling(true);
-    j.SetInterval(10);
-    j.SetXScaledBy(100);
-    j.SetYScaledBy(100);
+    Rig r(3, 2);
+    ScriptedJoysticks& script = r.script;
+    TJoystickex& j = r.j;
+    r.Polling10();
+    r.Scale100();
     QVERIFY(j.StartCapture());
     QSignalSpy moves(&j, &TJoystickex::JoyMove);
     QSignalSpy zmoves(&j, &TJoystickex::JoyZMove);
@@ -239,12 +248,9 @@ class tst_Joystickex : public QObject {
   }
 
   void pollingADeviceWithoutThrottleSendsNoZ() {
-    ScriptedJoysticks script;
-    script.caps[0] = CapsFor(2, 2);
-    TJoystickex j;
-    j.SetCalAutoSave(false);
-    j.SetPolling(true);
-    j.SetInterval(10);
+    Rig r(2, 2);
+    TJoystickex& j = r.j;
+    r.Polling10();
     QVERIFY(j.StartCapture());
     QSignalSpy moves(&j, &TJoystickex::JoyMove);
     QSignalSpy zmoves(&j, &TJoystickex::JoyZMove);
@@ -253,12 +259,10 @@ class tst_Joystickex : public QObject {
   }
 
   void unpluggedDeviceEndsTheCapture() {
-    ScriptedJoysticks script;
-    script.caps[0] = CapsFor(3, 2);
-    TJoystickex j;
-    j.SetCalAutoSave(false);
-    j.SetPolling(true);
-    j.SetInterval(10);
+    Rig r(3, 2);
+    ScriptedJoysticks& script = r.script;
+    TJoystickex& j = r.j;
+    r.Polling10();
     QVERIFY(j.StartCapture());
     QSignalSpy moves(&j, &TJoystickex::JoyMove);
     script.Unplug(0);
@@ -269,8 +273,8 @@ class tst_Joystickex : public QObject {
   }
 
   void rawPositionsWhenNotScaled() {
-    TJoystickex j;
-    j.SetCalAutoSave(false);
+    Rig r;
+    TJoystickex& j = r.j;
     j.SetScaled(false);
     QSignalSpy moves(&j, &TJoystickex::JoyMove);
     QSignalSpy zmoves(&j, &TJoystickex::JoyZMove);
@@ -284,8 +288,8 @@ class tst_Joystickex : public QObject {
   }
 
   void throttleWidensItsRangeAlways() {
-    TJoystickex j;
-    j.SetCalAutoSave(false);
+    Rig r;
+    TJoystickex& j = r.j;
     j.ComputeScaleFactors();  // Z factor 327.67 for 0..32767
     QSignalSpy zmoves(&j, &TJoystickex::JoyZMove);
     j.WndProc(JoyMessage::ZMove, 0, 65535);
@@ -301,10 +305,9 @@ class tst_Joystickex : public QObject {
   }
 
   void calibratingWidensTheStickRanges() {
-    TJoystickex j;
-    j.SetCalAutoSave(false);
-    j.SetXScaledBy(100);
-    j.SetYScaledBy(100);
+    Rig r;
+    TJoystickex& j = r.j;
+    r.Scale100();
     JoystickCalibration cal;
     cal.MaxLeftUpX = cal.MaxLeftUpY = 1000;
     cal.MaxRightDownX = cal.MaxRightDownY = 2000;
@@ -336,8 +339,8 @@ class tst_Joystickex : public QObject {
   }
 
   void withoutAFileLoadingGivesTheDefaults() {
-    TJoystickex j;
-    j.SetCalAutoSave(false);
+    Rig r;
+    TJoystickex& j = r.j;
     QVERIFY(j.LoadCalibration());
     QCOMPARE(j.MaxZ(), 32000);
     QCOMPARE(j.Calibration().MaxLeftUpX, -32767);
@@ -346,8 +349,8 @@ class tst_Joystickex : public QObject {
 
   void loadingDoesNotRecomputeTheFactors() {
     WriteCalibrationText("[Range]\r\nMaxrightDownx=1000\r\n");
-    TJoystickex j;
-    j.SetCalAutoSave(false);
+    Rig r;
+    TJoystickex& j = r.j;
     j.SetXScaledBy(100);
     QCOMPARE(j.ScaleFactors().XPos, 327.67);
     QVERIFY(j.LoadCalibration());
@@ -359,8 +362,8 @@ class tst_Joystickex : public QObject {
 
   void calAutoLoadReadsTheFileAtOnce() {
     WriteCalibrationText("[range]\nMaxZ=0\nMinZ=5\n[center]\nCenterX=40\n");
-    TJoystickex j;
-    j.SetCalAutoSave(false);
+    Rig r;
+    TJoystickex& j = r.j;
     j.SetCalAutoLoad(false);
     QCOMPARE(j.MinZ(), 0);
     j.SetCalAutoLoad(true);
@@ -374,8 +377,8 @@ class tst_Joystickex : public QObject {
 
   void unreadableFileLeavesTheCalibration() {
     QVERIFY(QDir(dir_->path()).mkdir("tst_joystickex.INI"));
-    TJoystickex j;
-    j.SetCalAutoSave(false);
+    Rig r;
+    TJoystickex& j = r.j;
     JoystickCalibration cal;
     cal.MaxZ = 1234;
     j.SetCalibration(cal);
@@ -418,8 +421,8 @@ class tst_Joystickex : public QObject {
 
   void savingKeepsTheRestOfTheFile() {
     WriteCalibrationText("; my stick\r\n[Other]\r\nx=1\r\n[range]\r\nMaxZ=7\r\n");
-    TJoystickex j;
-    j.SetCalAutoSave(false);
+    Rig r;
+    TJoystickex& j = r.j;
     j.SetCalAutoLoad(true);
     QVERIFY(j.SaveCalibration());
     QFile f(TJoystickex::CalibrationPath());
