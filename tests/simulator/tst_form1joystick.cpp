@@ -115,6 +115,25 @@ class tst_Form1Joystick : public QObject {
     QCOMPARE(Sim.JoyCentreX, 106);
   }
 
+  void buttonOneTogglesTheMapOnPressAndRelease() {
+    ScriptedJoysticks& script = *script_;
+    script.caps[0] = CapsFor(3, 4);
+    TForm1 form;
+    QVERIFY(Sim.MapVisible);
+    QVERIFY(script.Button(0, 0, true));
+    QTRY_VERIFY(!Sim.MapVisible);
+    QVERIFY(form.ui.MAPChart->isHidden());
+    QVERIFY(!form.ui.SYSTEEMPanel->isHidden());
+    QVERIFY(script.Button(0, 0, false));
+    QTRY_VERIFY(Sim.MapVisible);
+    QVERIFY(!form.ui.MAPChart->isHidden());
+    // The other buttons leave the map alone.
+    QVERIFY(script.Button(0, 1, true));
+    QVERIFY(script.Button(0, 1, false));
+    QTest::qWait(50);
+    QVERIFY(Sim.MapVisible);
+  }
+
   void stickStepsOnlyWhileFlyingAndNotPaused() {
     TForm1 form;
     Sim.AircraftType = "SEP";
