@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "simulator/flightmodel.h"
+#include "simulator/tickmodel.h"
+
 namespace tvx {
 
 namespace {
@@ -11,8 +14,6 @@ constexpr int kDeadBand = 9;
 // Up to this deflection the bank steps come at the slower pace.
 constexpr int kGentleBank = 15;
 }  // namespace
-
-bool IsPistonType(const QString& aircraftType) { return aircraftType == "SEP" || aircraftType == "SEP EFIS"; }
 
 StickSteps StickControl(SimState& s, int xpos, int ypos, bool flying) {
   if (s.JoyAwaitCentre) {
@@ -35,7 +36,7 @@ StickSteps StickControl(SimState& s, int xpos, int ypos, bool flying) {
   if (dy > kDeadBand && s.JoyPitchReady) {
     s.JoyPitchReady = false;
     const double step = dy < 30 ? 0.01 : dy < 80 ? 0.002 * dy : 0.003 * dy;
-    if (IsPistonType(s.AircraftType))
+    if (flight::IsPiston(s))
       s.AoaStep = step;
     else
       s.PathStep = step;
@@ -46,11 +47,11 @@ StickSteps StickControl(SimState& s, int xpos, int ypos, bool flying) {
 }
 
 void RearmStickSteps(SimState& s) {
-  if (s.JoyTurnClock >= s.JoyTurnInterval) {
+  if (flight::ClockReached(s.JoyTurnClock, s.JoyTurnInterval)) {
     s.JoyTurnReady = true;
     s.JoyTurnClock = 0;
   }
-  if (s.JoyPitchClock >= s.JoyPitchInterval) {
+  if (flight::ClockReached(s.JoyPitchClock, s.JoyPitchInterval)) {
     s.JoyPitchReady = true;
     s.JoyPitchClock = 0;
   }
@@ -81,7 +82,7 @@ void ThrottleControl(SimState& s, int z, bool joystickThrust) {
 }
 
 void RestorePresetPower(SimState& s) {
-  if (IsPistonType(s.AircraftType))
+  if (flight::IsPiston(s))
     s.DisplayedRpm = s.PresetPower;
   else
     s.DisplayedN1 = s.PresetPower;

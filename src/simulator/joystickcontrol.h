@@ -5,8 +5,6 @@
 // is on. Positions are the component's scaled values: 0..200 with 100 at the
 // middle of the calibrated range for the stick, 0..100 for the throttle
 // (small values are high power).
-#include <QString>
-
 #include "simulator/simstate.h"
 
 namespace tvx {
@@ -16,9 +14,6 @@ struct StickSteps {
   int bank = 0;   // -1: one step left (draailinks), +1: one step right (draairechts)
   int pitch = 0;  // -1: one step nose down (Doedalen), +1: one step nose up (Doeklimmen)
 };
-
-// "SEP" and "SEP EFIS" are pistons; every other type flies as the jet.
-bool IsPistonType(const QString& aircraftType);
 
 // One stick event. The first event after start defines the centre; each
 // event sets the step intervals from the deflection. Beyond a dead band of 9

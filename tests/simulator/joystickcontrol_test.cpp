@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "simulator/tickmodel.h"
+
 namespace tvx {
 namespace {
 
@@ -15,16 +17,16 @@ SimState StartState() {
   return s;
 }
 
-// Flies one second: ten ticks, each followed by ten stick events at (x, y)
-// (the component reports every 10 ms). Returns the bank and pitch steps made.
+// Flies one second: ten ticks (their clocks and the re-arming of the stick
+// steps), each followed by ten stick events at (x, y), as the component
+// reports every 10 ms. Returns the bank and pitch steps asked for.
 struct Counts {
   int left = 0, right = 0, down = 0, up = 0;
 };
 Counts FlySecond(SimState& s, int x, int y) {
   Counts c;
   for (int tick = 0; tick < 10; ++tick) {
-    s.JoyTurnClock += s.ClockStep;
-    s.JoyPitchClock += s.ClockStep;
+    flight::AdvanceClocks(s);
     RearmStickSteps(s);
     for (int event = 0; event < 10; ++event) {
       const StickSteps st = StickControl(s, x, y, true);

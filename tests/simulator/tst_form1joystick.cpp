@@ -7,6 +7,7 @@
 #include "joystick/joystickex.h"
 #include "platform/joystickdevice.h"
 #include "platform/messages.h"
+#include "simulator/flightfixture.h"
 #include "simulator/form1.h"
 #include "simulator/simstate.h"
 #include "support/testsupport.h"
@@ -134,27 +135,62 @@ class tst_Form1Joystick : public QObject {
     QVERIFY(Sim.MapVisible);
   }
 
-  void stickStepsOnlyWhileFlyingAndNotPaused() {
+  void stickFliesOnlyWhileTheFlightRunsAndIsNotPaused() {
     TForm1 form;
-    Sim.AircraftType = "SEP";
+    test::LoadAircraft(Sim, test::PistonCruise());
     form.JoystickexJoyMove(100, 100, 0, false);  // the centre
     Sim.JoyTurnReady = Sim.JoyPitchReady = true;
     form.JoystickexJoyMove(150, 20, 0, false);  // standing still
-    QVERIFY(Sim.JoyTurnReady);
-    QVERIFY(Sim.JoyPitchReady);
-    QCOMPARE(Sim.AoaStep, 0.0);
-
-    form.Timer->start();  // flying; no event loop runs, so no tick
-    Sim.Paused = true;
-    form.JoystickexJoyMove(150, 20, 0, false);
+    QCOMPARE(Sim.BankAngle, 0.0);
+    QCOMPARE(Sim.AoaStep, 0.05);
     QVERIFY(Sim.JoyTurnReady);
     QVERIFY(Sim.JoyPitchReady);
 
-    Sim.Paused = false;
-    form.JoystickexJoyMove(150, 20, 0, false);
-    QVERIFY(!Sim.JoyTurnReady);
-    QVERIFY(!Sim.JoyPitchReady);
+    form.STARTClick();  // FLY
+    QVERIFY(form.Timer->isActive());
+    form.TimerTimer();
+    double aoa = Sim.AngleOfAttack;
+    form.JoystickexJoyMove(150, 20, 0, false);  // right and forward
+    QCOMPARE(Sim.BankAngle, 1.0);
     QCOMPARE(Sim.AoaStep, 0.003 * 80);
+    QCOMPARE(Sim.AngleOfAttack, aoa - 0.24);
+    form.JoystickexJoyMove(150, 20, 0, false);  // nothing until the tick re-arms
+    QCOMPARE(Sim.BankAngle, 1.0);
+
+    form.TimerTimer();
+    form.doepauze();  // P
+    QVERIFY(Sim.Paused);
+    aoa = Sim.AngleOfAttack;
+    form.JoystickexJoyMove(40, 180, 0, false);
+    QCOMPARE(Sim.BankAngle, 1.0);
+    QCOMPARE(Sim.AngleOfAttack, aoa);
+
+    form.doepauze();  // on again
+    aoa = Sim.AngleOfAttack;
+    form.JoystickexJoyMove(40, 180, 0, false);  // left and back
+    QCOMPARE(Sim.BankAngle, 0.0);
+    QVERIFY(Sim.AngleOfAttack > aoa);
+    form.Timer->stop();
+  }
+
+  void heldDeflectionBanksAtItsPaceThroughTheTick() {
+    ScriptedJoysticks& script = *script_;
+    script.caps[0] = CapsFor(3, 4);
+    TForm1 form;
+    test::LoadAircraft(Sim, test::JetVmd());
+    QTRY_VERIFY(!Sim.JoyAwaitCentre);  // the centre from the stick at rest
+    form.STARTClick();
+    QVERIFY(form.Timer->isActive());
+    // The tick is run by hand below, while the stick keeps reporting.
+    form.Timer->start(3600 * 1000);
+    QVERIFY(script.Axis(0, 0, -32767 / 10));  // 10 units left
+    QTRY_COMPARE(Sim.JoyTurnInterval, 0.2);
+    const double bank = Sim.BankAngle;
+    for (int tick = 0; tick < 10; ++tick) {
+      form.TimerTimer();
+      QTest::qWait(25);  // two or three stick reports
+    }
+    QTRY_COMPARE(Sim.BankAngle, bank - 5);  // one degree per 0.2 s
     form.Timer->stop();
   }
 
