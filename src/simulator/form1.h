@@ -89,6 +89,15 @@ class TForm1 : public QMainWindow {
   void ConfigboxChange();
   void leesconfiguratie();
   void doeflaps();
+  void UpDown1Click(bool up);
+  void GearChange();
+  // The checked item of the type selector, -1 when none; an index past the
+  // three items stands for "320".
+  int TypegroupIndex() const { return TypegroupItemIndex; }
+  // Selects an item the way a click does: a change to any item but -1 runs
+  // the type change.
+  void SetTypegroupIndex(int index);
+  int TypegroupItemIndex = -1;
 
   // --- Autopilot ---
   void APpanelClick();
