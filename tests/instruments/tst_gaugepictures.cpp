@@ -1,0 +1,61 @@
+// The gauges painted for real: pixel probes that prove the direction of each
+// arc and band, and pictures of every gauge for a person to look at.
+#include <QPainter>
+#include <QtTest>
+#include <functional>
+
+#include "instruments/gauges.h"
+#include "instruments/gaugetestsupport.h"
+#include "support/testsupport.h"
+
+using namespace tvx;
+
+namespace {
+
+// Paints `draw` on a canvas of `w` x `h` with the panel's grey background.
+QImage Paint(int w, int h, const std::function<void(Canvas&)>& draw) {
+  QImage image(w, h, QImage::Format_RGB32);
+  image.fill(QColor(0x80, 0x80, 0x80));
+  QPainter painter(&image);
+  PainterCanvas canvas(&painter);
+  draw(canvas);
+  return image;
+}
+
+QColor ColorOf(TColor c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+
+QColor At(const QImage& image, QPoint p) { return QColor(image.pixel(p)); }
+
+}  // namespace
+
+class tst_GaugePictures : public QObject {
+  Q_OBJECT
+ private slots:
+  void airspeedArcRunsThroughNinetyKnots() {
+    SimState s = test::LaidOut("SEP");
+    s.Airspeed = 118;
+    s.BankAngle = -12;
+    const QImage image = Paint(2 * 149, 4 * 149, [&](Canvas& c) {
+      DrawAirspeedDial(c, s);
+      DrawAirspeedNeedle(c, s);
+      DrawTurnCoordinatorDial(c, s);
+      DrawTurnCoordinatorAircraft(c, s);
+    });
+    test::SavePng(image, "gauge-airspeed-turn");
+    const int R = s.InstrumentRadius;
+    // Outer ring: lime at 90 kt, nothing coloured at 40 kt (below the white arc).
+    QCOMPARE(At(image, test::Expected(149, 149, R - 2, AirspeedDialAngle(90))), ColorOf(clr::Lime));
+    QVERIFY(At(image, test::Expected(149, 149, R - 2, AirspeedDialAngle(40))) != ColorOf(clr::Lime));
+    QVERIFY(At(image, test::Expected(149, 149, R - 2, AirspeedDialAngle(20))) != ColorOf(clr::Lime));
+    // White below 50 kt outside, yellow above 126 kt, the inner ring white in the flap range.
+    QCOMPARE(At(image, test::Expected(149, 149, R - 2, AirspeedDialAngle(47))), ColorOf(clr::White));
+    QCOMPARE(At(image, test::Expected(149, 149, R - 2, AirspeedDialAngle(140))), ColorOf(clr::Yellow));
+    QCOMPARE(At(image, test::Expected(149, 149, R - 5, AirspeedDialAngle(80))), ColorOf(clr::White));
+    QCOMPARE(At(image, test::Expected(149, 149, R - 5, AirspeedDialAngle(115))), ColorOf(clr::Lime));
+    // The needle at 118 kt.
+    QCOMPARE(At(image, test::Expected(149, 149, 60, AirspeedDialAngle(118))), ColorOf(clr::White));
+  }
+};
+
+QTEST_MAIN(tst_GaugePictures)
+#include "tst_gaugepictures.moc"
