@@ -55,6 +55,23 @@ class tst_GaugePictures : public QObject {
     // The needle at 118 kt.
     QCOMPARE(At(image, test::Expected(149, 149, 60, AirspeedDialAngle(118))), ColorOf(clr::White));
   }
+
+  void altimeterAndVsi() {
+    SimState s = test::LaidOut("SEP");
+    s.Altitude = 2350;
+    s.VerticalSpeed = -500;
+    const QImage image = Paint(2 * 149, 4 * 149, [&](Canvas& c) {
+      DrawAltimeterDial(c, s);
+      DrawVSIDial(c, s);
+      DrawAltimeterHands(c, s);
+      DrawVSINeedle(c, s);
+    });
+    test::SavePng(image, "gauge-altimeter-vsi");
+    // The long hand at 126 degrees, the VSI needle at 227.5 degrees (a descent).
+    QCOMPARE(At(image, test::Expected(149, 149, 80, 126)), ColorOf(clr::White));
+    QCOMPARE(At(image, test::Expected(149, 447, 80, 227.5)), ColorOf(clr::White));
+    QCOMPARE(At(image, test::Expected(149, 447, 80, 312.5)), ColorOf(clr::Black));
+  }
 };
 
 QTEST_MAIN(tst_GaugePictures)
