@@ -1,7 +1,6 @@
 // Gauges still arriving with this work.
 #include "instruments/gauges.h"
 namespace tvx {
-void DrawEFISSpeedTape(Canvas&, const SimState&, const GaugeInputs&) {}
 void DrawEFISAltitudeTape(Canvas&, const SimState&) {}
 void DrawEFISVerticalSpeed(Canvas&, const SimState&) {}
 void DrawRPMDial(Canvas&, const SimState&) {}

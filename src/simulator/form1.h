@@ -6,6 +6,7 @@
 #include <QSize>
 #include <QTimer>
 
+#include "instruments/gauges.h"
 #include "platform/canvas.h"
 #include "ui_form1.h"
 
@@ -98,6 +99,9 @@ class TForm1 : public QMainWindow {
   // the type change.
   void SetTypegroupIndex(int index);
   int TypegroupItemIndex = -1;
+  // What the gauges read from the window: screen size, FLY/STOP, the
+  // joystick thrust option and the flap-setting labels.
+  GaugeInputs CurrentGaugeInputs() const;
 
   // --- Autopilot ---
   void APpanelClick();

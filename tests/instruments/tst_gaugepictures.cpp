@@ -72,6 +72,48 @@ class tst_GaugePictures : public QObject {
     QCOMPARE(At(image, test::Expected(149, 447, 80, 227.5)), ColorOf(clr::White));
     QCOMPARE(At(image, test::Expected(149, 447, 80, 312.5)), ColorOf(clr::Black));
   }
+
+  void speedTapes() {
+    GaugeInputs in;
+    in.FlapLabels = {"UP", "1", "5", "15"};
+    const int U = 149;
+
+    SimState p = test::LaidOut("SEP EFIS");
+    p.Airspeed = p.DisplayedAirspeed = 120;
+    p.TrueAirspeed = 106;
+    p.GroundSpeed = 88;
+    p.WindDirection = 240;
+    p.WindSpeed = 20;
+    p.Heading = 270;
+    const QImage piston = Paint(U, 6 * U, [&](Canvas& c) { DrawEFISSpeedTape(c, p, in); });
+    test::SavePng(piston, "gauge-speedtape-sep-efis");
+    // Faster is higher: green from 50 to 126 kt, yellow above, white flap band inside.
+    QCOMPARE(At(piston, {U - 10, SpeedTapeY(p, 92)}), ColorOf(clr::Lime));
+    QCOMPARE(At(piston, {U - 3, SpeedTapeY(p, 92)}), ColorOf(clr::White));
+    QCOMPARE(At(piston, {U - 10, SpeedTapeY(p, 142)}), ColorOf(clr::Yellow));
+
+    SimState j = test::LaidOut("737");
+    j.Airspeed = j.DisplayedAirspeed = 225;
+    j.Altitude = 36000;
+    j.DensityRatio = 0.31;
+    j.MachNumber = 0.652;
+    j.TrueAirspeed = 391;
+    j.GroundSpeed = 402;
+    j.SpeedBug = 210;
+    j.SpeedBugPhase = "APCH";
+    j.AutopilotEngaged = true;
+    j.SelectedSpeed = 230;
+    j.Acceleration = 0.4;
+    j.WindDirection = 90;
+    j.WindSpeed = 35;
+    j.Heading = 180;
+    const QImage jet = Paint(U, 6 * U, [&](Canvas& c) { DrawEFISSpeedTape(c, j, in); });
+    test::SavePng(jet, "gauge-speedtape-737");
+    const double limit = JetSpeedLimit(j.Altitude, j.DensityRatio);
+    QCOMPARE(At(jet, {U - 7, SpeedTapeY(j, limit + 6)}), ColorOf(clr::Red));
+    QVERIFY(At(jet, {U - 7, SpeedTapeY(j, limit - 6)}) != ColorOf(clr::Red));
+    QCOMPARE(At(jet, {U - 10, SpeedTapeY(j, 210) + 2}), ColorOf(clr::Fuchsia));
+  }
 };
 
 QTEST_MAIN(tst_GaugePictures)

@@ -317,6 +317,23 @@ class tst_AircraftTypes : public QObject {
     QCOMPARE(form.ui.Flapsettingbox->title(), QString(" Airplane -  Flap Setting "));
   }
 
+  void gaugesReadTheWindowsInputs() {
+    TForm1 form;
+    GaugeInputs in = form.CurrentGaugeInputs();
+    QCOMPARE(in.Screen, QSize(1600, 900));
+    QVERIFY(in.Stopped);
+    QVERIFY(!in.JoystickThrust);
+    QCOMPARE(in.FlapLabels[0], QString("UP"));
+    QCOMPARE(in.FlapLabels[3], QString("15"));
+    form.ui.Equiflap1->setText("F1");
+    form.ui.START->setText("STOP");
+    form.ui.joystickthrust->setChecked(true);
+    in = form.CurrentGaugeInputs();
+    QCOMPARE(in.FlapLabels[1], QString("F1"));
+    QVERIFY(!in.Stopped);
+    QVERIFY(in.JoystickThrust);
+  }
+
   void leverPanelPicture() {
     TForm1 form;
     form.SetTypegroupIndex(2);
