@@ -6,6 +6,7 @@
 
 #include "instruments/gauges.h"
 #include "instruments/gaugetestsupport.h"
+#include "platform/textutil.h"
 #include "support/testsupport.h"
 
 using namespace tvx;
@@ -113,6 +114,38 @@ class tst_GaugePictures : public QObject {
     QCOMPARE(At(jet, {U - 7, SpeedTapeY(j, limit + 6)}), ColorOf(clr::Red));
     QVERIFY(At(jet, {U - 7, SpeedTapeY(j, limit - 6)}) != ColorOf(clr::Red));
     QCOMPARE(At(jet, {U - 10, SpeedTapeY(j, 210) + 2}), ColorOf(clr::Fuchsia));
+  }
+
+  void altitudeTapes() {
+    const int U = 149, yc = 223;
+    SimState p = test::LaidOut("SEP EFIS");
+    p.Altitude = 2470;
+    p.VerticalSpeed = -480;
+    const QImage piston = Paint(2 * U, 3 * U, [&](Canvas& c) {
+      DrawEFISVerticalSpeed(c, p);
+      DrawEFISAltitudeTape(c, p);
+    });
+    test::SavePng(piston, "gauge-altitudetape-sep-efis");
+    // A descent: the trend bar runs down from the reference line, the pointer below it.
+    QCOMPARE(At(piston, {4, yc + 10}), ColorOf(clr::Lime));
+    QVERIFY(At(piston, {4, yc - 10}) != ColorOf(clr::Lime));
+    QCOMPARE(At(piston, {111 + 15, yc + 34}), ColorOf(clr::Black));
+
+    SimState j = test::LaidOut("737");
+    j.Altitude = 530;
+    j.Minimums = 320;
+    j.VerticalSpeed = 1250;
+    j.AutopilotEngaged = true;
+    j.SelectedVerticalSpeed = 1500;
+    const QImage jet = Paint(2 * U, 3 * U, [&](Canvas& c) {
+      DrawEFISVerticalSpeed(c, j);
+      DrawEFISAltitudeTape(c, j);
+    });
+    test::SavePng(jet, "gauge-altitudetape-737");
+    // The minimums bug below the reference line (210 ft lower), lime.
+    QCOMPARE(At(jet, {50, RoundPixel(yc + 3.0 * 210 * U / 830)}), ColorOf(clr::Lime));
+    // The climb pointer above the reference line.
+    QCOMPARE(At(jet, {111 + 30, yc - 88}), ColorOf(clr::White));
   }
 };
 
