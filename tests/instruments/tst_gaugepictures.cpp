@@ -147,6 +147,49 @@ class tst_GaugePictures : public QObject {
     // The climb pointer above the reference line.
     QCOMPARE(At(jet, {111 + 30, yc - 88}), ColorOf(clr::White));
   }
+
+  void rpmArcRunsThroughTwelveOClock() {
+    SimState s = test::LaidOut("SEP");
+    s.DisplayedRpm = 2300;
+    s.JoystickLeverRpm = 2450;
+    GaugeInputs in;
+    in.Screen = {1600, 900};
+    const int U = 149, R = s.InstrumentRadius;
+    const QImage image = Paint(2 * U, 6 * U, [&](Canvas& c) {
+      DrawRPMDial(c, s);
+      DrawEngineInstruments(c, s, in);
+    });
+    test::SavePng(image, "gauge-rpm-sep");
+    // Lime at 12 o'clock (about 1583 RPM) and at 2500 RPM; nothing lime at 6 o'clock or at 500 RPM.
+    QCOMPARE(At(image, {U, 5 * U - (R - 2)}), ColorOf(clr::Lime));
+    QCOMPARE(At(image, test::Expected(U, 5 * U, R - 2, RpmDialAngle(2500))), ColorOf(clr::Lime));
+    QVERIFY(At(image, {U, 5 * U + (R - 2)}) != ColorOf(clr::Lime));
+    QVERIFY(At(image, test::Expected(U, 5 * U, R - 2, RpmDialAngle(700))) != ColorOf(clr::Lime));
+    // The needle at 2300 RPM.
+    QCOMPARE(At(image, test::Expected(U, 5 * U, 70, RpmDialAngle(2300))), ColorOf(clr::White));
+  }
+
+  void jetEngines() {
+    SimState s = test::LaidOut("737");
+    s.DisplayedN1 = 64.4;
+    s.FailureCode = "Failure";
+    s.FailurePhase = 2;
+    s.FailedEngine = 2;
+    s.Airspeed = 250;
+    s.JoystickLeverRpm = 1800;
+    s.JoystickLeverN1 = 70;
+    s.PresetPower = 64.4;
+    GaugeInputs in;
+    in.Screen = {1920, 1080};
+    const int U = 149;
+    const QImage image = Paint(5 * U, 3 * U, [&](Canvas& c) { DrawEngineInstruments(c, s, in); });
+    test::SavePng(image, "gauge-n1-737");
+    const JetEngineDials d = JetEngineDialPlaces(in.Screen, U, s.InstrumentRadius);
+    // Left needle at 64.4 %, right (windmilling) at 10 %, the 100 % tick red.
+    QCOMPARE(At(image, test::Expected(d.Engine1X, s.EngineCentreY, 60, N1DialAngle(64.4))), ColorOf(clr::White));
+    QCOMPARE(At(image, test::Expected(d.Engine2X, s.EngineCentreY, 60, N1DialAngle(10))), ColorOf(clr::White));
+    QCOMPARE(At(image, test::Expected(d.Engine1X, s.EngineCentreY, d.Radius - 5, N1DialAngle(100))), ColorOf(clr::Red));
+  }
 };
 
 QTEST_MAIN(tst_GaugePictures)
