@@ -136,7 +136,8 @@ void TForm1::ConfigboxChange() {
 
 void TForm1::leesconfiguratie() {
   SimState& s = Sim;
-  if (const std::optional<PresetOutcome> out = ApplyPreset(s, ui.Configbox->currentIndex())) {
+  const std::optional<PresetOutcome> out = ApplyPreset(s, ui.Configbox->currentIndex());
+  if (out) {
     // The preset's own values stand: the levers are put in place without
     // their handlers, which would apply a flap move on top of them.
     {
@@ -152,6 +153,7 @@ void TForm1::leesconfiguratie() {
   Bratti();
   s.Acceleration = 0;
   TkOrvane();
+  if (out && IsJet(s.AircraftType)) doelearn();
 }
 
 void TForm1::UpDown1Click(bool up) {
