@@ -90,8 +90,7 @@ void DrawTurnCoordinatorDial(Canvas& c, const SimState& s) {
 void DrawTurnCoordinatorAircraft(Canvas& c, const SimState& s) {
   const int cx = s.TurnCoordinatorCentreX, cy = s.TurnCoordinatorCentreY;
   const double tilt = TurnCoordinatorTilt(s.Airspeed, s.BankAngle);
-  c.Brush.color = clr::White;
-  c.Brush.style = BrushStyle::Solid;
+  gauge::SetSolidBrush(c, clr::White);
   c.Ellipse(cx - 8, cy - 8, cx + 8, cy + 8);
   c.Brush.color = clr::Black;
   c.Pen.width = 2;

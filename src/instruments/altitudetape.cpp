@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "instruments/gaugegeometry.h"
 #include "instruments/gauges.h"
 #include "platform/textutil.h"
 #include "simulator/aircrafttype.h"
@@ -11,20 +12,9 @@ namespace tvx {
 
 namespace {
 
-void SetPen(Canvas& c, TColor color, int width) {
-  c.Pen.color = color;
-  c.Pen.width = width;
-}
-
-void SetBrush(Canvas& c, TColor color) {
-  c.Brush.color = color;
-  c.Brush.style = BrushStyle::Solid;
-}
-
-void Line(Canvas& c, int x1, int y1, int x2, int y2) {
-  c.MoveTo(x1, y1);
-  c.LineTo(x2, y2);
-}
+using gauge::Line;
+using gauge::SetPen;
+using gauge::SetSolidBrush;
 
 void Frame(Canvas& c, const QVector<QPoint>& corners) {
   SetPen(c, clr::White, 2);
@@ -60,7 +50,7 @@ void DrawEFISAltitudeTape(Canvas& c, const SimState& s) {
   SetPen(c, clr::White, 1);
   c.Font.size = 14;
   c.Font.color = clr::White;
-  SetBrush(c, clr::GrayText);
+  SetSolidBrush(c, clr::GrayText);
   const int first = jet ? -25 : -20, last = jet ? 19 : 14;
   for (int i = first; i <= last; ++i) {
     const int y = RoundPixel(yc + offset + i * spacing);
@@ -82,7 +72,7 @@ void DrawEFISAltitudeTape(Canvas& c, const SimState& s) {
     c.Pen.width = 1;
     c.Font.size = 14;
     c.Font.color = clr::Lime;
-    SetBrush(c, clr::GrayText);
+    SetSolidBrush(c, clr::GrayText);
     c.TextOut(right + 4, 2 * yc - 24, QString::number(bug));
     if (!s.BaroStd) {
       c.TextOut(4, 2 * yc - 43, " 29.92   ");
@@ -95,7 +85,7 @@ void DrawEFISAltitudeTape(Canvas& c, const SimState& s) {
   // The altitude of the next 10 s.
   const int v = RoundPixel(s.VerticalSpeed);
   c.Pen.color = clr::Lime;
-  SetBrush(c, clr::Lime);
+  SetSolidBrush(c, clr::Lime);
   c.Rectangle(2, yc, 7, RoundPixel(yc - (v / 6) * spacing / 20.0));
 
   SetPen(c, clr::Black, 2);
@@ -103,7 +93,7 @@ void DrawEFISAltitudeTape(Canvas& c, const SimState& s) {
 
   c.Font.size = 18;
   c.Font.color = clr::White;
-  SetBrush(c, clr::Black);
+  SetSolidBrush(c, clr::Black);
   c.Pen.color = clr::White;
   c.TextOut(20, yc - 15, QString::number(RoundPixel(s.Altitude / 5.0) * 5));
 
@@ -123,7 +113,7 @@ void DrawEFISVerticalSpeed(Canvas& c, const SimState& s) {
   SetPen(c, clr::White, 1);
   c.Font.size = 14;
   c.Font.color = clr::White;
-  SetBrush(c, clr::GrayText);
+  SetSolidBrush(c, clr::GrayText);
   for (int i = -4; i <= 4; ++i) {
     const int y = yc + i * q;
     if (i % 2 == 0) {
@@ -136,7 +126,7 @@ void DrawEFISVerticalSpeed(Canvas& c, const SimState& s) {
 
   if (!jet) {
     SetPen(c, clr::Black, 1);
-    SetBrush(c, clr::Black);
+    SetSolidBrush(c, clr::Black);
     c.Polygon({{x0, yc - o}, {x0 + 20, yc - o - 12}, {x0 + 20, yc - o + 12}});
   } else {
     SetPen(c, clr::White, 4);
@@ -148,7 +138,7 @@ void DrawEFISVerticalSpeed(Canvas& c, const SimState& s) {
   SetPen(c, clr::White, 1);
   const QString readout = VerticalSpeedReadout(s.VerticalSpeed);
   if (!jet) {
-    SetBrush(c, clr::Black);
+    SetSolidBrush(c, clr::Black);
     c.TextOut(x0 + 22, yc - o - 12, readout);
   } else if (s.VerticalSpeed > 0) {
     c.TextOut(x0 + 5, U / 2 - 50, readout);

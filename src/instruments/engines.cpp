@@ -109,8 +109,7 @@ void DrawJetEngineGauges(Canvas& c, const SimState& s, const GaugeInputs& in) {
   }
   c.Font.size = 12;
   c.Font.color = clr::Black;
-  c.Brush.color = clr::GrayText;
-  c.Brush.style = BrushStyle::Solid;
+  gauge::SetSolidBrush(c, clr::GrayText);
   c.TextOut(3 * U - 10, cy + U - 40, kKeyHint);
 }
 
@@ -139,8 +138,7 @@ void DrawRPMDial(Canvas& c, const SimState& s) {
   for (int i = 0; i <= 5; ++i) DialText(c, cx, cy, R - s.TickLengthLong - 11, 240 + 45 * i, 6, 7, QString::number(5 * i + 5));
 
   c.Font.color = clr::Black;
-  c.Brush.color = clr::GrayText;
-  c.Brush.style = BrushStyle::Solid;
+  gauge::SetSolidBrush(c, clr::GrayText);
   c.TextOut(cx + 60, cy + s.CellSize - 25, kKeyHint);
 
   // Green from 1000 to 2750 RPM through 12 o'clock, red at 2750.

@@ -51,4 +51,20 @@ inline void DialText(Canvas& c, int cx, int cy, double r, double angleDeg, int d
   c.TextOut(p.x() - dx, p.y() - dy, text);
 }
 
+// Pen and brush as most gauge steps set them.
+inline void SetPen(Canvas& c, TColor color, int width) {
+  c.Pen.color = color;
+  c.Pen.width = width;
+}
+
+inline void SetSolidBrush(Canvas& c, TColor color) {
+  c.Brush.color = color;
+  c.Brush.style = BrushStyle::Solid;
+}
+
+inline void Line(Canvas& c, int x1, int y1, int x2, int y2) {
+  c.MoveTo(x1, y1);
+  c.LineTo(x2, y2);
+}
+
 }  // namespace tvx::gauge

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "instruments/gaugegeometry.h"
 #include "instruments/gauges.h"
 #include "platform/textutil.h"
 #include "simulator/aircrafttype.h"
@@ -31,20 +32,10 @@ double ShownSpeed(const SimState& s) {
 
 int ReferenceRow(const SimState& s) { return 3 * s.CellSize / 2; }
 
-void SetPen(Canvas& c, TColor color, int width) {
-  c.Pen.color = color;
-  c.Pen.width = width;
-}
+using gauge::SetPen;
+using gauge::SetSolidBrush;
 
-void SetBrush(Canvas& c, TColor color) {
-  c.Brush.color = color;
-  c.Brush.style = BrushStyle::Solid;
-}
-
-void HorizontalLine(Canvas& c, int x1, int x2, int y) {
-  c.MoveTo(x1, y);
-  c.LineTo(x2, y);
-}
+void HorizontalLine(Canvas& c, int x1, int x2, int y) { gauge::Line(c, x1, y, x2, y); }
 
 // Coloured bands of the piston scale; the white flap band lies over the lime one.
 void DrawPistonBands(Canvas& c, const SimState& s) {
@@ -57,7 +48,7 @@ void DrawPistonBands(Canvas& c, const SimState& s) {
   c.Pen.width = 1;
   for (const auto& b : bands) {
     c.Pen.color = b.color;
-    SetBrush(c, b.color);
+    SetSolidBrush(c, b.color);
     c.Rectangle(U - b.width, SpeedTapeY(s, b.to), U, SpeedTapeY(s, b.from));
   }
 }
@@ -65,13 +56,13 @@ void DrawPistonBands(Canvas& c, const SimState& s) {
 void DrawJetMarks(Canvas& c, const SimState& s, const GaugeInputs& in) {
   const int U = s.CellSize;
   SetPen(c, clr::Red, 1);
-  SetBrush(c, clr::Red);
+  SetSolidBrush(c, clr::Red);
   c.Rectangle(U - 14, SpeedTapeY(s, 600), U, SpeedTapeY(s, JetSpeedLimit(s.Altitude, s.DensityRatio)));
 
   c.Font.size = 12;
   c.Font.color = clr::Lime;
   c.Pen.color = clr::Lime;
-  SetBrush(c, clr::GrayText);
+  SetSolidBrush(c, clr::GrayText);
   const auto mark = [&](double kt, int lineEnd, int textX, const QString& text) {
     const int y = SpeedTapeY(s, kt);
     HorizontalLine(c, U - 1, lineEnd, y);
@@ -103,7 +94,7 @@ void DrawTicks(Canvas& c, const SimState& s) {
   c.Pen.color = clr::White;
   c.Font.size = 14;
   c.Font.color = clr::White;
-  SetBrush(c, clr::GrayText);
+  SetSolidBrush(c, clr::GrayText);
   const int last = piston ? 40 : 100;
   for (int i = 0; i <= last; ++i) {
     const int y = SpeedTapeY(s, 5 * i);
@@ -186,7 +177,7 @@ void DrawEFISSpeedTape(Canvas& c, const SimState& s, const GaugeInputs& in) {
     // The speed to be gained in the next 10 s.
     const int trend = RoundPixel(s.Acceleration * 10 * 3600 / 1852);
     SetPen(c, clr::Lime, 1);
-    SetBrush(c, clr::Lime);
+    SetSolidBrush(c, clr::Lime);
     c.Rectangle(U - 2, yc, U - 6, RoundPixel(yc - trend * ScaleOf(s).tickSpacing / 5.0));
   }
 
@@ -194,7 +185,7 @@ void DrawEFISSpeedTape(Canvas& c, const SimState& s, const GaugeInputs& in) {
   HorizontalLine(c, s.CellFrameMargin, U - s.CellFrameMargin, yc);
   c.Font.size = 18;
   c.Font.color = clr::White;
-  SetBrush(c, clr::Black);
+  SetSolidBrush(c, clr::Black);
   c.TextOut(U - 80, yc - 15, QString::number(RoundPixel(ShownSpeed(s))));
 
   // The tape fills the upper three cells; the chart is one cell wide.
@@ -208,7 +199,7 @@ void DrawEFISSpeedTape(Canvas& c, const SimState& s, const GaugeInputs& in) {
   c.Font.size = 14;
   c.Font.color = clr::White;
   c.Pen.color = clr::Black;
-  SetBrush(c, clr::Black);
+  SetSolidBrush(c, clr::Black);
   c.Rectangle(4, 3 * U, U, 6 * U);
   if (!piston && s.Altitude > 1000) c.TextOut(4, 3 * U + 5, FormatFixed(s.MachNumber, 5, 3));
   c.TextOut(4, 3 * U + 35, "TAS " + FormatFixed(s.TrueAirspeed, 3, 0));
