@@ -4,6 +4,7 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "platform/messages.h"
 #include "platform/shapewidget.h"
 #include "platform/updownbutton.h"
 #include "simulator/aircraftconfig.h"
@@ -44,6 +45,9 @@ bool LightsLit(const TForm1& form) {
 
 class tst_AircraftTypes : public QObject {
   Q_OBJECT
+  // No box may block a test; a type change applies the start panel.
+  ScopedRecordingMessages messages_;
+
  private slots:
   void initTestCase() {
     test::UseTemporaryDataRoot();
@@ -51,6 +55,7 @@ class tst_AircraftTypes : public QObject {
     TForm1::ScreenSizeOverride = QSize(1600, 900);
   }
   void init() { ResetSimState(); }
+  void cleanup() { QVERIFY2(messages_.entries.isEmpty(), qPrintable(messages_.Texts().join(" | "))); }
 
   void noTypeChosenAtCreation() {
     TForm1 form;
