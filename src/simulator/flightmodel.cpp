@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "platform/textutil.h"
+#include "simulator/aircrafttype.h"
 
 namespace tvx::flight {
 
@@ -137,7 +138,7 @@ double BankLimit(const SimState& s) { return IsPiston(s) ? 40 : 70; }
 
 }  // namespace
 
-bool IsPiston(const QString& aircraftType) { return aircraftType == "SEP" || aircraftType == "SEP EFIS"; }
+bool IsPiston(const QString& aircraftType) { return tvx::IsPiston(aircraftType); }
 
 double SafeAsinDeg(double x) { return std::asin(std::clamp(x, -1.0, 1.0)) * kDegPerRad; }
 double SafeAcosDeg(double x) { return std::acos(std::clamp(x, -1.0, 1.0)) * kDegPerRad; }

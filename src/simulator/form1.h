@@ -6,6 +6,7 @@
 #include <QSize>
 #include <QTimer>
 
+#include "instruments/gauges.h"
 #include "platform/canvas.h"
 #include "ui_form1.h"
 
@@ -91,6 +92,18 @@ class TForm1 : public QMainWindow {
   void ConfigboxChange();
   void leesconfiguratie();
   void doeflaps();
+  void UpDown1Click(bool up);
+  void GearChange();
+  // The checked item of the type selector, -1 when none; an index past the
+  // three items stands for "320".
+  int TypegroupIndex() const { return TypegroupItemIndex; }
+  // Selects an item the way a click does: a change to any item but -1 runs
+  // the type change.
+  void SetTypegroupIndex(int index);
+  int TypegroupItemIndex = -1;
+  // What the gauges read from the window: screen size, FLY/STOP, the
+  // joystick thrust option and the flap-setting labels.
+  GaugeInputs CurrentGaugeInputs() const;
 
   // --- Autopilot ---
   void APpanelClick();

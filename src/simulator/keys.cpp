@@ -1,6 +1,7 @@
 #include "simulator/keys.h"
 
 #include "platform/textutil.h"
+#include "simulator/aircrafttype.h"
 
 namespace tvx {
 
@@ -69,7 +70,7 @@ double NextVerticalMapScale(double scale) { return scale >= 4 ? 1 : scale + 1; }
 int NextMenuItem(int ticked, int count) { return ticked < 0 ? 1 % count : (ticked + 1) % count; }
 
 void SetPitchStep(SimState& s, bool noseUp) {
-  if (s.AircraftType == "SEP" || s.AircraftType == "SEP EFIS") {
+  if (IsPiston(s.AircraftType)) {
     s.AoaStep = 0.05;
     return;
   }

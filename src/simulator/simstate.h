@@ -50,6 +50,8 @@ struct SimState {
   QString AircraftType;
   QString AircraftCategory;
   double DisplayedAirspeed = 0;
+  // The airspeed at the speed tape's previous refresh (its filter).
+  double PreviousTapeAirspeed = 0;
   double PresetPower = 0;
   // The attitude indicator's disc turns with the bank (degrees).
   double AttitudeDiscRotation = 0;

@@ -1,6 +1,7 @@
 #pragma once
 // Flight states for the tests: the category constants and trimmed presets
-// of the two families, set here by hand so the flight model is tested on its own.
+// of the two families.
+#include "simulator/aircraftconfig.h"
 #include "simulator/simstate.h"
 
 namespace tvx::test {
@@ -10,19 +11,9 @@ inline SimState PistonCruise(const char* type = "SEP") {
   SimState s;
   s.AircraftType = type;
   s.AircraftCategory = "SEP";
-  s.AirDensity = 1.225;
-  s.LiftCoefficient = 0.29;
-  s.DragCoefficient = 0.0496;
-  s.ParasiteDrag = 0.0452;
-  s.WingArea = 15.79;
-  s.AspectRatio = 7.217;
-  s.OswaldFactor = 0.85;
-  s.Weight = 9810;
-  s.Lift = s.Weight;
-  s.Airspeed = 115;
-  s.EngineRpm = s.CommandedRpm = s.DisplayedRpm = 2450;
-  s.PitchAttitude = 0.01;
   s.Altitude = 3000;
+  LoadCategoryConstants(s);
+  ApplyPreset(s, 0);  // "Cruise - 115 kts"
   s.AirportElevation = 120;
   s.TickSeconds = s.ClockStep = s.KeyRepeatStep = 0.1;
   s.AoaStep = 0.05;
@@ -36,24 +27,10 @@ inline SimState JetVmd() {
   SimState s;
   s.AircraftType = "737";
   s.AircraftCategory = "JET";
-  s.AirDensity = 1.058;
-  s.LiftCoefficient = 0.767;
-  s.DragCoefficient = 0.176;
-  s.ParasiteDrag = s.FlapParasiteDrag = 0.0786;
-  s.WingArea = 124.6;
-  s.AspectRatio = 10.286;
-  s.OswaldFactor = 0.1861;
-  s.Weight = 590000;
-  s.Lift = s.Weight;
-  s.EngineRpm = s.CommandedRpm = s.DisplayedRpm = 2450;
-  s.EnginePower = 99300;
-  s.Airspeed = 210;
-  s.N1 = s.DisplayedN1 = 58;
-  s.Thrust = s.CommandedThrust = s.Drag = 135720;
-  s.AngleOfAttack = 5;
-  s.BodyAngle = 5;
-  s.PitchAttitude = 5.01;
   s.Altitude = 3000;
+  LoadCategoryConstants(s);
+  ApplyPreset(s, kJetFirstPreset);  // "VMD - 210 kts"
+  s.CommandedThrust = s.Thrust;
   s.AirportElevation = 120;
   s.TickSeconds = s.ClockStep = s.KeyRepeatStep = 0.1;
   s.PathStep = 0.05;

@@ -1,0 +1,158 @@
+// The glass altitude tape and the vertical-speed scale beside it.
+#include <QVector>
+#include <algorithm>
+#include <cstdlib>
+
+#include "instruments/gaugegeometry.h"
+#include "instruments/gauges.h"
+#include "platform/textutil.h"
+#include "simulator/aircrafttype.h"
+
+namespace tvx {
+
+namespace {
+
+using gauge::Line;
+using gauge::SetPen;
+using gauge::SetSolidBrush;
+
+void Frame(Canvas& c, const QVector<QPoint>& corners) {
+  SetPen(c, clr::White, 2);
+  c.MoveTo(corners.first().x(), corners.first().y());
+  for (int i = 1; i < corners.size(); ++i) c.LineTo(corners[i].x(), corners[i].y());
+  c.LineTo(corners.first().x(), corners.first().y());
+}
+
+}  // namespace
+
+QString VerticalSpeedReadout(double feetPerMinute) {
+  const int v = RoundPixel(feetPerMinute / 20.0) * 20;
+  if (std::abs(v) >= 100) return QString::number(v);
+  const QString digits = QString::number(std::abs(v)).rightJustified(3, '0');
+  return v < 0 ? "-" + digits : digits;
+}
+
+void DrawEFISAltitudeTape(Canvas& c, const SimState& s) {
+  const int U = s.CellSize;
+  const int yc = 3 * U / 2;
+  const int right = 3 * U / 4;
+  const bool jet = IsJet(s.AircraftType);
+
+  // Truncating division keeps the sign of the altitude in the remainder.
+  const int A = RoundPixel(s.Altitude);
+  const int hundreds = A / 100 * 100;
+  const int r = A - hundreds;
+  // Slightly more (piston) or less (jet) than one interval per hundred feet:
+  // the scale jumps back when the hundred changes.
+  const int spacing = RoundPixel(jet ? 3.0 * U / 40 : 3.0 * U / 30);
+  const double offset = jet ? 3.0 * r * U / 830 : 3.0 * r * U / 590;
+
+  SetPen(c, clr::White, 1);
+  c.Font.size = 14;
+  c.Font.color = clr::White;
+  SetSolidBrush(c, clr::GrayText);
+  const int first = jet ? -25 : -20, last = jet ? 19 : 14;
+  for (int i = first; i <= last; ++i) {
+    const int y = RoundPixel(yc + offset + i * spacing);
+    const int feet = hundreds - 20 * i;
+    if (i % 5 == 0) {
+      Line(c, 0, y, 20, y);
+      if (!jet || feet % 200 == 0) c.TextOut(25, y - 10, QString::number(feet));
+    } else if (!jet) {
+      Line(c, 0, y, 10, y);
+    }
+  }
+
+  if (jet) {
+    // The bug stands at the minimums (the refresh copies them into the altitude bug).
+    const int bug = s.Minimums;
+    SetPen(c, clr::Lime, 5);
+    const int yb = RoundPixel(yc + 3.0 * (A - bug) * U / 830);
+    Line(c, 4, yb, right - 4, yb);
+    c.Pen.width = 1;
+    c.Font.size = 14;
+    c.Font.color = clr::Lime;
+    SetSolidBrush(c, clr::GrayText);
+    c.TextOut(right + 4, 2 * yc - 24, QString::number(bug));
+    if (!s.BaroStd) {
+      c.TextOut(4, 2 * yc - 43, " 29.92   ");
+      c.TextOut(4, 2 * yc - 24, " 1013    ");
+    } else {
+      c.TextOut(4, 2 * yc - 24, " STD     ");
+    }
+  }
+
+  // The altitude of the next 10 s.
+  const int v = RoundPixel(s.VerticalSpeed);
+  c.Pen.color = clr::Lime;
+  SetSolidBrush(c, clr::Lime);
+  c.Rectangle(2, yc, 7, RoundPixel(yc - (v / 6) * spacing / 20.0));
+
+  SetPen(c, clr::Black, 2);
+  Line(c, s.CellFrameMargin, yc, right - s.CellFrameMargin, yc);
+
+  c.Font.size = 18;
+  c.Font.color = clr::White;
+  SetSolidBrush(c, clr::Black);
+  c.Pen.color = clr::White;
+  c.TextOut(20, yc - 15, QString::number(RoundPixel(s.Altitude / 5.0) * 5));
+
+  Frame(c, {{0, 0}, {right, 0}, {right, 3 * U}, {0, 3 * U}});
+}
+
+void DrawEFISVerticalSpeed(Canvas& c, const SimState& s) {
+  const int U = s.CellSize;
+  const int yc = 3 * U / 2;
+  const int x0 = 3 * U / 4;
+  const bool jet = IsJet(s.AircraftType);
+
+  const int shown = std::clamp(RoundPixel(s.VerticalSpeed / 20.0) * 20, -2000, 2000);
+  const int q = RoundPixel((2 * U - 20) / 8.0);  // px per 500 ft/min
+  const int o = RoundPixel(shown * q / 500.0);
+
+  SetPen(c, clr::White, 1);
+  c.Font.size = 14;
+  c.Font.color = clr::White;
+  SetSolidBrush(c, clr::GrayText);
+  for (int i = -4; i <= 4; ++i) {
+    const int y = yc + i * q;
+    if (i % 2 == 0) {
+      Line(c, x0, y, x0 + 30, y);
+      c.TextOut(x0 + 35, y - 10, QString::number(std::abs(i) / 2));
+    } else {
+      Line(c, x0, y, x0 + 15, y);
+    }
+  }
+
+  if (!jet) {
+    SetPen(c, clr::Black, 1);
+    SetSolidBrush(c, clr::Black);
+    c.Polygon({{x0, yc - o}, {x0 + 20, yc - o - 12}, {x0 + 20, yc - o + 12}});
+  } else {
+    SetPen(c, clr::White, 4);
+    Line(c, x0 + 10, yc - o, x0 + U / 2 - 10, yc - o);
+  }
+
+  c.Font.size = 14;
+  c.Font.color = clr::White;
+  SetPen(c, clr::White, 1);
+  const QString readout = VerticalSpeedReadout(s.VerticalSpeed);
+  if (!jet) {
+    SetSolidBrush(c, clr::Black);
+    c.TextOut(x0 + 22, yc - o - 12, readout);
+  } else if (s.VerticalSpeed > 0) {
+    c.TextOut(x0 + 5, U / 2 - 50, readout);
+  } else if (s.VerticalSpeed < 0) {
+    c.TextOut(x0 + 5, 2 * U + U / 2 + 15, readout);
+  }
+
+  if (s.AutopilotEngaged) {
+    SetPen(c, clr::Fuchsia, 4);
+    const int y = yc - RoundPixel(s.SelectedVerticalSpeed * q / 500.0);
+    Line(c, x0 + 2, y, x0 + 22, y);
+  }
+
+  Frame(c, {{x0, U / 2 - 20}, {x0 + U / 2, U / 2}, {x0 + U / 2, 2 * U + U / 2}, {x0, 2 * U + U / 2 + 20}});
+}
+
+}  // namespace tvx

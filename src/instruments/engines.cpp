@@ -1,0 +1,165 @@
+// The engine gauges: the piston RPM dial, the jet's two N1 dials, and the
+// joystick thrust lever's marker and texts.
+#include <cmath>
+
+#include "instruments/gaugegeometry.h"
+#include "instruments/gauges.h"
+#include "simulator/aircrafttype.h"
+
+namespace tvx {
+
+using gauge::DialArc;
+using gauge::DialFace;
+using gauge::DialNeedle;
+using gauge::DialRay;
+using gauge::DialText;
+
+namespace {
+
+const QString kKeyHint = "[ / *  - + ]";
+
+// A difference beyond the limit; a difference equal to it (up to the
+// rounding of the subtraction) is none.
+bool Exceeds(double a, double b, double limit) { return std::abs(a - b) > limit + 1e-9; }
+
+// The joystick's thrust lever: its marker on the dial while stopped, and
+// whether the stick's power is in use.
+void DrawThrustLeverStatus(Canvas& c, const SimState& s, const GaugeInputs& in, int cx, int cy) {
+  if (s.JoystickLeverRpm == 0) return;  // the throttle has not been moved yet
+  const bool jet = IsJet(s.AircraftType);
+  const int U = s.CellSize;
+  const auto angleOf = [jet](double power) { return jet ? N1DialAngle(power) : RpmDialAngle(power); };
+
+  if (in.Stopped) {
+    c.Pen.width = 5;
+    if (in.JoystickThrust) {
+      c.Pen.color = clr::Lime;
+      DialNeedle(c, cx, cy, s.InstrumentRadius - s.TickLengthLong - 5 - 40, angleOf(s.PresetPower));
+    } else {
+      c.Pen.color = clr::Fuchsia;
+      DialNeedle(c, cx, cy, s.InstrumentRadius - s.TickLengthLong - 5 - 40,
+                 angleOf(jet ? s.JoystickLeverN1 : s.JoystickLeverRpm));
+    }
+  }
+
+  c.Font.size = 12;
+  const int px = s.AircraftType == "SEP EFIS" ? 3 * U - 60 : U - 60;
+  const int py = s.AircraftType == "SEP EFIS" ? 2 * U - 60 : 6 * U - 60;
+  if (in.Stopped) {
+    const bool mismatch =
+        jet ? Exceeds(s.JoystickLeverN1, in.JoystickThrust ? s.PresetPower : s.DisplayedN1, 0.7)
+            : Exceeds(s.JoystickLeverRpm, in.JoystickThrust ? s.PresetPower : s.DisplayedRpm, 15);
+    if (mismatch) {
+      c.Font.color = clr::Fuchsia;
+      if (jet) c.TextOut(3 * U - 70, 15, " Adjust Joystick Thrust Lever! ");
+      else c.TextOut(px - 20, py - 40, " Adjust Joystick Thrust Lever! ");
+    }
+  }
+  c.Font.color = in.JoystickThrust ? clr::Lime : clr::Red;
+  const QString status = in.JoystickThrust ? " Joystick Thrust ON " : " Joystick Thrust OFF ";
+  if (jet) c.TextOut(3 * U - 50, 2 * U - 30, status);
+  else c.TextOut(px, py, status);
+}
+
+bool EngineFailed(const SimState& s, int engine) {
+  const bool failure = s.FailureCode == "Failure" || s.FailureCode == "Damage" || s.FailureCode == "Fire";
+  return failure && s.FailurePhase == 2 && s.FailedEngine == engine;
+}
+
+void DrawJetEngineGauges(Canvas& c, const SimState& s, const GaugeInputs& in) {
+  const int U = s.CellSize;
+  const JetEngineDials dials = JetEngineDialPlaces(in.Screen, U, s.InstrumentRadius);
+  const int rj = dials.Radius;
+  const int cy = s.EngineCentreY;
+  for (int engine = 1; engine <= 2; ++engine) {
+    const int cx = engine == 1 ? dials.Engine1X : dials.Engine2X;
+    c.Font.color = clr::White;
+    DialFace(c, cx, cy, rj);
+
+    c.Pen.color = clr::White;
+    c.Pen.width = 2;
+    for (int i = 0; i <= 10; ++i) {
+      if (i == 10) c.Pen.color = clr::Red;  // 100 %
+      DialRay(c, cx, cy, rj, rj - s.TickLengthLong, 90 + 20 * i);
+    }
+    c.Font.size = 14;
+    for (int i = 0; i <= 5; ++i) DialText(c, cx, cy, rj - s.TickLengthLong - 14, 90 + 40 * i, 6, 17, QString::number(2 * i));
+
+    DrawThrustLeverStatus(c, s, in, cx, cy);
+
+    c.Font.size = 16;
+    c.Font.color = clr::Yellow;
+    c.Pen.width = 1;
+    double value = s.DisplayedN1;
+    if (EngineFailed(s, engine)) {
+      // A failed engine windmills while the aircraft moves.
+      value = s.FailureCode == "Failure" && s.Airspeed > 20 ? 10 : 0;
+      c.TextOut(cx - 50, cy + 10, "ENG FAIL");
+    }
+    c.Pen.color = clr::White;
+    c.Pen.width = 5;
+    DialNeedle(c, cx, cy, rj - s.TickLengthLong - 5, N1DialAngle(value));
+
+    c.Font.size = 16;
+    c.Font.color = clr::White;
+    c.Pen.color = clr::White;
+    c.Pen.width = 1;
+    c.Rectangle(cx, cy - 50, cx + 65, cy - 20);
+    c.TextOut(cx + 4, cy - 45, FormatFixed(value, 5, 1));
+  }
+  c.Font.size = 12;
+  c.Font.color = clr::Black;
+  gauge::SetSolidBrush(c, clr::GrayText);
+  c.TextOut(3 * U - 10, cy + U - 40, kKeyHint);
+}
+
+}  // namespace
+
+double RpmDialAngle(double rpm) { return (rpm - 500.0) / 100.0 * 9.0 + 240.0; }
+
+double N1DialAngle(double n1) { return n1 / 10.0 * 20.0 + 90.0; }
+
+JetEngineDials JetEngineDialPlaces(const QSize& screen, int cellSize, int instrumentRadius) {
+  if (screen.width() <= 1400 && screen.height() >= 900)
+    return {instrumentRadius - 50, RoundPixel(1.9 * cellSize), RoundPixel(3.2 * cellSize)};
+  return {instrumentRadius - 20, RoundPixel(2.25 * cellSize), RoundPixel(4.0 * cellSize)};
+}
+
+void DrawRPMDial(Canvas& c, const SimState& s) {
+  if (!IsPiston(s.AircraftType)) return;
+  const int cx = s.EngineCentreX, cy = s.EngineCentreY, R = s.InstrumentRadius;
+  DialFace(c, cx, cy, R);
+  c.Pen.color = clr::White;
+  c.Pen.width = 1;
+  for (int i = 0; i <= 5; ++i) DialRay(c, cx, cy, R, R - s.TickLengthLong, 240 + 45 * i);
+  for (int i = 0; i <= 23; ++i) DialRay(c, cx, cy, R, R - s.TickLengthShort, 249 + 9 * i);
+  c.Font.color = clr::White;
+  c.Font.size = 11;
+  for (int i = 0; i <= 5; ++i) DialText(c, cx, cy, R - s.TickLengthLong - 11, 240 + 45 * i, 6, 7, QString::number(5 * i + 5));
+
+  c.Font.color = clr::Black;
+  gauge::SetSolidBrush(c, clr::GrayText);
+  c.TextOut(cx + 60, cy + s.CellSize - 25, kKeyHint);
+
+  // Green from 1000 to 2750 RPM through 12 o'clock, red at 2750.
+  c.Pen.width = 4;
+  c.Pen.color = clr::Lime;
+  DialArc(c, cx, cy, R - 2, 442.5, 645);
+  c.Pen.color = clr::Red;
+  DialRay(c, cx, cy, R - 1, R - s.TickLengthLong, 442.5);
+  c.Pen.color = clr::White;
+  c.Pen.width = 1;
+}
+
+void DrawEngineInstruments(Canvas& c, const SimState& s, const GaugeInputs& in) {
+  if (IsJet(s.AircraftType)) {
+    DrawJetEngineGauges(c, s, in);
+    return;
+  }
+  DrawThrustLeverStatus(c, s, in, s.EngineCentreX, s.EngineCentreY);
+  c.Pen.color = clr::White;
+  c.Pen.width = 5;
+  DialNeedle(c, s.EngineCentreX, s.EngineCentreY, s.InstrumentRadius - s.TickLengthLong - 5, RpmDialAngle(s.DisplayedRpm));
+}
+
+}  // namespace tvx

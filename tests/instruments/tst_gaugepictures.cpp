@@ -1,0 +1,196 @@
+// The gauges painted for real: pixel probes that prove the direction of each
+// arc and band, and pictures of every gauge for a person to look at.
+#include <QPainter>
+#include <QtTest>
+#include <functional>
+
+#include "instruments/gauges.h"
+#include "instruments/gaugetestsupport.h"
+#include "platform/textutil.h"
+#include "support/testsupport.h"
+
+using namespace tvx;
+
+namespace {
+
+// Paints `draw` on a canvas of `w` x `h` with the panel's grey background.
+QImage Paint(int w, int h, const std::function<void(Canvas&)>& draw) {
+  QImage image(w, h, QImage::Format_RGB32);
+  image.fill(QColor(0x80, 0x80, 0x80));
+  QPainter painter(&image);
+  PainterCanvas canvas(&painter);
+  draw(canvas);
+  return image;
+}
+
+QColor ColorOf(TColor c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+
+QColor At(const QImage& image, QPoint p) { return QColor(image.pixel(p)); }
+
+}  // namespace
+
+class tst_GaugePictures : public QObject {
+  Q_OBJECT
+ private slots:
+  void airspeedArcRunsThroughNinetyKnots() {
+    SimState s = test::LaidOut("SEP");
+    s.Airspeed = 118;
+    s.BankAngle = -12;
+    const QImage image = Paint(2 * 149, 4 * 149, [&](Canvas& c) {
+      DrawAirspeedDial(c, s);
+      DrawAirspeedNeedle(c, s);
+      DrawTurnCoordinatorDial(c, s);
+      DrawTurnCoordinatorAircraft(c, s);
+    });
+    test::SavePng(image, "gauge-airspeed-turn");
+    const int R = s.InstrumentRadius;
+    // Outer ring: lime at 90 kt, nothing coloured at 40 kt (below the white arc).
+    QCOMPARE(At(image, test::Expected(149, 149, R - 2, AirspeedDialAngle(90))), ColorOf(clr::Lime));
+    QVERIFY(At(image, test::Expected(149, 149, R - 2, AirspeedDialAngle(40))) != ColorOf(clr::Lime));
+    QVERIFY(At(image, test::Expected(149, 149, R - 2, AirspeedDialAngle(20))) != ColorOf(clr::Lime));
+    // White below 50 kt outside, yellow above 126 kt, the inner ring white in the flap range.
+    QCOMPARE(At(image, test::Expected(149, 149, R - 2, AirspeedDialAngle(47))), ColorOf(clr::White));
+    QCOMPARE(At(image, test::Expected(149, 149, R - 2, AirspeedDialAngle(140))), ColorOf(clr::Yellow));
+    QCOMPARE(At(image, test::Expected(149, 149, R - 5, AirspeedDialAngle(80))), ColorOf(clr::White));
+    QCOMPARE(At(image, test::Expected(149, 149, R - 5, AirspeedDialAngle(115))), ColorOf(clr::Lime));
+    // The needle at 118 kt.
+    QCOMPARE(At(image, test::Expected(149, 149, 60, AirspeedDialAngle(118))), ColorOf(clr::White));
+  }
+
+  void altimeterAndVsi() {
+    SimState s = test::LaidOut("SEP");
+    s.Altitude = 2350;
+    s.VerticalSpeed = -500;
+    const QImage image = Paint(2 * 149, 4 * 149, [&](Canvas& c) {
+      DrawAltimeterDial(c, s);
+      DrawVSIDial(c, s);
+      DrawAltimeterHands(c, s);
+      DrawVSINeedle(c, s);
+    });
+    test::SavePng(image, "gauge-altimeter-vsi");
+    // The long hand at 126 degrees, the VSI needle at 227.5 degrees (a descent).
+    QCOMPARE(At(image, test::Expected(149, 149, 80, 126)), ColorOf(clr::White));
+    QCOMPARE(At(image, test::Expected(149, 447, 80, 227.5)), ColorOf(clr::White));
+    QCOMPARE(At(image, test::Expected(149, 447, 80, 312.5)), ColorOf(clr::Black));
+  }
+
+  void speedTapes() {
+    GaugeInputs in;
+    in.FlapLabels = {"UP", "1", "5", "15"};
+    const int U = 149;
+
+    SimState p = test::LaidOut("SEP EFIS");
+    p.Airspeed = p.DisplayedAirspeed = 120;
+    p.TrueAirspeed = 106;
+    p.GroundSpeed = 88;
+    p.WindDirection = 240;
+    p.WindSpeed = 20;
+    p.Heading = 270;
+    const QImage piston = Paint(U, 6 * U, [&](Canvas& c) { DrawEFISSpeedTape(c, p, in); });
+    test::SavePng(piston, "gauge-speedtape-sep-efis");
+    // Faster is higher: green from 50 to 126 kt, yellow above, white flap band inside.
+    QCOMPARE(At(piston, {U - 10, SpeedTapeY(p, 92)}), ColorOf(clr::Lime));
+    QCOMPARE(At(piston, {U - 3, SpeedTapeY(p, 92)}), ColorOf(clr::White));
+    QCOMPARE(At(piston, {U - 10, SpeedTapeY(p, 142)}), ColorOf(clr::Yellow));
+
+    SimState j = test::LaidOut("737");
+    j.Airspeed = j.DisplayedAirspeed = 225;
+    j.Altitude = 36000;
+    j.DensityRatio = 0.31;
+    j.MachNumber = 0.652;
+    j.TrueAirspeed = 391;
+    j.GroundSpeed = 402;
+    j.SpeedBug = 210;
+    j.SpeedBugPhase = "APCH";
+    j.AutopilotEngaged = true;
+    j.SelectedSpeed = 230;
+    j.Acceleration = 0.4;
+    j.WindDirection = 90;
+    j.WindSpeed = 35;
+    j.Heading = 180;
+    const QImage jet = Paint(U, 6 * U, [&](Canvas& c) { DrawEFISSpeedTape(c, j, in); });
+    test::SavePng(jet, "gauge-speedtape-737");
+    const double limit = JetSpeedLimit(j.Altitude, j.DensityRatio);
+    QCOMPARE(At(jet, {U - 7, SpeedTapeY(j, limit + 6)}), ColorOf(clr::Red));
+    QVERIFY(At(jet, {U - 7, SpeedTapeY(j, limit - 6)}) != ColorOf(clr::Red));
+    QCOMPARE(At(jet, {U - 10, SpeedTapeY(j, 210) + 2}), ColorOf(clr::Fuchsia));
+  }
+
+  void altitudeTapes() {
+    const int U = 149, yc = 223;
+    SimState p = test::LaidOut("SEP EFIS");
+    p.Altitude = 2470;
+    p.VerticalSpeed = -480;
+    const QImage piston = Paint(2 * U, 3 * U, [&](Canvas& c) {
+      DrawEFISVerticalSpeed(c, p);
+      DrawEFISAltitudeTape(c, p);
+    });
+    test::SavePng(piston, "gauge-altitudetape-sep-efis");
+    // A descent: the trend bar runs down from the reference line, the pointer below it.
+    QCOMPARE(At(piston, {4, yc + 10}), ColorOf(clr::Lime));
+    QVERIFY(At(piston, {4, yc - 10}) != ColorOf(clr::Lime));
+    QCOMPARE(At(piston, {111 + 15, yc + 34}), ColorOf(clr::Black));
+
+    SimState j = test::LaidOut("737");
+    j.Altitude = 530;
+    j.Minimums = 320;
+    j.VerticalSpeed = 1250;
+    j.AutopilotEngaged = true;
+    j.SelectedVerticalSpeed = 1500;
+    const QImage jet = Paint(2 * U, 3 * U, [&](Canvas& c) {
+      DrawEFISVerticalSpeed(c, j);
+      DrawEFISAltitudeTape(c, j);
+    });
+    test::SavePng(jet, "gauge-altitudetape-737");
+    // The minimums bug below the reference line (210 ft lower), lime.
+    QCOMPARE(At(jet, {50, RoundPixel(yc + 3.0 * 210 * U / 830)}), ColorOf(clr::Lime));
+    // The climb pointer above the reference line.
+    QCOMPARE(At(jet, {111 + 30, yc - 88}), ColorOf(clr::White));
+  }
+
+  void rpmArcRunsThroughTwelveOClock() {
+    SimState s = test::LaidOut("SEP");
+    s.DisplayedRpm = 2300;
+    s.JoystickLeverRpm = 2450;
+    GaugeInputs in;
+    in.Screen = {1600, 900};
+    const int U = 149, R = s.InstrumentRadius;
+    const QImage image = Paint(2 * U, 6 * U, [&](Canvas& c) {
+      DrawRPMDial(c, s);
+      DrawEngineInstruments(c, s, in);
+    });
+    test::SavePng(image, "gauge-rpm-sep");
+    // Lime at 12 o'clock (about 1583 RPM) and at 2500 RPM; nothing lime at 6 o'clock or at 500 RPM.
+    QCOMPARE(At(image, {U, 5 * U - (R - 2)}), ColorOf(clr::Lime));
+    QCOMPARE(At(image, test::Expected(U, 5 * U, R - 2, RpmDialAngle(2500))), ColorOf(clr::Lime));
+    QVERIFY(At(image, {U, 5 * U + (R - 2)}) != ColorOf(clr::Lime));
+    QVERIFY(At(image, test::Expected(U, 5 * U, R - 2, RpmDialAngle(700))) != ColorOf(clr::Lime));
+    // The needle at 2300 RPM.
+    QCOMPARE(At(image, test::Expected(U, 5 * U, 70, RpmDialAngle(2300))), ColorOf(clr::White));
+  }
+
+  void jetEngines() {
+    SimState s = test::LaidOut("737");
+    s.DisplayedN1 = 64.4;
+    s.FailureCode = "Failure";
+    s.FailurePhase = 2;
+    s.FailedEngine = 2;
+    s.Airspeed = 250;
+    s.JoystickLeverRpm = 1800;
+    s.JoystickLeverN1 = 70;
+    s.PresetPower = 64.4;
+    GaugeInputs in;
+    in.Screen = {1920, 1080};
+    const int U = 149;
+    const QImage image = Paint(5 * U, 3 * U, [&](Canvas& c) { DrawEngineInstruments(c, s, in); });
+    test::SavePng(image, "gauge-n1-737");
+    const JetEngineDials d = JetEngineDialPlaces(in.Screen, U, s.InstrumentRadius);
+    // Left needle at 64.4 %, right (windmilling) at 10 %, the 100 % tick red.
+    QCOMPARE(At(image, test::Expected(d.Engine1X, s.EngineCentreY, 60, N1DialAngle(64.4))), ColorOf(clr::White));
+    QCOMPARE(At(image, test::Expected(d.Engine2X, s.EngineCentreY, 60, N1DialAngle(10))), ColorOf(clr::White));
+    QCOMPARE(At(image, test::Expected(d.Engine1X, s.EngineCentreY, d.Radius - 5, N1DialAngle(100))), ColorOf(clr::Red));
+  }
+};
+
+QTEST_MAIN(tst_GaugePictures)
+#include "tst_gaugepictures.moc"
