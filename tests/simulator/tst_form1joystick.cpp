@@ -198,11 +198,12 @@ class tst_Form1Joystick : public QObject {
     ScriptedJoysticks& script = *script_;
     script.caps[0] = CapsFor(3, 4);
     TForm1 form;
+    const double presetN1 = Sim.N1;
     // MaxZ 32000 from the calibration defaults: 320 raw units per unit.
     QVERIFY(script.Axis(0, 2, 28800 - 32768));
     QTRY_COMPARE(Sim.JoystickLeverN1, 48.0);
     QCOMPARE(Sim.JoystickLeverRpm, 7 * 1400.0 / 96 + 1300);
-    QCOMPARE(Sim.N1, 0.0);  // "Joystick Thrust" is off
+    QCOMPARE(Sim.N1, presetN1);  // "Joystick Thrust" is off
     form.ui.joystickthrust->trigger();
     QVERIFY(form.ui.joystickthrust->isChecked());
     QVERIFY(script.Axis(0, 2, -32768));
@@ -228,11 +229,12 @@ class tst_Form1Joystick : public QObject {
     TForm1 form;
     Sim.AircraftType = "737";
     Sim.PresetPower = 85;
+    const double displayed = Sim.DisplayedN1;
     int repaints = form.ui.Chart3->RepaintRequests;
     form.ui.joystickthrust->trigger();  // on: only the mark
     QVERIFY(form.ui.joystickthrust->isChecked());
     QCOMPARE(form.ui.Chart3->RepaintRequests, repaints + 1);
-    QCOMPARE(Sim.DisplayedN1, 0.0);
+    QCOMPARE(Sim.DisplayedN1, displayed);
     form.JoystickexJoyZMove(90, 0, false);
     QCOMPARE(Sim.N1, 48.0);
     repaints = form.ui.Chart3->RepaintRequests;
