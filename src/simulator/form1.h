@@ -133,6 +133,9 @@ class TForm1 : public QMainWindow {
   // --- Menus, switches, chronometer ---
   void beaconinputEnter();
   void beaconinputExit();
+  // The holding window from the menu and the start panel's button.
+  void ConnectHoldingMenu();
+  void MapmenuClick();
 
   // --- Joystick ---
   TJoystickex* Joystickex = nullptr;  // the joystick component, owned by the window
