@@ -4,15 +4,12 @@
 
 #include <cmath>
 
+#include "support/defaultarea.h"
+
 namespace tvx {
 namespace {
 
-AreaState DefaultArea() {
-  AreaState a;
-  FillDefaultArea(a);
-  BrVORXY(a.VorList, a.NdbList, a.IlsList);
-  return a;
-}
+AreaState DefaultArea() { return test::ProjectedDefaultArea(); }
 
 TEST(AreaProjection, DefaultAreaAroundVor1) {
   const AreaState a = DefaultArea();

@@ -4,15 +4,12 @@
 
 #include <cmath>
 
+#include "support/defaultarea.h"
+
 namespace tvx {
 namespace {
 
-AreaState DefaultArea() {
-  AreaState a;
-  FillDefaultArea(a);
-  BrVORXY(a.VorList, a.NdbList, a.IlsList);
-  return a;
-}
+AreaState DefaultArea() { return test::ProjectedDefaultArea(); }
 
 AreaBeacon Beacon(const QString& name, double x, double y) {
   AreaBeacon b;
@@ -25,12 +22,7 @@ AreaBeacon Beacon(const QString& name, double x, double y) {
 // A holding definition other than anything the inputs below give.
 SimState StateWithHolding() {
   SimState s;
-  s.HoldingX = -50;
-  s.HoldingY = -60;
-  s.HoldingInboundCourse = 123;
-  s.HoldingRadial = 303;
-  s.HoldingSide = "LEFT";
-  s.HoldingSpeed = 200;
+  StoreHoldingDefinition({-50, -60, 123, 303, "LEFT", 200}, s);
   return s;
 }
 

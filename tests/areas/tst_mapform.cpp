@@ -51,6 +51,16 @@ class tst_Mapform : public QObject {
 
   void ChooseDrawHolding() { QTest::mouseClick(holding->ui.Mapkeuze1, Qt::LeftButton); }
 
+  // "Draw holding" with an inbound course, typed as the pilot would.
+  void TypeHolding(const QString& beacon, const QString& turn, const QString& inbound, const QString& speed) {
+    ChooseDrawHolding();
+    QTest::mouseClick(holding->ui.Coursekeuze0, Qt::LeftButton);
+    TypeInto(holding->ui.Holdingbeacon, beacon);
+    holding->ui.Turndirection->setEditText(turn);
+    TypeInto(holding->ui.Holdingcourse, inbound);
+    TypeInto(holding->ui.holdspdinput, speed);
+  }
+
  private slots:
   void initTestCase() { test::PrepareSimWindowTests(); }
 
@@ -176,12 +186,7 @@ class tst_Mapform : public QObject {
     } cases[] = {{"360", 180}, {"180", 0}, {"0", 180}, {"90", 270}};
     for (const auto& c : cases) {
       OpenFromMenu();
-      ChooseDrawHolding();
-      QTest::mouseClick(holding->ui.Coursekeuze0, Qt::LeftButton);
-      TypeInto(holding->ui.Holdingbeacon, "nnn");
-      holding->ui.Turndirection->setEditText("left");
-      TypeInto(holding->ui.Holdingcourse, c.inbound);
-      TypeInto(holding->ui.holdspdinput, "300");
+      TypeHolding("nnn", "left", c.inbound, "300");
       Sim.AircraftX = 99;  // OK applies the start panel again
       QTest::mouseClick(holding->ui.OK, Qt::LeftButton);
       QVERIFY2(msgs.entries.isEmpty(), qPrintable(msgs.Texts().join('|')));
@@ -217,12 +222,7 @@ class tst_Mapform : public QObject {
     ScopedRecordingMessages msgs;
     const HoldingDefinition before = HoldingDefinitionOf(Sim);
     OpenFromMenu();
-    ChooseDrawHolding();
-    QTest::mouseClick(holding->ui.Coursekeuze0, Qt::LeftButton);
-    TypeInto(holding->ui.Holdingbeacon, "BBB");
-    holding->ui.Turndirection->setEditText("LEFT");
-    TypeInto(holding->ui.Holdingcourse, "90");
-    TypeInto(holding->ui.holdspdinput, "301");
+    TypeHolding("BBB", "LEFT", "90", "301");
     QTest::mouseClick(holding->ui.OK, Qt::LeftButton);
     QCOMPARE(msgs.Texts(), QStringList({"ERROR: HOLDING SPEED MUST BE BETWEEN 60 AND 300 "}));
     QVERIFY(HoldingWindow.HoldingInputError);
@@ -258,13 +258,8 @@ class tst_Mapform : public QObject {
 
   void cancelRestoresChoiceAndTextsButNotTheCourseChoice() {
     OpenFromMenu();
-    ChooseDrawHolding();
-    QTest::mouseClick(holding->ui.Coursekeuze0, Qt::LeftButton);
-    TypeInto(holding->ui.Holdingbeacon, "CCC");
-    holding->ui.Turndirection->setEditText("LEFT");
-    TypeInto(holding->ui.Holdingcourse, "10");
+    TypeHolding("CCC", "LEFT", "10", "90");
     TypeInto(holding->ui.Holdingradial, "20");
-    TypeInto(holding->ui.holdspdinput, "90");
     QTest::mouseClick(holding->ui.Cancel, Qt::LeftButton);
     QVERIFY(holding->ui.Mapkeuze0->isChecked());
     QCOMPARE(HoldingWindow.Mapkeuze, kNoHolding);
@@ -361,12 +356,7 @@ class tst_Mapform : public QObject {
   void picturesOfTheWindowAndTheMap() {
     ScopedRecordingMessages msgs;
     OpenFromMenu();
-    ChooseDrawHolding();
-    QTest::mouseClick(holding->ui.Coursekeuze0, Qt::LeftButton);
-    TypeInto(holding->ui.Holdingbeacon, "AAA");
-    holding->ui.Turndirection->setCurrentIndex(1);  // LEFT
-    TypeInto(holding->ui.Holdingcourse, "270");
-    TypeInto(holding->ui.holdspdinput, "120");
+    TypeHolding("AAA", "LEFT", "270", "120");
     test::SavePng(test::Grab(holding.get()), "holding-window");
 
     QTest::mouseClick(holding->ui.OK, Qt::LeftButton);

@@ -5,19 +5,14 @@
 #include <gtest/gtest.h>
 
 #include "instruments/mapgeometry.h"
+#include "support/defaultarea.h"
 
 namespace tvx {
 namespace {
 
 using Op = RecordingCanvas::Op;
 
-AreaState DefaultArea() {
-  AreaState a;
-  FillDefaultArea(a);
-  BrVORXY(a.VorList, a.NdbList, a.IlsList);
-  a.AreaName = "Area1";
-  return a;
-}
+AreaState DefaultArea() { return test::ProjectedDefaultArea(); }
 
 SimState MapState() {
   SimState s;

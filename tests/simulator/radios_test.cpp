@@ -4,16 +4,12 @@
 
 #include "areas/areamodel.h"
 #include "simulator/simstate.h"
+#include "support/defaultarea.h"
 
 namespace tvx {
 namespace {
 
-AreaState DefaultArea() {
-  AreaState a;
-  FillDefaultArea(a);
-  BrVORXY(a.VorList, a.NdbList, a.IlsList);
-  return a;
-}
+AreaState DefaultArea() { return test::ProjectedDefaultArea(); }
 
 // The default area tuned as after start-up, then retuned to `active`.
 SimState Tuned(const AreaState& a, const ActiveFrequencies& active) {
