@@ -1,9 +1,14 @@
-// The program's entry: creates the windows once and runs the event loop.
+// The program's entry: creates the windows once, in their order, and runs the
+// event loop. Windows are shown and hidden, never freed before the end.
 #include <QApplication>
 
 #include "areas/area.h"
+#include "areas/mapform.h"
 #include "platform/dataroot.h"
 #include "platform/messages.h"
+#include "preparation/convform.h"
+#include "preparation/massbalform.h"
+#include "preparation/windtriangle.h"
 #include "simulator/form1.h"
 
 int main(int argc, char* argv[]) {
@@ -12,7 +17,11 @@ int main(int argc, char* argv[]) {
   if (!tvx::EnsureDataRoot())
     tvx::Messages().ShowMessage("ERROR: Cannot create the data folder " + tvx::DataRoot());
   tvx::TForm1 form1;
+  tvx::TWindtriangle windtriangle;
   tvx::TArea area;
+  tvx::TMapform mapform;
+  tvx::TMassBalForm massbal;
+  tvx::TConvform conv;
   form1.showMaximized();
   return app.exec();
 }
