@@ -1,0 +1,295 @@
+// The navigation database window: loading its files, searching, scanning and
+// building the area.
+#include <QtTest>
+
+#include "areas/area.h"
+#include "areas/areamodel.h"
+#include "areas/dbaseform.h"
+#include "areas/navdatabase.h"
+#include "platform/dataroot.h"
+#include "platform/filechooser.h"
+#include "platform/messages.h"
+#include "simulator/form1.h"
+#include "simulator/simstate.h"
+#include "support/testsupport.h"
+
+using namespace tvx;
+
+namespace {
+
+void WriteNavdata(const QString& name, const QByteArray& bytes) {
+  QDir().mkpath(DataPath("Navdata"));
+  const QString path = DataPath("Navdata/" + name);
+  QFile::remove(path);
+  QFile f(path);
+  QVERIFY(f.open(QIODevice::WriteOnly));
+  f.write(bytes);
+}
+
+AirportRecord Airport(const QString& ident, const QString& name, const QString& icao, int latDeg, double latMin,
+                      int lonDeg, double lonMin, int elevation) {
+  AirportRecord r;
+  r.Ident = ident, r.Name = name, r.Icao = icao, r.Elevation = elevation;
+  r.LatHemisphere = "N", r.LatDeg = latDeg, r.LatMin = latMin;
+  r.LonHemisphere = "E", r.LonDeg = lonDeg, r.LonMin = lonMin;
+  return r;
+}
+
+NavaidRecord Navaid(const QString& ident, const QString& type, const QString& freq, int latDeg, double latMin,
+                    int lonDeg, double lonMin) {
+  NavaidRecord r;
+  r.Ident = ident, r.Type = type, r.Country = "NL", r.Name = "BEACON " + ident.trimmed(), r.Frequency = freq;
+  r.LatHemisphere = "N", r.LatDeg = latDeg, r.LatMin = latMin;
+  r.LonHemisphere = "E", r.LonDeg = lonDeg, r.LonMin = lonMin;
+  return r;
+}
+
+// A small database around 52N 005E: two airports, VORs, NDBs and ILSs.
+void WriteSmallDatabase() {
+  std::vector<AirportRecord> airports(2);
+  airports[0] = Airport("NLEHM ", "SMALL FIELD", "EHM ", 52, 0, 5, 0, 12);
+  airports[1] = Airport("NLEHXX", "SMALL HARBOUR", "EHXX", 52, 20, 5, 20, 3);
+  std::vector<NavaidRecord> navaids(5);
+  navaids[0] = Navaid("VOA", "4", "114.35", 52, 5, 5, 0);
+  navaids[1] = Navaid("VOB", "1", "115.2", 52, 0, 5, 10);
+  navaids[2] = Navaid("NA ", "5", "382", 52, 0, 5, 5);
+  navaids[3] = Navaid("LOC", "5", "400", 51, 58, 5, 0);
+  navaids[4] = Navaid("FAR", "1", "116.0", 53, 0, 5, 0);
+  std::vector<IlsRecord> ils(1);
+  ils[0].AirportIdent = "NLEHM ", ils[0].Runway = "27", ils[0].Frequency = "110.1";
+  ils[0].LatHemisphere = "N", ils[0].LatDeg = 52, ils[0].LatMin = 0.5;
+  ils[0].LonHemisphere = "E", ils[0].LonDeg = 5, ils[0].LonMin = 1;
+  ils[0].Course = 270, ils[0].Elevation = IlsRecord::kUnknownElevation;
+  ils[0].LocatorName = "LOC ", ils[0].LocatorFreq = "400", ils[0].LocatorDistance = 4.04;
+  WriteNavdata("ARPT.dat", EncodeAirportTable(airports));
+  WriteNavdata("NAV.dat", EncodeNavaidTable(navaids));
+  WriteNavdata("ILS.dat", EncodeIlsTable(ils));
+}
+
+QString Memo(const QPlainTextEdit* memo) { return memo->toPlainText(); }
+
+void Search(Tdbaseform& form, int choice, const QString& text) {
+  form.findChild<QRadioButton*>("searchgroup" + QString::number(choice))->setChecked(true);
+  form.ui.navsearch->setText(text);
+  form.ui.searchbit->click();
+}
+
+}  // namespace
+
+class tst_Dbaseform : public QObject {
+  Q_OBJECT
+  QTemporaryDir dir;
+
+ private slots:
+  void initTestCase() {
+    test::UseTemporaryDataRoot();
+    TForm1::ClientSizeOverride = QSize(1600, 900);
+    TForm1::ScreenSizeOverride = QSize(1600, 900);
+  }
+
+  void loadingReportsEachUnreadableFileAndKeepsWhatWasRead() {
+    std::vector<AirportRecord> two(2);
+    two[1] = Airport("NLEHM ", "SMALL FIELD", "EHM ", 52, 0, 5, 0, 12);
+    WriteNavdata("ARPT.dat", EncodeAirportTable(two).left(2 * kAirportRecordBytes + 30));
+    QFile::remove(DataPath("Navdata/NAV.dat"));
+    WriteNavdata("ILS.dat", EncodeIlsTable({}));
+    ScopedRecordingMessages messages;
+    Tdbaseform form;
+    QCOMPARE(messages.Texts(), (QStringList{"ERROR: AIRPORT FILE not found", "ERROR: NAV FILE not found"}));
+    QCOMPARE(form.Database.Airports[1].Name, QString("SMALL FIELD"));
+    QCOMPARE(form.Database.Airports[2].Ident, QString("0000000"));
+    QCOMPARE(int(form.Database.Navaids.size()), kNavaidRecords);
+    QCOMPARE(form.windowTitle(), QString("Tarvinex Database"));
+    QVERIFY(form.windowState() & Qt::WindowMaximized);
+  }
+
+  void searchShowsTheHitAndPadsTheCode() {
+    WriteSmallDatabase();
+    ScopedRecordingMessages messages;
+    Tdbaseform form;
+    QVERIFY(messages.entries.isEmpty());
+    QVERIFY(!form.ui.searchbit->isEnabled());  // nothing typed yet
+    QVERIFY(!form.ui.scangroup->isEnabled());
+    Search(form, 0, "ehm");
+    QCOMPARE(form.ui.navsearch->text(), QString("EHM "));
+    QCOMPARE(Memo(form.ui.datamemo), QString("EHM \nSMALL FIELD\nCountry: NL\nN52  0.0\nE5  0.0"));
+    QVERIFY(form.ui.scangroup->isEnabled());
+    QVERIFY(form.ui.ilsscangroup->isEnabled());
+    QVERIFY(!form.ui.searchnext->isEnabled());  // one hit only
+
+    Search(form, 2, "xyz");
+    QCOMPARE(Memo(form.ui.datamemo), QString("Navaid not found."));
+    QVERIFY(!form.ui.scangroup->isEnabled());
+  }
+
+  void severalHitsAreSteppedThroughAndWrapAround() {
+    WriteSmallDatabase();
+    Tdbaseform form;
+    Search(form, 1, "small");
+    QCOMPARE(Memo(form.ui.datamemo),
+             QString("2 airports (SMALL) found.\nClick > to select.\n----------------------------\n1\n"
+                     "EHM \nSMALL FIELD\nCountry: NL\nN52  0.0\nE5  0.0"));
+    QVERIFY(form.ui.searchnext->isEnabled());
+    form.ui.searchnext->click();
+    QCOMPARE(Memo(form.ui.datamemo), QString("2\nEHXX\nSMALL HARBOUR\nCountry: NL\nN52 20.0\nE5 20.0"));
+    form.ui.searchnext->click();
+    QVERIFY(Memo(form.ui.datamemo).startsWith("1\nEHM \n"));
+  }
+
+  void tooManyHitsShowNothing() {
+    std::vector<NavaidRecord> navaids(30);
+    for (int i = 0; i < 30; ++i) navaids[static_cast<std::size_t>(i)] = Navaid("N" + QString::number(i), "5", "300", 52, 0, 5, 0);
+    WriteSmallDatabase();
+    WriteNavdata("NAV.dat", EncodeNavaidTable(navaids));
+    ScopedRecordingMessages messages;
+    Tdbaseform form;
+    Search(form, 3, "beacon");
+    QCOMPARE(messages.Texts(), QStringList{"Too many navaids found. Please specify."});
+    QCOMPARE(Memo(form.ui.datamemo), QString());
+    QVERIFY(!form.ui.searchnext->isEnabled());
+    QVERIFY(!form.ui.scangroup->isEnabled());
+  }
+
+  void enterSearchesOnlyWithText() {
+    WriteSmallDatabase();
+    Tdbaseform form;
+    form.findChild<QRadioButton*>("searchgroup2")->setChecked(true);
+    QTest::keyClick(form.ui.navsearch, Qt::Key_Return);
+    QCOMPARE(Memo(form.ui.datamemo), QString());
+    QTest::keyClicks(form.ui.navsearch, "vob");
+    QVERIFY(form.ui.searchbit->isEnabled());
+    QTest::keyClick(form.ui.navsearch, Qt::Key_Return);
+    QCOMPARE(form.ui.navsearch->text(), QString("VOB"));
+    QVERIFY(Memo(form.ui.datamemo).startsWith("VOB\nBEACON VOB\nCountry: NL\nVOR\nFrequency: 115.2\n"));
+    form.ui.navsearch->clear();
+    QVERIFY(!form.ui.searchbit->isEnabled());
+    QVERIFY(!form.ui.search->isEnabled());
+  }
+
+  void rangeClickScansAndAnotherHitNeedsANewScan() {
+    WriteSmallDatabase();
+    ScopedRecordingMessages messages;
+    Tdbaseform form;
+    QCOMPARE(form.IlsRangeIndex(), 2);
+    Search(form, 1, "small");
+    QCOMPARE(form.NavRangeIndex(), -1);
+    form.ui.scangroup1->click();  // 20 NM
+    QCOMPARE(Memo(form.ui.scanmemo), QString("VOA VOR 114.35\nVOB VOR 115.2\nNA  NDB 382\nLOC NDB 400\n27 ILS 110.1\n"
+                                             "--------------\n2 VORs found.\n2 NDBs found.\n1 ILSs found."));
+    QVERIFY(form.ui.saveareabit->isEnabled());
+    QVERIFY(messages.entries.isEmpty());
+
+    form.ui.searchnext->click();
+    QCOMPARE(form.NavRangeIndex(), -1);
+    QCOMPARE(Memo(form.ui.scanmemo), QString());
+    QVERIFY(!form.ui.saveareabit->isEnabled());
+
+    // Around the harbour at 15 NM: no VOR, and the range is not the widest.
+    form.ui.scangroup0->click();
+    QCOMPARE(messages.Texts().last(), QString("0 VORs found within the selected NAV RANGE.\r\n\r\n"
+                                              "An AREA must contain at least 1 VOR.\r\nPlease choose a larger NAV RANGE"));
+    QVERIFY(!form.ui.saveareabit->isEnabled());
+
+    // A new search clears the scan but keeps the ILS range.
+    form.ui.ilsscangroup4->click();
+    Search(form, 0, "EHM");
+    QCOMPARE(Memo(form.ui.scanmemo), QString());
+    QCOMPARE(form.IlsRangeIndex(), 4);
+    QCOMPARE(form.NavRangeIndex(), -1);
+    QVERIFY(!form.ui.saveareabit->isEnabled());
+  }
+
+  void selectAndSaveBuildsTheAreaAndSetsTheStartPanel() {
+    WriteSmallDatabase();
+    ResetSimState();
+    TForm1 form1;
+    TArea area;
+    Tdbaseform form;
+    ScriptedFiles files;
+    ScopedRecordingMessages messages;
+    form.show();
+    Search(form, 0, "ehm");
+    form.ui.scangroup1->click();
+    QVERIFY(form.ui.saveareabit->isEnabled());
+    const int mapRepaints = form1.ui.MAPChart->RepaintRequests;
+    const QString path = dir.filePath("EHM.dat");
+    files.answers << path;
+    form.ui.saveareabit->click();
+
+    QCOMPARE(files.requests.size(), 1);
+    QCOMPARE(files.requests.first().fileName, QString("EHM"));
+    QCOMPARE(QFileInfo(path).size(), qint64(kAreaFileBytes));
+    QVERIFY(!form.isVisible());
+    QVERIFY(form1.ui.MAPChart->RepaintRequests > mapRepaints);
+    QCOMPARE(Areas.AreaName, QString("EHM"));
+    QVERIFY(!Areas.AreaModified);
+    QCOMPARE(area.windowTitle(), QString("Area: EHM"));
+
+    QCOMPARE(Areas.VorList[0].Name, QString("VOA"));
+    QCOMPARE(Areas.VorList[1].Name, QString("VOB"));
+    QVERIFY(!Areas.VorList[2].Used());
+    QCOMPARE(Areas.NdbList[0].Name, QString("NA "));  // LOC is the ILS's locator
+    QVERIFY(!Areas.NdbList[1].Used());
+    QCOMPARE(Areas.IlsList[0].Name, QString("27"));
+    QCOMPARE(Areas.IlsList[0].Elevation, 12);  // from its airport
+    QCOMPARE(Areas.IlsList[0].LocatorDistance, 4.0);
+    QCOMPARE(Areas.VorList[0].X, 0.0);
+    QCOMPARE(Areas.VorList[1].Y, 5.0);  // projected: 5 NM south of VOR 1
+
+    QCOMPARE(form1.ui.beaconinput->text(), QString("VOA"));
+    QCOMPARE(form1.ui.Beaconbox->currentText(), QString("VOA"));
+    QCOMPARE(form1.ui.DMEinput->text(), QString("0"));
+
+    // The saved file reads back as the same area.
+    AreaLists read;
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QVERIFY(DecodeAreaFile(f.readAll(), read));
+    QCOMPARE(read.Vor[1].Name, QString("VOB"));
+    QCOMPARE(read.Ils[0].LocatorName, QString("LOC "));
+  }
+
+  void cancelHidesAndChangesNothing() {
+    WriteSmallDatabase();
+    ResetAreaState();
+    FillDefaultArea(Areas);
+    Tdbaseform form;
+    form.show();
+    Search(form, 0, "ehm");
+    form.ui.scangroup1->click();
+    form.ui.CloseAreabit->click();
+    QVERIFY(!form.isVisible());
+    QCOMPARE(Areas.VorList[0].Name, QString("AAA"));
+  }
+
+  void windowAfterASearchInTheShippedDatabase() {
+    for (const char* name : {"ARPT.dat", "NAV.dat", "ILS.dat"}) {
+      QFile source(ShippedDataDir() + "/Navdata/" + name);
+      QVERIFY(source.open(QIODevice::ReadOnly));
+      WriteNavdata(name, source.readAll());
+    }
+    ScopedRecordingMessages messages;
+    Tdbaseform form;
+    form.setWindowState(Qt::WindowNoState);
+    form.resize(780, 480);
+    QVERIFY(messages.entries.isEmpty());
+    Search(form, 0, "eham");
+    QCOMPARE(Memo(form.ui.datamemo), QString("EHAM\nAMSTERDAM SCHIPHOL\nCountry: NL\nN52 18.5\nE4 45.8"));
+    form.ui.scangroup2->click();  // 30 NM
+    QVERIFY(form.ui.saveareabit->isEnabled());
+    const QStringList lines = Memo(form.ui.scanmemo).split('\n');
+    QVERIFY(lines.contains("18R ILS 110.1"));
+    QVERIFY(lines.contains("SPL VOR 108.4"));
+    const QImage image = test::Grab(&form);
+    test::SavePng(image, "dbaseform_eham");
+    // The memos show their colours: blue for the hit, red for the beacons.
+    const QPoint inData = form.ui.datamemo->mapTo(&form, QPoint(12, form.ui.datamemo->height() - 12));
+    const QPoint inScan = form.ui.scanmemo->mapTo(&form, QPoint(12, form.ui.scanmemo->height() - 12));
+    const qreal dpr = image.devicePixelRatio();
+    QCOMPARE(image.pixelColor(inData * dpr), QColor(0, 0, 255));
+    QCOMPARE(image.pixelColor(inScan * dpr), QColor(255, 0, 0));
+  }
+};
+
+QTEST_MAIN(tst_Dbaseform)
+#include "tst_dbaseform.moc"
