@@ -160,21 +160,21 @@ void Tdbaseform::ShowCurrentRecord() {
     schrijfmemonav(CurrentHit);
 }
 
-void Tdbaseform::schrijfmemoarpt(int hit) {
+namespace {
+// Writes the record of hit number `hit` into `memo`; an empty or stray hit writes nothing.
+template <typename Record, typename Lines>
+void AppendHit(QPlainTextEdit* memo, const SearchResult& search, int hit, const std::vector<Record>& table,
+               Lines lines) {
   if (hit < 0 || hit >= kSearchHitSlots) return;
-  const int record = Search.Hits[static_cast<std::size_t>(hit)];
-  if (record < 0 || record >= static_cast<int>(Database.Airports.size())) return;
-  for (const QString& line : AirportLines(Database.Airports[static_cast<std::size_t>(record)]))
-    ui.datamemo->appendPlainText(line);
+  const int record = search.Hits[static_cast<std::size_t>(hit)];
+  if (record < 0 || record >= static_cast<int>(table.size())) return;
+  for (const QString& line : lines(table[static_cast<std::size_t>(record)])) memo->appendPlainText(line);
 }
+}  // namespace
 
-void Tdbaseform::schrijfmemonav(int hit) {
-  if (hit < 0 || hit >= kSearchHitSlots) return;
-  const int record = Search.Hits[static_cast<std::size_t>(hit)];
-  if (record < 0 || record >= static_cast<int>(Database.Navaids.size())) return;
-  for (const QString& line : NavaidLines(Database.Navaids[static_cast<std::size_t>(record)]))
-    ui.datamemo->appendPlainText(line);
-}
+void Tdbaseform::schrijfmemoarpt(int hit) { AppendHit(ui.datamemo, Search, hit, Database.Airports, AirportLines); }
+
+void Tdbaseform::schrijfmemonav(int hit) { AppendHit(ui.datamemo, Search, hit, Database.Navaids, NavaidLines); }
 
 void Tdbaseform::searchnextClick() {
   CurrentHit = NextHit(Search, CurrentHit);

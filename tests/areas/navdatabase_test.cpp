@@ -6,6 +6,8 @@
 
 #include <QFile>
 
+#include "areas/navdbsamples.h"
+
 namespace tvx {
 namespace {
 
@@ -27,31 +29,14 @@ const QByteArray kIlsBytes = Hex(
 
 AirportRecord Airport(const QString& ident, const QString& name, const QString& icao, int latDeg, double latMin,
                       int lonDeg, double lonMin, int elevation = 0) {
-  AirportRecord r;
-  r.Ident = ident, r.Name = name, r.Icao = icao;
-  r.LatHemisphere = "N", r.LatDeg = latDeg, r.LatMin = latMin;
-  r.LonHemisphere = "E", r.LonDeg = lonDeg, r.LonMin = lonMin;
-  r.Elevation = elevation;
-  return r;
+  return test::SampleAirport(ident, name, icao, latDeg, latMin, lonDeg, lonMin, elevation);
 }
-
 NavaidRecord Navaid(const QString& ident, const QString& type, const QString& freq, int latDeg, double latMin,
                     int lonDeg, double lonMin, const QString& name = "BEACON") {
-  NavaidRecord r;
-  r.Ident = ident, r.Type = type, r.Country = "NL", r.Name = name, r.Frequency = freq;
-  r.LatHemisphere = "N", r.LatDeg = latDeg, r.LatMin = latMin;
-  r.LonHemisphere = "E", r.LonDeg = lonDeg, r.LonMin = lonMin;
-  r.Variation = -2;
-  return r;
+  return test::SampleNavaid(ident, type, freq, latDeg, latMin, lonDeg, lonMin, name);
 }
-
 IlsRecord Ils(const QString& runway, const QString& freq, int latDeg, double latMin, int lonDeg, double lonMin) {
-  IlsRecord r;
-  r.AirportIdent = "NLEHAM", r.Runway = runway, r.Frequency = freq;
-  r.LatHemisphere = "N", r.LatDeg = latDeg, r.LatMin = latMin;
-  r.LonHemisphere = "E", r.LonDeg = lonDeg, r.LonMin = lonMin;
-  r.Variation = -1, r.Course = 58, r.Elevation = -11;
-  return r;
+  return test::SampleIls(runway, freq, latDeg, latMin, lonDeg, lonMin);
 }
 
 // ---- Records and files ----

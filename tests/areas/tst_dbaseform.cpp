@@ -5,6 +5,7 @@
 #include "areas/area.h"
 #include "areas/areamodel.h"
 #include "areas/dbaseform.h"
+#include "areas/navdbsamples.h"
 #include "areas/navdatabase.h"
 #include "platform/dataroot.h"
 #include "platform/filechooser.h"
@@ -26,40 +27,20 @@ void WriteNavdata(const QString& name, const QByteArray& bytes) {
   f.write(bytes);
 }
 
-AirportRecord Airport(const QString& ident, const QString& name, const QString& icao, int latDeg, double latMin,
-                      int lonDeg, double lonMin, int elevation) {
-  AirportRecord r;
-  r.Ident = ident, r.Name = name, r.Icao = icao, r.Elevation = elevation;
-  r.LatHemisphere = "N", r.LatDeg = latDeg, r.LatMin = latMin;
-  r.LonHemisphere = "E", r.LonDeg = lonDeg, r.LonMin = lonMin;
-  return r;
-}
-
-NavaidRecord Navaid(const QString& ident, const QString& type, const QString& freq, int latDeg, double latMin,
-                    int lonDeg, double lonMin) {
-  NavaidRecord r;
-  r.Ident = ident, r.Type = type, r.Country = "NL", r.Name = "BEACON " + ident.trimmed(), r.Frequency = freq;
-  r.LatHemisphere = "N", r.LatDeg = latDeg, r.LatMin = latMin;
-  r.LonHemisphere = "E", r.LonDeg = lonDeg, r.LonMin = lonMin;
-  return r;
-}
-
 // A small database around 52N 005E: two airports, VORs, NDBs and ILSs.
 void WriteSmallDatabase() {
   std::vector<AirportRecord> airports(2);
-  airports[0] = Airport("NLEHM ", "SMALL FIELD", "EHM ", 52, 0, 5, 0, 12);
-  airports[1] = Airport("NLEHXX", "SMALL HARBOUR", "EHXX", 52, 20, 5, 20, 3);
+  airports[0] = test::SampleAirport("NLEHM ", "SMALL FIELD", "EHM ", 52, 0, 5, 0, 12);
+  airports[1] = test::SampleAirport("NLEHXX", "SMALL HARBOUR", "EHXX", 52, 20, 5, 20, 3);
   std::vector<NavaidRecord> navaids(5);
-  navaids[0] = Navaid("VOA", "4", "114.35", 52, 5, 5, 0);
-  navaids[1] = Navaid("VOB", "1", "115.2", 52, 0, 5, 10);
-  navaids[2] = Navaid("NA ", "5", "382", 52, 0, 5, 5);
-  navaids[3] = Navaid("LOC", "5", "400", 51, 58, 5, 0);
-  navaids[4] = Navaid("FAR", "1", "116.0", 53, 0, 5, 0);
+  navaids[0] = test::SampleNavaid("VOA", "4", "114.35", 52, 5, 5, 0);
+  navaids[1] = test::SampleNavaid("VOB", "1", "115.2", 52, 0, 5, 10);
+  navaids[2] = test::SampleNavaid("NA ", "5", "382", 52, 0, 5, 5);
+  navaids[3] = test::SampleNavaid("LOC", "5", "400", 51, 58, 5, 0);
+  navaids[4] = test::SampleNavaid("FAR", "1", "116.0", 53, 0, 5, 0);
   std::vector<IlsRecord> ils(1);
-  ils[0].AirportIdent = "NLEHM ", ils[0].Runway = "27", ils[0].Frequency = "110.1";
-  ils[0].LatHemisphere = "N", ils[0].LatDeg = 52, ils[0].LatMin = 0.5;
-  ils[0].LonHemisphere = "E", ils[0].LonDeg = 5, ils[0].LonMin = 1;
-  ils[0].Course = 270, ils[0].Elevation = IlsRecord::kUnknownElevation;
+  ils[0] = test::SampleIls("27", "110.1", 52, 0.5, 5, 1);
+  ils[0].AirportIdent = "NLEHM ", ils[0].Course = 270, ils[0].Elevation = IlsRecord::kUnknownElevation;
   ils[0].LocatorName = "LOC ", ils[0].LocatorFreq = "400", ils[0].LocatorDistance = 4.04;
   WriteNavdata("ARPT.dat", EncodeAirportTable(airports));
   WriteNavdata("NAV.dat", EncodeNavaidTable(navaids));
@@ -89,7 +70,7 @@ class tst_Dbaseform : public QObject {
 
   void loadingReportsEachUnreadableFileAndKeepsWhatWasRead() {
     std::vector<AirportRecord> two(2);
-    two[1] = Airport("NLEHM ", "SMALL FIELD", "EHM ", 52, 0, 5, 0, 12);
+    two[1] = test::SampleAirport("NLEHM ", "SMALL FIELD", "EHM ", 52, 0, 5, 0, 12);
     WriteNavdata("ARPT.dat", EncodeAirportTable(two).left(2 * kAirportRecordBytes + 30));
     QFile::remove(DataPath("Navdata/NAV.dat"));
     WriteNavdata("ILS.dat", EncodeIlsTable({}));
@@ -138,7 +119,7 @@ class tst_Dbaseform : public QObject {
 
   void tooManyHitsShowNothing() {
     std::vector<NavaidRecord> navaids(30);
-    for (int i = 0; i < 30; ++i) navaids[static_cast<std::size_t>(i)] = Navaid("N" + QString::number(i), "5", "300", 52, 0, 5, 0);
+    for (int i = 0; i < 30; ++i) navaids[static_cast<std::size_t>(i)] = test::SampleNavaid("N" + QString::number(i), "5", "300", 52, 0, 5, 0);
     WriteSmallDatabase();
     WriteNavdata("NAV.dat", EncodeNavaidTable(navaids));
     ScopedRecordingMessages messages;
