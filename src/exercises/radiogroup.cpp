@@ -20,6 +20,7 @@ void RadioGroup::SetItems(const QStringList& items) {
     auto* button = new QRadioButton(text, this);
     group_->addButton(button, static_cast<int>(buttons_.size()));
     layout()->addWidget(button);
+    button->show();  // the layout alone would show it only later
     buttons_ << button;
   }
 }
