@@ -44,7 +44,9 @@ TExform::TExform(QWidget* parent) : ToolWindow(parent) {
   ui.exitbit->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
   ui.startexbit->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
   ui.Exlijst->addItems(ExerciseGroupTitles());
+  // A click on the group already chosen lists it afresh too.
   connect(ui.Exlijst, &QListWidget::currentRowChanged, this, &TExform::ExlijstClick);
+  connect(ui.Exlijst, &QListWidget::itemClicked, this, &TExform::ExlijstClick);
   connect(ui.Startex, &QPushButton::clicked, this, &TExform::StartexClick);
   connect(ui.startexbit, &QPushButton::clicked, this, &TExform::StartexClick);
   connect(ui.Exit, &QPushButton::clicked, this, &TExform::ExitClick);
@@ -126,31 +128,23 @@ void TExform::ExitClick() {
   if (Area) Area->hide();
 }
 
-void TExform::DoeStatic() {
-  if (!Form1) return;
-  auto& f = Form1->ui;
-  f.Staticpanel->resize(f.Staticpanel->width(), 2 * Sim.CellSize);
-  f.START->hide();
-  f.Startbit->hide();
-  f.STARTPanel->hide();
-  f.Staticinput->show();
-  f.Staticinput->setFocus();
-  f.Confirmstatic->show();
-  f.Command->hide();
-  f.Ctrtekst->show();
-}
+void TExform::DoeStatic() { SetPanelLayout(true); }
 
-void TExform::DoeFly() {
+void TExform::DoeFly() { SetPanelLayout(false); }
+
+void TExform::SetPanelLayout(bool question) {
   if (!Form1) return;
   auto& f = Form1->ui;
   f.Staticpanel->resize(f.Staticpanel->width(), 2 * Sim.CellSize);
-  f.START->show();
-  f.Startbit->show();
+  // FLY/STOP only for the tasks flown; never the start panel.
+  f.START->setVisible(!question);
+  f.Startbit->setVisible(!question);
   f.STARTPanel->hide();
-  f.Staticinput->hide();
-  f.Confirmstatic->hide();
-  f.Command->show();
-  f.Ctrtekst->hide();
+  f.Staticinput->setVisible(question);
+  if (question) f.Staticinput->setFocus();
+  f.Confirmstatic->setVisible(question);
+  f.Command->setVisible(!question);
+  f.Ctrtekst->setVisible(question);
 }
 
 void TExform::ShowMapAtTop() {

@@ -66,6 +66,9 @@ class TExform : public ToolWindow {
 
  private:
   void CentreOnScreen();
+  // The question layout (answer box, ANSWER, counter) or the flying one
+  // (FLY/STOP, NEW EX.).
+  void SetPanelLayout(bool question);
 };
 
 // The exercises window, created once at program start.

@@ -70,6 +70,9 @@ class tst_Exform : public QObject {
     QCOMPARE(ui.Exgroup->ItemIndex(), 0);
     QTest::mouseClick(ui.Exgroup->Button(3), Qt::LeftButton);
     QCOMPARE(ui.Exgroup->ItemIndex(), 3);
+    clickGroup(2);  // the same group again
+    QCOMPARE(ui.Exgroup->ItemIndex(), 0);
+    QTest::mouseClick(ui.Exgroup->Button(3), Qt::LeftButton);
     clickGroup(5);
     QCOMPARE(ui.Exgroup->Count(), 15);
     QCOMPARE(ui.Exgroup->ItemIndex(), 0);
