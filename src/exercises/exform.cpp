@@ -8,6 +8,7 @@
 #include "areas/area.h"
 #include "areas/areamodel.h"
 #include "areas/instroptions.h"
+#include "areas/mapform.h"
 #include "exercises/answercheck.h"
 #include "exercises/catalogue.h"
 #include "exercises/exstate.h"
@@ -126,6 +127,8 @@ void TExform::ExitClick() {
   hide();
   if (Form1) Form1->showMinimized();
   if (Area) Area->hide();
+  // Minimised without being shown, should it be hidden.
+  if (Mapform) Mapform->setWindowState(Mapform->windowState() | Qt::WindowMinimized);
 }
 
 void TExform::DoeStatic() { SetPanelLayout(true); }

@@ -5,6 +5,7 @@
 
 #include "areas/areamodel.h"
 #include "areas/holding.h"
+#include "areas/mapform.h"
 #include "exercises/answercheck.h"
 #include "exercises/exform.h"
 #include "exercises/exstate.h"
@@ -155,6 +156,7 @@ void TForm1::ENDstaticClick() {
   }
   Initpos();
   HoldingWindow.Mapkeuze = kNoHolding;
+  if (Mapform) Mapform->SetMapkeuze(kNoHolding);
   setEnabled(false);
   if (Exform) Exform->show();
   ui.Staticinput->hide();

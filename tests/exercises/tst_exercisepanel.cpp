@@ -2,6 +2,7 @@
 // and score, NEW EX., the end of a run and the panel's layout.
 #include <QtTest>
 
+#include "areas/mapform.h"
 #include "exercises/exwindowfixture.h"
 #include "platform/messages.h"
 #include "support/testsupport.h"
@@ -226,6 +227,8 @@ class tst_ExercisePanel : public QObject {
   void endOfTheRun() {
     ScopedRecordingMessages messages;
     auto& f = F();
+    TMapform holding;
+    holding.SetMapkeuze(kDrawHolding);
     Answer("5");
     Answer("185");
     HoldingWindow.Mapkeuze = kDrawHolding;
@@ -244,6 +247,7 @@ class tst_ExercisePanel : public QObject {
     QVERIFY(!w.sim->isEnabled());
     QVERIFY(w.ex->isVisible());
     QCOMPARE(HoldingWindow.Mapkeuze, kNoHolding);
+    QCOMPARE(holding.Mapkeuze(), kNoHolding);
     QCOMPARE(f.beaconinput->text(), QString("AAA"));  // the default position
   }
 

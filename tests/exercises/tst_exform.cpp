@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "areas/area.h"
+#include "areas/mapform.h"
 #include "exercises/catalogue.h"
 #include "exercises/generatorkit.h"
 #include "exercises/exwindowfixture.h"
@@ -238,6 +239,7 @@ class tst_Exform : public QObject {
   void leavingTheExercises() {
     TArea area;
     area.show();
+    TMapform holding;
     w.StartRun(2, 0);
     w.ex->tekencrs("AAA", 90);
     w.sim->setEnabled(false);
@@ -250,6 +252,8 @@ class tst_Exform : public QObject {
     QVERIFY(w.sim->isEnabled());
     QVERIFY(w.sim->isMinimized());
     QVERIFY(area.isHidden());
+    QVERIFY(holding.windowState() & Qt::WindowMinimized);
+    QVERIFY(holding.isHidden());
   }
 
   void closingEndsTheProgram() {
