@@ -174,6 +174,21 @@ class TForm1 : public QMainWindow {
   void RequestMapRepaint();
   bool ProfileShown() const;
 
+  // --- Exercise panel ---
+  void ConnectExercisePanel();
+  // Checks the typed answer and scores it.
+  void ConfirmstaticClick();
+  // Key release in the answer box.
+  void StaticinputKeyUp(int key, Qt::KeyboardModifiers modifiers);
+  // NEW EX.: another exercise of the same item, not counted.
+  void CommandClick();
+  // Ends the run and shows the exercises window with the score.
+  void ENDstaticClick();
+  // A flight runs while the FLY/STOP button shows anything but "FLY".
+  bool SimulationRuns() const;
+  // The task memo's background: white, red after a wrong answer.
+  void SetExerciseMemoColour(const QColor& colour);
+
  protected:
   void paintEvent(QPaintEvent* event) override;
 };

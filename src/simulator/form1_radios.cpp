@@ -1,47 +1,23 @@
 // The radio panel: tuning the three receivers, bearings and DME read-outs,
 // the transfer buttons and the standby edits.
-#include <QKeyEvent>
 #include <QPushButton>
 
 #include "areas/areamodel.h"
 #include "simulator/form1.h"
+#include "simulator/keyrelease.h"
+#include "simulator/keys.h"
 #include "simulator/radios.h"
 #include "simulator/simstate.h"
 
 namespace tvx {
 
-namespace {
-
-// Passes the key releases of the standby edits to the window's handler.
-class StandbyKeyFilter : public QObject {
- public:
-  explicit StandbyKeyFilter(TForm1* form) : QObject(form), form_(form) {}
-
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::KeyRelease) {
-      const auto* key = static_cast<QKeyEvent*>(event);
-      form_->VOR1selectKeyUp(key->key(), key->modifiers());
-    }
-    return QObject::eventFilter(watched, event);
-  }
-
- private:
-  TForm1* form_;
-};
-
-// The Enter key with no modifier but the keypad's own.
-bool IsPlainEnter(int key, Qt::KeyboardModifiers modifiers) {
-  const Qt::KeyboardModifiers held = modifiers & ~Qt::KeypadModifier;
-  return (key == Qt::Key_Return || key == Qt::Key_Enter) && held == Qt::NoModifier;
-}
-
-}  // namespace
-
 void TForm1::ConnectRadios() {
   connect(ui.VOR1Transfer, &QPushButton::clicked, this, [this] { VOR1TransferClick(); });
   connect(ui.VOR2Transfer, &QPushButton::clicked, this, [this] { VOR2TransferClick(); });
   connect(ui.ADFTransfer, &QPushButton::clicked, this, [this] { ADFTransferClick(); });
-  auto* standby = new StandbyKeyFilter(this);
+  auto* standby = new KeyReleaseFilter(this, [this](int key, Qt::KeyboardModifiers modifiers) {
+    VOR1selectKeyUp(key, modifiers);
+  });
   for (QLineEdit* edit : {ui.VOR1select, ui.VOR2select, ui.ADFselect}) edit->installEventFilter(standby);
   InstallKeyPreview();
 }

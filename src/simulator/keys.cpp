@@ -57,6 +57,11 @@ bool FineStep(Qt::KeyboardModifiers modifiers) {
   return held == Qt::ShiftModifier || held == Qt::ControlModifier;
 }
 
+bool IsPlainEnter(int key, Qt::KeyboardModifiers modifiers) {
+  const Qt::KeyboardModifiers held = modifiers & ~Qt::KeypadModifier;
+  return (key == Qt::Key_Return || key == Qt::Key_Enter) && held == Qt::NoModifier;
+}
+
 int StepCourse(int course, int step) {
   int c = (course + step) % 360;
   if (c < 0) c += 360;

@@ -21,6 +21,9 @@ ShortcutKey PressedShortcut(int key, Qt::KeyboardModifiers modifiers);
 // command it began, also when Shift went down in between.
 ShortcutKey ReleasedShortcut(int key, Qt::KeyboardModifiers modifiers);
 
+// The Enter key (main or keypad) with no Shift, Ctrl, Alt or Meta held.
+bool IsPlainEnter(int key, Qt::KeyboardModifiers modifiers);
+
 // Shift alone or Ctrl alone: the fine step of the stepping keys; no modifier
 // or both give the coarse step.
 bool FineStep(Qt::KeyboardModifiers modifiers);

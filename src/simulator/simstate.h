@@ -145,6 +145,9 @@ struct SimState {
   double CourseLineX = 0, CourseLineY = 0;
   std::int32_t CourseLineCourse = 0;
 
+  // --- Exercise score: right and confirmed answers of the current run ---
+  std::int32_t ExRightCount = 0, ExAnsweredCount = 0;
+
   // --- Start panel, chronometer ---
   bool StartInputError = false;
   QString StartBeaconKind;

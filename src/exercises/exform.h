@@ -1,0 +1,77 @@
+#pragma once
+// The exercises window: the catalogue's groups and items, the start of a run
+// of one item, and the dispatcher that calls the item's generator. A
+// generator sets up the simulator through its start-position panel, writes
+// the task into the simulator's exercise panel and, for a question, stores
+// the expected answer in `Ex` (exstate.h), which that panel checks.
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+#include "preparation/toolwindow.h"
+#include "ui_exform.h"
+
+namespace tvx {
+
+class TExform : public ToolWindow {
+  Q_OBJECT
+ public:
+  explicit TExform(QWidget* parent = nullptr);
+  ~TExform() override;
+
+  Ui::TExform ui;
+
+  // What EXIT does besides putting this window away: brings the main menu
+  // to the front. The program's start-up sets it; nothing while unset.
+  static std::function<void()> ShowMainMenu;
+
+  void FormCreate();
+  void ExlijstClick();
+  // Refills `Exgroup` with the titles of the group chosen in `Exlijst`.
+  void DoeExlijstClick();
+  // Starts a run of the chosen item.
+  void StartexClick();
+  // Calls the generator of the chosen group and item.
+  void Oefselectie();
+  // Leaves the exercises for the main menu.
+  void ExitClick();
+
+  // --- What every generator uses ---
+  // The exercise panel laid out for a question, or for a task to fly or a
+  // demonstration; every generator calls one of them first.
+  void DoeStatic();
+  void DoeFly();
+  // The moving map shown and the exercise panel moved to the top, for the
+  // exercises read from the map.
+  void ShowMapAtTop();
+  // The simulator retuned and the aircraft placed from its start panel.
+  void PlaceAircraft();
+  // One line of the task added to the exercise panel's memo.
+  void AddTask(const QString& line);
+  // The map's course line through the beacon called `name`; unchanged when
+  // the area holds no such beacon.
+  void tekencrs(const QString& name, int course);
+
+  // --- The dispatcher's table ---
+  using Generator = void (TExform::*)();
+  struct GeneratorEntry {
+    const char* Name;
+    Generator Run;  // nullptr while the generator is not built
+  };
+  // One row per catalogue group, one entry per catalogue item (listed or
+  // not), in catalogue order.
+  static const std::vector<std::vector<GeneratorEntry>>& GeneratorTable();
+  // The names of the generators the table does not hold yet.
+  static QStringList MissingGenerators();
+
+ private:
+  void CentreOnScreen();
+  // The question layout (answer box, ANSWER, counter) or the flying one
+  // (FLY/STOP, NEW EX.).
+  void SetPanelLayout(bool question);
+};
+
+// The exercises window, created once at program start.
+extern TExform* Exform;
+
+}  // namespace tvx
