@@ -3,7 +3,9 @@
 #include <QApplication>
 
 #include "areas/area.h"
+#include "areas/dbaseform.h"
 #include "areas/mapform.h"
+#include "exercises/exform.h"
 #include "platform/dataroot.h"
 #include "platform/messages.h"
 #include "preparation/convform.h"
@@ -22,6 +24,8 @@ int main(int argc, char* argv[]) {
   tvx::TMapform mapform;
   tvx::TMassBalForm massbal;
   tvx::TConvform conv;
+  tvx::TExform exform;
+  tvx::Tdbaseform dbase;
   form1.showMaximized();
   return app.exec();
 }

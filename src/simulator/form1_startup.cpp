@@ -6,6 +6,7 @@
 #include "areas/area.h"
 #include "areas/areamodel.h"
 #include "instruments/layout.h"
+#include "platform/anchor.h"
 #include "simulator/form1.h"
 #include "simulator/simstate.h"
 
@@ -30,6 +31,10 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   ui.chart4->AfterDraw = [this](Canvas& c) { chart4AfterDraw(c); };
   ui.MAPChart->AfterDraw = [this](Canvas& c) { MAPChartAfterDraw(c); };
   ui.vertmap->AfterDraw = [this](Canvas& c) { vertmapAfterDraw(c); };
+  // FLY/STOP sit at the right of the systems panel, which stays in view both
+  // beside the map and during a flight, and beside the exercise panel.
+  AnchorRight(ui.START);
+  AnchorRight(ui.Startbit);
   ConnectStartPanel();
   ConnectRadios();
   ConnectPanel();

@@ -289,6 +289,34 @@ class tst_StartPanel : public QObject {
     QCOMPARE(Sim.AircraftX, x);
   }
 
+  // The FLY/STOP buttons must be reachable in both states: beside the map
+  // while stopped, and with the start panel hidden while flying.
+  void flyStopButtonsStayInView() {
+    TForm1 form;
+    ScopedRecordingMessages msgs;
+    auto& ui = form.ui;
+    form.resize(1600, 900);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const auto inView = [&](QWidget* w) {
+      const QRect r(w->mapTo(ui.centralwidget, QPoint(0, 0)), w->size());
+      return w->isVisibleTo(&form) && ui.centralwidget->rect().contains(r) &&
+             !(ui.MAPChart->isVisibleTo(&form) && ui.MAPChart->geometry().intersects(r)) &&
+             !(ui.STARTPanel->isVisibleTo(&form) && ui.STARTPanel->geometry().intersects(r));
+    };
+    for (int type : {0, 2}) {
+      ui.Typegroup0->setChecked(false);
+      (type == 0 ? ui.Typegroup0 : ui.Typegroup2)->click();
+      QVERIFY2(inView(ui.START) && inView(ui.Startbit), "stopped");
+      form.STARTClick();
+      QVERIFY(form.Timer->isActive());
+      QVERIFY2(inView(ui.START) && inView(ui.Startbit), "flying");
+      msgs.answers << DlgAnswer::Ok;
+      form.STARTClick();
+      QVERIFY(!form.Timer->isActive());
+    }
+  }
+
   void flyStartsTheFlight() {
     TForm1 form;
     ScopedRecordingMessages msgs;

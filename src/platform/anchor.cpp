@@ -1,0 +1,39 @@
+#include "platform/anchor.h"
+
+#include <QEvent>
+#include <QWidget>
+
+namespace tvx {
+
+namespace {
+
+class RightAnchor : public QObject {
+ public:
+  RightAnchor(QWidget* child, int margin) : QObject(child), child_(child), margin_(margin) {}
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Resize && watched == child_->parentWidget()) Place();
+    return false;
+  }
+
+  void Place() {
+    const QWidget* parent = child_->parentWidget();
+    child_->move(parent->width() - margin_ - child_->width(), child_->y());
+  }
+
+ private:
+  QWidget* child_;
+  int margin_;
+};
+
+}  // namespace
+
+void AnchorRight(QWidget* child) {
+  QWidget* parent = child->parentWidget();
+  if (!parent) return;
+  auto* anchor = new RightAnchor(child, parent->width() - child->x() - child->width());
+  parent->installEventFilter(anchor);
+  anchor->Place();
+}
+
+}  // namespace tvx
