@@ -4,6 +4,7 @@
 
 #include "areas/area.h"
 #include "areas/mapform.h"
+#include "areas/printareaform.h"
 #include "platform/dataroot.h"
 #include "platform/messages.h"
 #include "preparation/convform.h"
@@ -22,6 +23,8 @@ int main(int argc, char* argv[]) {
   tvx::TMapform mapform;
   tvx::TMassBalForm massbal;
   tvx::TConvform conv;
+  // The area print form comes last of the program's windows.
+  tvx::TPrintareaform printareaform;
   form1.showMaximized();
   return app.exec();
 }

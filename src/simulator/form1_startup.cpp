@@ -37,6 +37,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   ConnectMap();
   ConnectJoystick();
   ConnectHoldingMenu();
+  ConnectAreaMenu();
   FormCreate();
 }
 
