@@ -99,7 +99,6 @@ TArea::TArea(QWidget* parent) : QWidget(parent) {
   ui.Image1->setIconSize(QSize(36, 36));
   ui.Fbimage->setIcon(SharePicture());
   ui.Fbimage->setIconSize(QSize(32, 32));
-  ui.Fbimage->setToolTip("Share your areas");
 
   connect(ui.Areapage, &QTabWidget::currentChanged, this, [this] { AreapageChange(); });
   for (QPushButton* b : {ui.addbit, ui.ADD}) connect(b, &QPushButton::clicked, this, [this] { ADDClick(); });
