@@ -2,6 +2,7 @@
 // list, which the area window refills when it closes.
 #include "areas/area.h"
 #include "areas/holding.h"
+#include "areas/mapform.h"
 #include "simulator/form1.h"
 #include "simulator/simstate.h"
 
@@ -46,7 +47,9 @@ void TForm1::startkleur() {
     SetBaseColor(w, Qt::white);
   const int mode = ui.Autopos->currentIndex();
   if (mode != 0 && mode != 1) return;
-  HoldingWindow.Mapkeuze = kDrawHolding;
+  // The holding window shows the choice too, when it exists.
+  if (Mapform) Mapform->SetMapkeuze(kDrawHolding);
+  else HoldingWindow.Mapkeuze = kDrawHolding;
   const QColor magenta(255, 0, 255);
   for (QWidget* w : {static_cast<QWidget*>(ui.Autopos), static_cast<QWidget*>(ui.HDGinput),
                      static_cast<QWidget*>(ui.DMEinput)})

@@ -4,6 +4,7 @@
 
 #include "areas/areaedit.h"
 #include "areas/holding.h"
+#include "areas/mapform.h"
 #include "areas/areawindowfixture.h"
 #include "platform/messages.h"
 
@@ -292,6 +293,15 @@ class tst_AreaEdit : public QObject {
     QCOMPARE(f.HDGinput->palette().color(QPalette::Base), magenta);
     QCOMPARE(f.DMEinput->palette().color(QPalette::Base), magenta);
     QCOMPARE(f.Radialinput->palette().color(QPalette::Base), magenta);  // an ILS start
+    QCOMPARE(HoldingWindow.Mapkeuze, kDrawHolding);
+
+    // With the holding window there, it shows the choice as well.
+    ResetHoldingWindowState();
+    TMapform holding;
+    QVERIFY(!holding.ui.Mapkeuze1->isChecked());
+    w.form->setEnabled(true);
+    emit f.Beaconbox->textActivated("ILA");
+    QVERIFY(holding.ui.Mapkeuze1->isChecked());
     QCOMPARE(HoldingWindow.Mapkeuze, kDrawHolding);
     ResetHoldingWindowState();
   }
