@@ -162,7 +162,9 @@ void PaintMemo(QPainter& p, QWidget* memo, const QString& text, const QRect& r) 
     y += spacing;
   }
   p.restore();
-  DrawFrame(p, r);
+  // A borderless memo (a print page of text) prints without a frame.
+  const auto* frame = qobject_cast<const QFrame*>(memo);
+  if (!frame || frame->frameShape() != QFrame::NoFrame) DrawFrame(p, r);
 }
 
 void PaintControl(QPainter& p, QWidget* w, QWidget* form) {

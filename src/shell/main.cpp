@@ -5,6 +5,7 @@
 #include "areas/area.h"
 #include "areas/dbaseform.h"
 #include "areas/mapform.h"
+#include "areas/printareaform.h"
 #include "exercises/exform.h"
 #include "platform/dataroot.h"
 #include "platform/messages.h"
@@ -26,6 +27,8 @@ int main(int argc, char* argv[]) {
   tvx::TConvform conv;
   tvx::TExform exform;
   tvx::Tdbaseform dbase;
+  // The area print form comes last of the program's windows.
+  tvx::TPrintareaform printareaform;
   form1.showMaximized();
   return app.exec();
 }

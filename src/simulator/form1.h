@@ -136,6 +136,14 @@ class TForm1 : public QMainWindow {
   // The holding window from the menu and the start panel's button.
   void ConnectHoldingMenu();
   void MapmenuClick();
+  // The area window: the menu item and the start panel's AREA button.
+  void ConnectAreaMenu();
+  void AreamenuClick();
+  // A beacon chosen in the start panel's list becomes the start beacon.
+  void BeaconboxChange();
+  // The start panel's fields coloured: magenta where the automatic holding
+  // or ILS start computes them, white elsewhere.
+  void startkleur();
 
   // --- Joystick ---
   TJoystickex* Joystickex = nullptr;  // the joystick component, owned by the window

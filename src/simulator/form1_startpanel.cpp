@@ -39,6 +39,8 @@ void TForm1::ConnectStartPanel() {
   connect(ui.Updatebit, &QPushButton::clicked, this, [this] { UpdateClick(); });
   connect(ui.START, &QPushButton::clicked, this, [this] { STARTClick(); });
   connect(ui.Startbit, &QPushButton::clicked, this, [this] { STARTClick(); });
+  // A beacon chosen from the list (not each letter typed into it).
+  connect(ui.Beaconbox, &QComboBox::textActivated, this, [this] { BeaconboxChange(); });
 }
 
 void TForm1::leesinput() {

@@ -43,6 +43,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   ConnectJoystick();
   ConnectHoldingMenu();
   ConnectExercisePanel();
+  ConnectAreaMenu();
   FormCreate();
 }
 

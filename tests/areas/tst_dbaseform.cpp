@@ -84,6 +84,21 @@ class tst_Dbaseform : public QObject {
     QVERIFY(form.windowState() & Qt::WindowMaximized);
   }
 
+  // The area window's red DATABASE panel opens the database, ready to type.
+  void areaWindowOpensTheDatabase() {
+    WriteSmallDatabase();
+    ResetSimState();
+    TForm1 simulator;
+    TArea area;
+    Tdbaseform form;
+    area.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&area));
+    QVERIFY(!form.isVisible());
+    area.ui.opendbase->click();
+    QVERIFY(form.isVisible());
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form.ui.navsearch));
+  }
+
   void searchShowsTheHitAndPadsTheCode() {
     WriteSmallDatabase();
     ScopedRecordingMessages messages;
