@@ -52,6 +52,12 @@ class TExform : public ToolWindow {
   // the area holds no such beacon.
   void tekencrs(const QString& name, int course);
 
+  // --- Generators: instrument flying, radio navigation, tracking ---
+
+  // --- Generators: interceptions and DME arcs ---
+
+  // --- Generators: holdings, approaches, arrivals and departures ---
+
   // --- The dispatcher's table ---
   using Generator = void (TExform::*)();
   struct GeneratorEntry {
