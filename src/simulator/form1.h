@@ -152,7 +152,8 @@ class TForm1 : public QMainWindow {
   void PlaceChartsAtCreation();
   void PlaceChartsForType();
   // Computes what the panel shows (deviations, flags, filters) where the
-  // panel is repainted, so that drawing only draws.
+  // panel is repainted, so that drawing only draws; call it before
+  // repainting Chart3 and Chart2. It ends by repainting the HSI (TkHDG).
   void RefreshPanel();
   void TkADI();
   void TkOrvane();
@@ -161,6 +162,8 @@ class TForm1 : public QMainWindow {
   void Chart2AfterDraw(Canvas& canvas);
   void Chart3AfterDraw(Canvas& canvas);
   void chart4AfterDraw(Canvas& canvas);
+  void locchartAfterDraw(Canvas& canvas);
+  void GSchartAfterDraw(Canvas& canvas);
 
   // --- Map and profile ---
   void mapschakelaar();

@@ -1,0 +1,101 @@
+#include "instruments/panel.h"
+
+#include "instruments/dial.h"
+#include "instruments/gauges.h"
+#include "instruments/layout.h"
+
+namespace tvx {
+
+QVector<PanelStep> Chart2Steps(const SimState& s) {
+  using P = PanelStep;
+  if (RoundDialPanel(s.AircraftType))
+    return {P::AirspeedDial, P::AirspeedNeedle, P::TurnCoordinatorDial, P::TurnCoordinatorAircraft};
+  return {P::EFISSpeedTape};
+}
+
+QVector<PanelStep> Chart3Steps(const SimState& s) {
+  using P = PanelStep;
+  QVector<PanelStep> steps;
+  if (RoundDialPanel(s.AircraftType)) {
+    // The HSI covers the VSI cell while the map is shown.
+    const bool vsi = !s.MapVisible;
+    steps << P::AltimeterDial;
+    if (vsi) steps << P::VSIDial;
+    steps << P::ADFCard << P::VOR1Card << P::VOR2Card << P::AltimeterHands;
+    if (vsi) steps << P::VSINeedle;
+    steps << P::ADFNeedle << P::VOR1Needles << P::VOR2Needle;
+  } else {
+    steps << P::EFISVerticalSpeed << P::EFISAltitudeTape << P::VOR1Needles;
+  }
+  steps << P::RPMDial << P::EngineInstruments;
+  return steps;
+}
+
+void RunPanelStep(Canvas& c, const SimState& s, const InstrOptions& o, PanelStep step) {
+  (void)o;
+  switch (step) {
+    case PanelStep::AirspeedDial: DrawAirspeedDial(c, s); return;
+    case PanelStep::AirspeedNeedle: DrawAirspeedNeedle(c, s); return;
+    case PanelStep::TurnCoordinatorDial: DrawTurnCoordinatorDial(c, s); return;
+    case PanelStep::TurnCoordinatorAircraft: DrawTurnCoordinatorAircraft(c, s); return;
+    case PanelStep::EFISSpeedTape: DrawEFISSpeedTape(c, s); return;
+    case PanelStep::AltimeterDial: DrawAltimeterDial(c, s); return;
+    case PanelStep::VSIDial: DrawVSIDial(c, s); return;
+    case PanelStep::ADFCard: return;
+    case PanelStep::VOR1Card: return;
+    case PanelStep::VOR2Card: return;
+    case PanelStep::AltimeterHands: DrawAltimeterHands(c, s); return;
+    case PanelStep::VSINeedle: DrawVSINeedle(c, s); return;
+    case PanelStep::ADFNeedle: return;
+    case PanelStep::VOR1Needles: return;
+    case PanelStep::VOR2Needle: return;
+    case PanelStep::EFISVerticalSpeed: DrawEFISVerticalSpeed(c, s); return;
+    case PanelStep::EFISAltitudeTape: DrawEFISAltitudeTape(c, s); return;
+    case PanelStep::RPMDial: DrawRPMDial(c, s); return;
+    case PanelStep::EngineInstruments: DrawEngineInstruments(c, s); return;
+  }
+}
+
+namespace {
+void BlackFramePen(Canvas& c) {
+  c.Pen.width = 1;
+  c.Pen.color = clr::Black;
+}
+void Frame(Canvas& c, const SimState& s, int x0, int y0) {
+  DrawCellFrame(c, x0, y0, s.CellSize, s.CellFrameMargin, s.CellFrameCornerCut);
+}
+}  // namespace
+
+void PaintChart2(Canvas& c, const SimState& s, const InstrOptions& o) {
+  const int U = s.CellSize;
+  if (RoundDialPanel(s.AircraftType)) {
+    BlackFramePen(c);
+    Frame(c, s, 0, 0);
+    Frame(c, s, 0, 2 * U);
+    c.Pen.color = clr::White;
+    c.Pen.width = 1;
+  }
+  for (PanelStep step : Chart2Steps(s)) RunPanelStep(c, s, o, step);
+}
+
+void PaintChart3(Canvas& c, const SimState& s, const InstrOptions& o) {
+  const int U = s.CellSize;
+  BlackFramePen(c);
+  if (RoundDialPanel(s.AircraftType)) {
+    for (int x0 : {0, 2 * U})
+      for (int y0 : {0, 2 * U, 4 * U}) Frame(c, s, x0, y0);
+  } else if (s.AircraftType == "SEP EFIS") {
+    Frame(c, s, 2 * U, 0);
+  }
+  for (PanelStep step : Chart3Steps(s)) RunPanelStep(c, s, o, step);
+}
+
+void RefreshPanelState(SimState& s, const InstrOptions& o) {
+  (void)o;
+  // The engine dial follows the type at every refresh; set only at window
+  // creation, it would stay where the last type put it.
+  SetEngineCentre(s);
+  RefreshGauges(s);
+}
+
+}  // namespace tvx

@@ -1,0 +1,65 @@
+// The instrument panel of the simulator window: repaint triggers, the
+// refresh step and the charts' after-draw hooks. The drawings themselves are
+// free functions in src/instruments.
+#include <cmath>
+
+#include "areas/instroptions.h"
+#include "instruments/attitude.h"
+#include "instruments/panel.h"
+#include "simulator/form1.h"
+#include "simulator/simstate.h"
+
+namespace tvx {
+
+void TForm1::ConnectPanel() {
+  ui.locchart->AfterDraw = [this](Canvas& c) { locchartAfterDraw(c); };
+  ui.GSchart->AfterDraw = [this](Canvas& c) { GSchartAfterDraw(c); };
+  ui.locchart->Color = clr::Black;
+  // The glideslope strip has no fill of its own: the attitude indicator
+  // shows through it.
+  ui.GSchart->TransparentBackground = true;
+}
+
+void TForm1::RefreshPanel() {
+  RefreshPanelState(Sim, Instr);
+  TkHDG();
+}
+
+void TForm1::TkADI() {
+  SimState& s = Sim;
+  RefreshAttitudeState(s);
+  ui.Chart1->VertOffset = AdiPitchShift(s.PitchAttitude, s.BankAngle, s.AdiPixelsPerDegree);
+  ui.Chart1->Rotation = s.AttitudeDiscRotation;
+  ui.Chart1->Color = AdiBackgroundColour(s.PitchAttitude);
+  ui.Chart1->Repaint();
+}
+
+void TForm1::TkOrvane() {
+  TkADI();
+  RefreshPanel();
+  ui.Chart2->Repaint();
+  ui.Chart3->Repaint();
+  if (Sim.MapVisible) ui.MAPChart->Repaint();
+}
+
+void TForm1::TkHDG() {
+  ui.chart4->Repaint();
+  if (Sim.AircraftType != "SEP") {
+    ui.locchart->Repaint();
+    ui.GSchart->Repaint();
+  }
+}
+
+void TForm1::Chart1AfterDraw(Canvas&) {}
+
+void TForm1::Chart2AfterDraw(Canvas& canvas) { PaintChart2(canvas, Sim, Instr); }
+
+void TForm1::Chart3AfterDraw(Canvas& canvas) { PaintChart3(canvas, Sim, Instr); }
+
+void TForm1::chart4AfterDraw(Canvas&) {}
+
+void TForm1::locchartAfterDraw(Canvas&) {}
+
+void TForm1::GSchartAfterDraw(Canvas&) {}
+
+}  // namespace tvx
