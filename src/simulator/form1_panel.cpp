@@ -50,7 +50,18 @@ void TForm1::TkHDG() {
   }
 }
 
-void TForm1::Chart1AfterDraw(Canvas&) {}
+void TForm1::Chart1AfterDraw(Canvas& canvas) {
+  AdiView v;
+  v.Width = ui.Chart1->width();
+  v.Height = ui.Chart1->height();
+  v.ScreenWidth = ScreenSize().width();
+  v.Zoom = ui.Chart1->Zoom;
+  v.VertOffset = ui.Chart1->VertOffset;
+  v.Rotation = ui.Chart1->Rotation;
+  // The disc stands in for the chart's own pie series, drawn before the hook.
+  DrawAttitudeDisc(canvas, v);
+  DrawAttitudeOverlay(canvas, Sim, v);
+}
 
 void TForm1::Chart2AfterDraw(Canvas& canvas) { PaintChart2(canvas, Sim, Instr); }
 

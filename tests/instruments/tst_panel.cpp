@@ -1,0 +1,124 @@
+// The instrument panel in the simulator window: placement per type, the
+// repaint triggers, pixels of the painted charts, and pictures of the three
+// panels.
+#include <QtTest>
+
+#include "areas/instroptions.h"
+#include "instruments/layout.h"
+#include "simulator/form1.h"
+#include "simulator/simstate.h"
+#include "support/testsupport.h"
+
+using namespace tvx;
+
+namespace {
+
+QColor Rgb(TColor c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+
+// The window for one type, flying level at 3000 ft.
+void ChooseType(TForm1& form, const QString& type) {
+  Sim.AircraftType = type;
+  form.PlaceChartsForType();
+  form.TkOrvane();
+}
+
+}  // namespace
+
+class tst_Panel : public QObject {
+  Q_OBJECT
+ private slots:
+  void initTestCase() {
+    test::UseTemporaryDataRoot();
+    TForm1::ClientSizeOverride = QSize(1600, 900);
+    TForm1::ScreenSizeOverride = QSize(1600, 900);
+  }
+
+  void init() {
+    ResetSimState();
+    Instr = InstrOptions{};
+  }
+
+  void placementPerTypeAndMapState() {
+    TForm1 form;
+    Sim.MapVisible = false;
+    ChooseType(form, "SEP");
+    QCOMPARE(form.ui.chart4->geometry(), QRect(298, 298, 298, 298));
+    QCOMPARE(form.ui.SYSTEEMPanel->geometry(), QRect(0, 596, 596, 298));
+    QVERIFY(!form.ui.locchart->isVisibleTo(&form));
+    Sim.MapVisible = true;
+    ChooseType(form, "SEP");
+    QCOMPARE(form.ui.chart4->geometry(), QRect(596, 298, 298, 298));
+    QCOMPARE(form.ui.SYSTEEMPanel->geometry(), QRect(298, 596, 596, 298));
+    QCOMPARE(Sim.HsiCentreX, 149);
+
+    ChooseType(form, "737");
+    QCOMPARE(form.ui.Chart1->geometry(), QRect(149, 0, 447, 447));
+    QCOMPARE(form.ui.Chart1->Zoom, 300);
+    QCOMPARE(form.ui.Chart3->geometry(), QRect(596, 1, 745, 447));
+    QCOMPARE(form.ui.chart4->geometry(), QRect(149, 447, 447, 447));
+    QVERIFY(form.ui.locchart->isVisibleTo(&form));
+    QVERIFY(form.ui.GSchart->isVisibleTo(&form));
+    QCOMPARE(form.ui.locchart->geometry(), QRect(149 + 223 - 82, 407, 164, 30));
+    QCOMPARE(Sim.AdiCentreX, 223);
+    QCOMPARE(Sim.HsiCentreY, 223);
+    QCOMPARE(Sim.EngineCentreX, 447);
+    QCOMPARE(Sim.MapLeft, 1600 - 596 - 20);
+
+    ChooseType(form, "SEP");
+    QCOMPARE(form.ui.Chart1->geometry(), QRect(298, 0, 298, 298));
+    QCOMPARE(form.ui.Chart1->Zoom, 85);
+    QCOMPARE(Sim.AdiCentreX, 149);
+    QCOMPARE(Sim.EngineCentreY, 745);
+    QCOMPARE(Sim.MapLeft, 0);
+  }
+
+  void tkadiShiftsTheDisc() {
+    TForm1 form;
+    ChooseType(form, "SEP");
+    Sim.PitchAttitude = 5;
+    Sim.BankAngle = 60;
+    Sim.AttitudeDiscRotation = 60;
+    form.TkADI();
+    QCOMPARE(Sim.AdiPixelsPerDegree, 4);
+    QCOMPARE(form.ui.Chart1->VertOffset, 40);
+    QCOMPARE(form.ui.Chart1->Rotation, 60.0);
+    QCOMPARE(form.ui.Chart1->Color, clr::Blue);
+    Sim.PitchAttitude = -1;
+    form.TkADI();
+    QCOMPARE(form.ui.Chart1->VertOffset, -8);
+    QCOMPARE(form.ui.Chart1->Color, clr::Maroon);
+  }
+
+  void attitudePixels() {
+    TForm1 form;
+    ChooseType(form, "SEP");
+    Sim.BankAngle = 30;
+    Sim.AttitudeDiscRotation = 30;
+    form.TkADI();
+    const QImage image = form.ui.Chart1->Render();
+    test::SavePng(image, "attitude-sep-bank30");
+    const int cx = Sim.AdiCentreX, cy = Sim.AdiCentreY;
+    // Bank 30 right: the horizon's right end rises, so ground shows right of
+    // the centre a little above it, sky left of the centre a little below it.
+    QCOMPARE(image.pixelColor(cx + 60, cy - 20), Rgb(clr::Maroon));
+    QCOMPARE(image.pixelColor(cx - 60, cy + 20), Rgb(clr::Blue));
+    // Red is red: the aircraft symbol's wing.
+    QCOMPARE(image.pixelColor(cx - 35, cy), QColor(255, 0, 0));
+    // The bezel's grey covers the chart's corners; the black ring lies inside.
+    QCOMPARE(image.pixelColor(3, 3), QColor(0x80, 0x80, 0x80));
+    QCOMPARE(image.pixelColor(cx, cy + Sim.InstrumentRadius - 7), QColor(0, 0, 0));
+
+    // Nose up 20 degrees: the disc moves 80 px down and the uncovered top is sky.
+    Sim.BankAngle = 0;
+    Sim.AttitudeDiscRotation = 0;
+    Sim.PitchAttitude = 20;
+    form.TkADI();
+    const QImage up = form.ui.Chart1->Render();
+    QCOMPARE(up.pixelColor(cx + 40, cy + 60), Rgb(clr::Blue));  // above the shifted horizon
+    QCOMPARE(up.pixelColor(cx + 40, cy + 100), Rgb(clr::Maroon));
+    QCOMPARE(up.pixelColor(cx + 10, cy - 110), Rgb(clr::Blue));  // uncovered background
+  }
+};
+
+QTEST_MAIN(tst_Panel)
+#include "tst_panel.moc"
