@@ -3,6 +3,7 @@
 #include "instruments/dial.h"
 #include "instruments/gauges.h"
 #include "instruments/layout.h"
+#include "instruments/vorindicators.h"
 
 namespace tvx {
 
@@ -42,13 +43,13 @@ void RunPanelStep(Canvas& c, const SimState& s, const InstrOptions& o, PanelStep
     case PanelStep::AltimeterDial: DrawAltimeterDial(c, s); return;
     case PanelStep::VSIDial: DrawVSIDial(c, s); return;
     case PanelStep::ADFCard: return;
-    case PanelStep::VOR1Card: return;
-    case PanelStep::VOR2Card: return;
+    case PanelStep::VOR1Card: DrawVOR1Card(c, s); return;
+    case PanelStep::VOR2Card: DrawVOR2Card(c, s); return;
     case PanelStep::AltimeterHands: DrawAltimeterHands(c, s); return;
     case PanelStep::VSINeedle: DrawVSINeedle(c, s); return;
     case PanelStep::ADFNeedle: return;
-    case PanelStep::VOR1Needles: return;
-    case PanelStep::VOR2Needle: return;
+    case PanelStep::VOR1Needles: DrawVOR1Needles(c, s); return;
+    case PanelStep::VOR2Needle: DrawVOR2Needle(c, s); return;
     case PanelStep::EFISVerticalSpeed: DrawEFISVerticalSpeed(c, s); return;
     case PanelStep::EFISAltitudeTape: DrawEFISAltitudeTape(c, s); return;
     case PanelStep::RPMDial: DrawRPMDial(c, s); return;
@@ -95,6 +96,7 @@ void RefreshPanelState(SimState& s, const InstrOptions& o) {
   // The engine dial follows the type at every refresh; set only at window
   // creation, it would stay where the last type put it.
   SetEngineCentre(s);
+  ComputeVor1Ils(s);
   RefreshGauges(s);
 }
 

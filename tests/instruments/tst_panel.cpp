@@ -118,6 +118,29 @@ class tst_Panel : public QObject {
     QCOMPARE(up.pixelColor(cx + 40, cy + 100), Rgb(clr::Maroon));
     QCOMPARE(up.pixelColor(cx + 10, cy - 110), Rgb(clr::Blue));  // uncovered background
   }
+
+  void redOffPatchIsFilled() {
+    TForm1 form;
+    ChooseType(form, "SEP");
+    Sim.Vor2Received = false;
+    Sim.Vor1Received = true;
+    Sim.Vor1Radial = 95;
+    Sim.Obs1Course = 90;
+    Sim.Vor1Distance = 5;
+    form.TkOrvane();
+    const QImage image = form.ui.Chart3->Render();
+    test::SavePng(image, "chart3-sep-vor2-off");
+    // Inside the "OFF" box, between the letters' strokes as well.
+    int red = 0;
+    for (int y = 0; y < 10; ++y)
+      for (int x = 0; x < 20; ++x) red += image.pixelColor(Sim.Vor2CentreX + 5 + x, Sim.Vor2CentreY - 30 + y) == Rgb(clr::Red);
+    QVERIFY2(red > 150, qPrintable(QString::number(red)));
+    // VOR 1 on radial 095 with course 090: FROM, bar 5 degrees left, white.
+    QCOMPARE(Sim.Vor1ToFrom, QString("FROM"));
+    const int bar = Sim.Vor1CentreX - 34;  // 67 x -5 / 10 = -33.5
+    QCOMPARE(image.pixelColor(bar, Sim.Vor1CentreY + 40), QColor(255, 255, 255));
+    QCOMPARE(image.pixelColor(Sim.Vor1CentreX, Sim.Vor1CentreY + 45), QColor(0, 0, 0));
+  }
 };
 
 QTEST_MAIN(tst_Panel)
