@@ -2,6 +2,7 @@
 
 #include "instruments/dial.h"
 #include "instruments/gauges.h"
+#include "instruments/hsi.h"
 #include "instruments/layout.h"
 #include "instruments/vorindicators.h"
 
@@ -97,6 +98,9 @@ void RefreshPanelState(SimState& s, const InstrOptions& o) {
   // creation, it would stay where the last type put it.
   SetEngineCentre(s);
   ComputeVor1Ils(s);
+  // The jets' HSI shows the cross-track distance away from an ILS; it keeps
+  // its last value otherwise.
+  if (JetType(s.AircraftType) && !s.IlsTuned) s.CrossTrackDistance = CrossTrackDistanceOf(s);
   RefreshGauges(s);
 }
 

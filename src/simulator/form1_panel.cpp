@@ -5,6 +5,7 @@
 
 #include "areas/instroptions.h"
 #include "instruments/attitude.h"
+#include "instruments/hsi.h"
 #include "instruments/panel.h"
 #include "simulator/form1.h"
 #include "simulator/simstate.h"
@@ -67,7 +68,9 @@ void TForm1::Chart2AfterDraw(Canvas& canvas) { PaintChart2(canvas, Sim, Instr); 
 
 void TForm1::Chart3AfterDraw(Canvas& canvas) { PaintChart3(canvas, Sim, Instr); }
 
-void TForm1::chart4AfterDraw(Canvas&) {}
+void TForm1::chart4AfterDraw(Canvas& canvas) {
+  DrawHeadingIndicator(canvas, Sim, Instr, ui.chart4->width(), ui.chart4->height());
+}
 
 void TForm1::locchartAfterDraw(Canvas&) {}
 
