@@ -70,4 +70,22 @@ void DrawCardTicks(Canvas& c, int cx, int cy, int k, double radius, int longLeng
   for (int i = 1; i <= 36; ++i) DrawRadial(c, cx, cy, -k - 5 - 10 * i, radius, radius + shortLength);
 }
 
+int RoundCardInnerRadius(const SimState& s) { return s.InstrumentRadius - s.TickLengthLong - 13 + 5; }
+
+void DrawRoundCard(Canvas& c, const SimState& s, int cx, int cy, int k) {
+  const int R = s.InstrumentRadius;
+  const int rc = RoundCardInnerRadius(s);
+  c.Brush.color = clr::Black;
+  c.Brush.style = BrushStyle::Solid;
+  c.Pen.color = clr::Black;
+  c.Ellipse(cx - R, cy - R, cx + R, cy + R);
+  c.Font.size = 7;
+  c.Pen.color = clr::White;
+  c.Font.color = clr::White;
+  DrawCardFigures(c, cx, cy, k, R, 1, 3);
+  c.Ellipse(cx - rc, cy - rc, cx + rc, cy + rc);
+  // The ticks keep the pen width the preceding dial left.
+  DrawCardTicks(c, cx, cy, k, rc, s.CardTickLengthLong, s.CardTickLengthShort);
+}
+
 }  // namespace tvx

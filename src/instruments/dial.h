@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "platform/canvas.h"
+#include "simulator/simstate.h"
 
 namespace tvx {
 
@@ -38,5 +39,12 @@ void DrawCardFigures(Canvas& c, int cx, int cy, int cardHeading, double radius, 
 // `cardHeading`, from `radius` to radius + length (a negative length points
 // inward).
 void DrawCardTicks(Canvas& c, int cx, int cy, int cardHeading, double radius, int longLength, int shortLength);
+
+// The black face of the classic VOR and ADF dials with its figures on the
+// rim, the inner circle and the ticks outward from it, turned by
+// `cardHeading`.
+void DrawRoundCard(Canvas& c, const SimState& s, int cx, int cy, int cardHeading);
+// Radius of that inner circle.
+int RoundCardInnerRadius(const SimState& s);
 
 }  // namespace tvx

@@ -1,5 +1,6 @@
 #include "instruments/panel.h"
 
+#include "instruments/adf.h"
 #include "instruments/dial.h"
 #include "instruments/gauges.h"
 #include "instruments/hsi.h"
@@ -34,7 +35,6 @@ QVector<PanelStep> Chart3Steps(const SimState& s) {
 }
 
 void RunPanelStep(Canvas& c, const SimState& s, const InstrOptions& o, PanelStep step) {
-  (void)o;
   switch (step) {
     case PanelStep::AirspeedDial: DrawAirspeedDial(c, s); return;
     case PanelStep::AirspeedNeedle: DrawAirspeedNeedle(c, s); return;
@@ -43,12 +43,12 @@ void RunPanelStep(Canvas& c, const SimState& s, const InstrOptions& o, PanelStep
     case PanelStep::EFISSpeedTape: DrawEFISSpeedTape(c, s); return;
     case PanelStep::AltimeterDial: DrawAltimeterDial(c, s); return;
     case PanelStep::VSIDial: DrawVSIDial(c, s); return;
-    case PanelStep::ADFCard: return;
+    case PanelStep::ADFCard: DrawADFCard(c, s); return;
     case PanelStep::VOR1Card: DrawVOR1Card(c, s); return;
     case PanelStep::VOR2Card: DrawVOR2Card(c, s); return;
     case PanelStep::AltimeterHands: DrawAltimeterHands(c, s); return;
     case PanelStep::VSINeedle: DrawVSINeedle(c, s); return;
-    case PanelStep::ADFNeedle: return;
+    case PanelStep::ADFNeedle: DrawADFNeedle(c, s, o); return;
     case PanelStep::VOR1Needles: DrawVOR1Needles(c, s); return;
     case PanelStep::VOR2Needle: DrawVOR2Needle(c, s); return;
     case PanelStep::EFISVerticalSpeed: DrawEFISVerticalSpeed(c, s); return;
@@ -93,7 +93,6 @@ void PaintChart3(Canvas& c, const SimState& s, const InstrOptions& o) {
 }
 
 void RefreshPanelState(SimState& s, const InstrOptions& o) {
-  (void)o;
   // The engine dial follows the type at every refresh; set only at window
   // creation, it would stay where the last type put it.
   SetEngineCentre(s);
@@ -101,6 +100,7 @@ void RefreshPanelState(SimState& s, const InstrOptions& o) {
   // The jets' HSI shows the cross-track distance away from an ILS; it keeps
   // its last value otherwise.
   if (JetType(s.AircraftType) && !s.IlsTuned) s.CrossTrackDistance = CrossTrackDistanceOf(s);
+  s.AdfCardHeading = AdfCardHeadingFor(o.ADFRMI, s.Heading, s.AdfCardHeading);
   RefreshGauges(s);
 }
 

@@ -79,20 +79,9 @@ int CdiScale(const SimState& s) { return (2 * (s.InstrumentRadius - s.TickLength
 namespace {
 
 void DrawCourseCard(Canvas& c, const SimState& s, int cx, int cy, int course) {
-  const int R = s.InstrumentRadius;
-  const int rc = R - s.TickLengthLong - 13 + 5;
-  c.Brush.color = clr::Black;
-  c.Brush.style = BrushStyle::Solid;
-  c.Pen.color = clr::Black;
-  c.Ellipse(cx - R, cy - R, cx + R, cy + R);
-  c.Font.size = 7;
-  c.Pen.color = clr::White;
-  c.Font.color = clr::White;
-  DrawCardFigures(c, cx, cy, course, R, 1, 3);
-  c.Pen.color = clr::White;
-  c.Ellipse(cx - rc, cy - rc, cx + rc, cy + rc);
-  DrawCardTicks(c, cx, cy, course, rc, s.CardTickLengthLong, s.CardTickLengthShort);
+  DrawRoundCard(c, s, cx, cy, course);
   // The course index at 12 o'clock: the selected course stands under it.
+  const int rc = RoundCardInnerRadius(s);
   c.Pen.width = 1;
   const QPoint first = DialPoint(cx, cy, rc - s.CardTickLengthLong, -4);
   c.Polyline({first, DialPoint(cx, cy, rc, 0), DialPoint(cx, cy, rc - s.CardTickLengthLong, 4), first});
