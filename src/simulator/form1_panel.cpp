@@ -6,6 +6,8 @@
 #include "areas/instroptions.h"
 #include "instruments/attitude.h"
 #include "instruments/hsi.h"
+#include "instruments/ilsstrips.h"
+#include "instruments/layout.h"
 #include "instruments/panel.h"
 #include "simulator/form1.h"
 #include "simulator/simstate.h"
@@ -72,8 +74,12 @@ void TForm1::chart4AfterDraw(Canvas& canvas) {
   DrawHeadingIndicator(canvas, Sim, Instr, ui.chart4->width(), ui.chart4->height());
 }
 
-void TForm1::locchartAfterDraw(Canvas&) {}
+void TForm1::locchartAfterDraw(Canvas& canvas) {
+  DrawLocaliserStrip(canvas, Sim, ui.locchart->width(), ui.locchart->height(), StripStep(ui.chart4->width()));
+}
 
-void TForm1::GSchartAfterDraw(Canvas&) {}
+void TForm1::GSchartAfterDraw(Canvas& canvas) {
+  DrawGlideslopeStrip(canvas, Sim, ui.GSchart->width(), ui.GSchart->height(), StripStep(ui.chart4->width()));
+}
 
 }  // namespace tvx
