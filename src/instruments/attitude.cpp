@@ -170,30 +170,33 @@ void DrawAttitudeOverlay(Canvas& c, const SimState& s, const AdiView& v) {
     c.Font.size = size;
   }
 
-  // 5. The round bezel of "SEP": grey beyond the dial, a black ring with
-  //    white edges inside it.
-  if (sep) {
-    c.Pen.color = clr::Gray;
-    c.Pen.width = 95;
-    c.Ellipse(-20, -20, 2 * cx + 20, 2 * cy + 20);
-    c.Pen.color = clr::Black;
-    c.Pen.width = 1;
-    DrawCellFrame(c, 0, 0, s.CellSize, s.CellFrameMargin, s.CellFrameCornerCut);
-    c.Pen.width = 14;
-    c.Ellipse(cx - (R - 7), cy - (R - 7), cx + (R - 7), cy + (R - 7));
-    c.Pen.color = clr::White;
-    c.Pen.width = 1;
-    c.Ellipse(cx - R, cy - R, cx + R, cy + R);
-    c.Ellipse(cx - (R - 14), cy - (R - 14), cx + (R - 14), cy + (R - 14));
-  }
-
-  // 6. Bank scale, fixed on the instrument.
-  c.Pen.color = clr::White;
-  c.Pen.width = 1;
-  for (int a : {-20, -10, 0, 10, 20}) DrawRadial(c, cx, cy, a, Rb, Rb - 14);
-  for (int a : {-45, 0, 45}) DrawRadial(c, cx, cy, a, Rb, Rb - 14);
-  c.Pen.width = 2;
-  for (int a : {-90, -60, -30, 0, 30, 60, 90}) DrawRadial(c, cx, cy, a, sep ? Rb : Rb + 14, Rb - 14);
+  // 5-6. The round bezel of "SEP" (grey beyond the dial, a black ring with
+  //      white edges inside it) and the bank scale fixed on the instrument:
+  //      they never change, so they are kept as a layer.
+  c.Layer(LayerKey("AttitudeBezel", {double(sep), double(cx), double(cy), double(R), double(Rb), double(s.CellSize),
+                                     double(s.CellFrameMargin), double(s.CellFrameCornerCut)}),
+          QRect(0, 0, v.Width, v.Height), [&](Canvas& l) {
+            if (sep) {
+              l.Pen.color = clr::Gray;
+              l.Pen.width = 95;
+              l.Ellipse(-20, -20, 2 * cx + 20, 2 * cy + 20);
+              l.Pen.color = clr::Black;
+              l.Pen.width = 1;
+              DrawCellFrame(l, 0, 0, s.CellSize, s.CellFrameMargin, s.CellFrameCornerCut);
+              l.Pen.width = 14;
+              l.Ellipse(cx - (R - 7), cy - (R - 7), cx + (R - 7), cy + (R - 7));
+              l.Pen.color = clr::White;
+              l.Pen.width = 1;
+              l.Ellipse(cx - R, cy - R, cx + R, cy + R);
+              l.Ellipse(cx - (R - 14), cy - (R - 14), cx + (R - 14), cy + (R - 14));
+            }
+            l.Pen.color = clr::White;
+            l.Pen.width = 1;
+            for (int a : {-20, -10, 0, 10, 20}) DrawRadial(l, cx, cy, a, Rb, Rb - 14);
+            for (int a : {-45, 0, 45}) DrawRadial(l, cx, cy, a, Rb, Rb - 14);
+            l.Pen.width = 2;
+            for (int a : {-90, -60, -30, 0, 30, 60, 90}) DrawRadial(l, cx, cy, a, sep ? Rb : Rb + 14, Rb - 14);
+          });
 
   // 7. Aircraft symbol; the jets' radio height.
   c.Pen.width = 2;

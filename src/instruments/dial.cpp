@@ -41,6 +41,12 @@ void DrawCellFrame(Canvas& c, int x0, int y0, int U, int m, int cut) {
               {x0 + m + cut, y0 + m}});
 }
 
+QByteArray LayerKey(const char* name, std::initializer_list<double> values) {
+  QByteArray key(name);
+  for (double v : values) key += ' ' + QByteArray::number(v, 'g', 17);
+  return key;
+}
+
 QString ThreeDigits(int value) {
   if (value < 10) return "00" + QString::number(value);
   if (value < 100) return "0" + QString::number(value);
@@ -75,17 +81,24 @@ int RoundCardInnerRadius(const SimState& s) { return s.InstrumentRadius - s.Tick
 void DrawRoundCard(Canvas& c, const SimState& s, int cx, int cy, int k) {
   const int R = s.InstrumentRadius;
   const int rc = RoundCardInnerRadius(s);
-  c.Brush.color = clr::Black;
-  c.Brush.style = BrushStyle::Solid;
-  c.Pen.color = clr::Black;
-  c.Ellipse(cx - R, cy - R, cx + R, cy + R);
-  c.Font.size = 7;
-  c.Pen.color = clr::White;
-  c.Font.color = clr::White;
-  DrawCardFigures(c, cx, cy, k, R, 1, 3);
-  c.Ellipse(cx - rc, cy - rc, cx + rc, cy + rc);
-  // The ticks keep the pen width the preceding dial left.
-  DrawCardTicks(c, cx, cy, k, rc, s.CardTickLengthLong, s.CardTickLengthShort);
+  // The card changes only with its heading: kept as a layer.
+  const int extent = R + 16;
+  const QByteArray key =
+      LayerKey("RoundCard", {double(cx), double(cy), double(k), double(R), double(rc), double(s.CardTickLengthLong),
+                             double(s.CardTickLengthShort)});
+  c.Layer(key, QRect(cx - extent, cy - extent, 2 * extent, 2 * extent), [&](Canvas& l) {
+    l.Brush.color = clr::Black;
+    l.Brush.style = BrushStyle::Solid;
+    l.Pen.color = clr::Black;
+    l.Ellipse(cx - R, cy - R, cx + R, cy + R);
+    l.Font.size = 7;
+    l.Pen.color = clr::White;
+    l.Font.color = clr::White;
+    DrawCardFigures(l, cx, cy, k, R, 1, 3);
+    l.Ellipse(cx - rc, cy - rc, cx + rc, cy + rc);
+    // The ticks keep the pen width the preceding dial left.
+    DrawCardTicks(l, cx, cy, k, rc, s.CardTickLengthLong, s.CardTickLengthShort);
+  });
 }
 
 }  // namespace tvx

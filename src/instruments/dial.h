@@ -2,7 +2,9 @@
 // Geometry and marks shared by the round instruments. Angles are degrees
 // clockwise from 12 o'clock; screen y grows downward; every real coordinate
 // becomes a pixel by rounding to the nearest whole number.
+#include <QByteArray>
 #include <QPoint>
+#include <initializer_list>
 #include <QString>
 
 #include "platform/canvas.h"
@@ -22,6 +24,9 @@ void DrawDot(Canvas& c, QPoint centre, int half);
 
 // The octagonal frame of the 2U x 2U cell with top-left (x0, y0).
 void DrawCellFrame(Canvas& c, int x0, int y0, int cellSize, int margin, int cornerCut);
+
+// Key of a kept layer: its name and every value its drawing depends on.
+QByteArray LayerKey(const char* name, std::initializer_list<double> values);
 
 // A whole number with leading zeros to three digits ("005", "045", "360").
 QString ThreeDigits(int value);

@@ -38,21 +38,25 @@ void DrawHeadingIndicator(Canvas& c, const SimState& s, const InstrOptions& o, i
     c.Pen.width = 1;
   }
 
-  // 3-5. Face, ticks and figures, turned by the heading.
-  c.Brush.color = clr::Black;
-  c.Brush.style = BrushStyle::Solid;
-  c.Pen.color = clr::White;
-  c.Ellipse(cx - r, cy - r, cx + r, cy + r);
-  DrawCardTicks(c, cx, cy, h, r, -CTLL, -CTLS);
-  c.Font.color = clr::White;
-  c.Font.size = 13;
-  DrawCardFigures(c, cx, cy, h, r - CTLL - 5, 3, 5);
-
-  // 6. Fixed index marks outside the card.
-  c.Pen.color = clr::White;
-  c.Pen.width = 3;
-  for (int i = 0; i <= 7; ++i) DrawRadial(c, cx, cy, 45 * i, r + 12, r);
-  c.Pen.width = 1;
+  // 3-6. Face, ticks and figures turned by the heading, and the fixed index
+  //      marks outside the card: they change only with the heading, so they
+  //      are kept as a layer.
+  const int extent = r + 20;
+  c.Layer(LayerKey("HeadingCard", {double(cx), double(cy), double(r), double(h), double(CTLL), double(CTLS)}),
+          QRect(cx - extent, cy - extent, 2 * extent, 2 * extent), [&](Canvas& l) {
+            l.Brush.color = clr::Black;
+            l.Brush.style = BrushStyle::Solid;
+            l.Pen.color = clr::White;
+            l.Ellipse(cx - r, cy - r, cx + r, cy + r);
+            DrawCardTicks(l, cx, cy, h, r, -CTLL, -CTLS);
+            l.Font.color = clr::White;
+            l.Font.size = 13;
+            DrawCardFigures(l, cx, cy, h, r - CTLL - 5, 3, 5);
+            l.Pen.color = clr::White;
+            l.Pen.width = 3;
+            for (int i = 0; i <= 7; ++i) DrawRadial(l, cx, cy, 45 * i, r + 12, r);
+            l.Pen.width = 1;
+          });
 
   if (!sep) {
     // 7. Station identifiers.

@@ -3,6 +3,8 @@
 // panels.
 #include <QtTest>
 
+#include <cmath>
+
 #include "areas/instroptions.h"
 #include "instruments/layout.h"
 #include "simulator/form1.h"
@@ -20,6 +22,41 @@ void ChooseType(TForm1& form, const QString& type) {
   Sim.AircraftType = type;
   form.PlaceChartsForType();
   form.TkOrvane();
+}
+
+// A moment of flight the pictures show: turning left, nose a little up,
+// inbound to VOR 1 left of the course, with every receiver on.
+void FlyingState(const QString& type) {
+  SimState& s = Sim;
+  s.Heading = 250;
+  s.TrackAngle = 256;
+  s.BankAngle = -15;
+  s.AttitudeDiscRotation = 345;
+  s.PitchAttitude = 3;
+  s.Altitude = 3000;
+  s.AirportElevation = 120;
+  s.Vor1Received = s.Vor2Received = s.AdfReceived = true;
+  s.Vor1Ident = "AAA";
+  s.Vor2Ident = "BBB";
+  s.AdfIdent = "MMM";
+  s.Vor1Radial = 93;
+  s.Vor1Distance = 6;
+  s.Obs1Course = 270;
+  s.Vor2Radial = 40;
+  s.Vor2Distance = 9;
+  s.Obs2Course = 45;
+  s.AdfQdr = 110;
+  if (type == "737") {
+    // On an ILS, a little right of the localiser and below the path.
+    s.IlsTuned = true;
+    s.Vor1Ident = "---";
+    s.Vor1Radial = 91;
+    s.Vor1Distance = 8;
+    s.Altitude = 120 + 8 * 6076 * std::tan(2.85 * M_PI / 180);
+    s.AutopilotEngaged = true;
+    s.SelectedHeading = 265;
+    s.SelectedHeadingWhole = 265;
+  }
 }
 
 }  // namespace
@@ -140,6 +177,88 @@ class tst_Panel : public QObject {
     const int bar = Sim.Vor1CentreX - 34;  // 67 x -5 / 10 = -33.5
     QCOMPARE(image.pixelColor(bar, Sim.Vor1CentreY + 40), QColor(255, 255, 255));
     QCOMPARE(image.pixelColor(Sim.Vor1CentreX, Sim.Vor1CentreY + 45), QColor(0, 0, 0));
+  }
+
+  void keptPicturesChangeNoPixel() {
+    TForm1 form;
+    Sim.MapVisible = false;
+    for (const char* type : {"SEP", "SEP EFIS", "737"}) {
+      Sim.AircraftType = type;
+      form.PlaceChartsForType();
+      FlyingState(type);
+      form.TkOrvane();
+      const auto renderAll = [&form] {
+        QVector<QImage> images;
+        for (ChartSurface* chart : {form.ui.Chart1, form.ui.Chart2, form.ui.Chart3, form.ui.chart4, form.ui.locchart,
+                                    form.ui.GSchart})
+          images << chart->Render();
+        return images;
+      };
+      // Every picture kept under a key that names what it shows: after a
+      // change of heading and courses nothing stale is drawn.
+      for (int pass = 0; pass < 2; ++pass) {
+        if (pass == 1) {
+          Sim.Heading += 7;
+          Sim.Obs1Course = 10;
+          Sim.Obs2Course = 200;
+          form.TkOrvane();
+        }
+        PainterCanvas::CacheText = PainterCanvas::CacheLayers = false;
+        const QVector<QImage> fresh = renderAll();
+        PainterCanvas::CacheText = PainterCanvas::CacheLayers = true;
+        const QVector<QImage> first = renderAll();
+        const QVector<QImage> kept = renderAll();
+        for (int i = 0; i < fresh.size(); ++i) {
+          QVERIFY2(first[i] == fresh[i], type);
+          QVERIFY2(kept[i] == fresh[i], type);
+        }
+      }
+    }
+  }
+
+  void panelPictures_data() {
+    QTest::addColumn<QString>("type");
+    QTest::newRow("SEP") << "SEP";
+    QTest::newRow("SEP EFIS") << "SEP EFIS";
+    QTest::newRow("737") << "737";
+  }
+
+  void panelPictures() {
+    QFETCH(QString, type);
+    TForm1 form;
+    // In flight the map gives way to the systems panel.
+    Sim.MapVisible = false;
+    form.ui.MAPChart->hide();
+    form.ui.STARTPanel->hide();
+    Sim.AircraftType = type;
+    form.PlaceChartsForType();
+    FlyingState(type);
+    form.TkOrvane();
+    form.resize(1600, 900 + form.menuBar()->height());
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const QImage image = form.centralWidget()->grab(QRect(0, 0, 1600, 900)).toImage();
+    test::SavePng(image, "panel-" + QString(type).replace(' ', '-'));
+    QCOMPARE(image.size(), QSize(1600, 900));
+
+    // The attitude indicator's centre shows the red or white aircraft symbol;
+    // the HSI's face is black around its centre disc.
+    const QPoint adi = form.ui.Chart1->geometry().topLeft() + QPoint(Sim.AdiCentreX, Sim.AdiCentreY);
+    const QPoint hsi = form.ui.chart4->geometry().topLeft() + QPoint(Sim.HsiCentreX, Sim.HsiCentreY);
+    if (type == "737") {
+      QCOMPARE(image.pixelColor(adi + QPoint(-5, 0)), QColor(255, 255, 255));
+      // The glideslope strip lets the disc show through; its centre line is white.
+      const QRect gs = form.ui.GSchart->geometry();
+      QCOMPARE(image.pixelColor(gs.center().x(), gs.top() + gs.height() / 2), QColor(255, 255, 255));
+      const QColor behind = image.pixelColor(gs.left() + 3, gs.top() + 3);
+      QVERIFY(behind == Rgb(clr::Blue) || behind == Rgb(clr::Maroon));
+      // Radial 091 inbound on 270: one degree south of the course, so the
+      // course lies to the right: 4 x 1.
+      QCOMPARE(Sim.Vor1Deviation, 4.0);
+    } else {
+      QCOMPARE(image.pixelColor(adi + QPoint(-35, 0)), QColor(255, 0, 0));
+    }
+    QCOMPARE(image.pixelColor(hsi + QPoint(0, 40)).black(), 255);
   }
 };
 
