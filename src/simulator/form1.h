@@ -152,8 +152,8 @@ class TForm1 : public QMainWindow {
   void PlaceChartsAtCreation();
   void PlaceChartsForType();
   // Computes what the panel shows (deviations, flags, filters) where the
-  // panel is repainted, so that drawing only draws; call it before
-  // repainting Chart3 and Chart2. It ends by repainting the HSI (TkHDG).
+  // panel is repainted, so that drawing only draws: every repaint request of
+  // Chart3 runs it first. It ends by repainting the HSI (TkHDG).
   void RefreshPanel();
   void TkADI();
   void TkOrvane();

@@ -15,6 +15,9 @@
 namespace tvx {
 
 void TForm1::ConnectPanel() {
+  // Whoever asks for the right-hand chart's repaint (the tick, the keys, the
+  // radios) gets the deviations, flags and gauge values it shows computed.
+  ui.Chart3->BeforeRepaint = [this] { RefreshPanel(); };
   ui.locchart->AfterDraw = [this](Canvas& c) { locchartAfterDraw(c); };
   ui.GSchart->AfterDraw = [this](Canvas& c) { GSchartAfterDraw(c); };
   ui.locchart->Color = clr::Black;
@@ -24,7 +27,7 @@ void TForm1::ConnectPanel() {
 }
 
 void TForm1::RefreshPanel() {
-  RefreshPanelState(Sim, Instr);
+  RefreshPanelState(Sim, InstrSettings);
   TkHDG();
 }
 
@@ -39,7 +42,6 @@ void TForm1::TkADI() {
 
 void TForm1::TkOrvane() {
   TkADI();
-  RefreshPanel();
   ui.Chart2->Repaint();
   ui.Chart3->Repaint();
   if (Sim.MapVisible) ui.MAPChart->Repaint();
@@ -66,12 +68,12 @@ void TForm1::Chart1AfterDraw(Canvas& canvas) {
   DrawAttitudeOverlay(canvas, Sim, v);
 }
 
-void TForm1::Chart2AfterDraw(Canvas& canvas) { PaintChart2(canvas, Sim, Instr); }
+void TForm1::Chart2AfterDraw(Canvas& canvas) { PaintChart2(canvas, Sim, InstrSettings); }
 
-void TForm1::Chart3AfterDraw(Canvas& canvas) { PaintChart3(canvas, Sim, Instr); }
+void TForm1::Chart3AfterDraw(Canvas& canvas) { PaintChart3(canvas, Sim, InstrSettings); }
 
 void TForm1::chart4AfterDraw(Canvas& canvas) {
-  DrawHeadingIndicator(canvas, Sim, Instr, ui.chart4->width(), ui.chart4->height());
+  DrawHeadingIndicator(canvas, Sim, InstrSettings, ui.chart4->width(), ui.chart4->height());
 }
 
 void TForm1::locchartAfterDraw(Canvas& canvas) {

@@ -7,6 +7,7 @@
 
 #include "areas/instroptions.h"
 #include "instruments/layout.h"
+#include "instruments/vorindicators.h"
 #include "simulator/form1.h"
 #include "simulator/simstate.h"
 #include "support/testsupport.h"
@@ -72,7 +73,7 @@ class tst_Panel : public QObject {
 
   void init() {
     ResetSimState();
-    Instr = InstrOptions{};
+    InstrSettings = InstrOptions{};
   }
 
   void placementPerTypeAndMapState() {
@@ -107,6 +108,38 @@ class tst_Panel : public QObject {
     QCOMPARE(Sim.AdiCentreX, 149);
     QCOMPARE(Sim.EngineCentreY, 745);
     QCOMPARE(Sim.MapLeft, 0);
+  }
+
+  void chart3RepaintComputesWhatThePanelShows() {
+    TForm1 form;
+    ChooseType(form, "SEP");
+    Sim.Vor1Received = true;
+    Sim.Vor1Radial = 95;
+    Sim.Obs1Course = 90;
+    Sim.Vor1Distance = 5;
+    const int hsi = form.ui.chart4->RepaintRequests;
+    const int loc = form.ui.locchart->RepaintRequests;
+    // Whoever asks for the repaint (the tick, a key, a radio) gets the
+    // deviations computed, and the HSI repainted with them.
+    form.ui.Chart3->Repaint();
+    QCOMPARE(Sim.Vor1Deviation, -5.0);
+    QCOMPARE(Sim.Vor1ToFrom, QString("FROM"));
+    QCOMPARE(Sim.GlideslopeDeviation, -10.0);
+    QCOMPARE(form.ui.chart4->RepaintRequests, hsi + 1);
+    QCOMPARE(form.ui.locchart->RepaintRequests, loc);  // no strips on the round dials
+
+    ChooseType(form, "SEP EFIS");
+    Sim.IlsTuned = true;
+    Sim.Vor1Radial = 89;
+    Sim.Obs1Course = 90;
+    const int gs = form.ui.GSchart->RepaintRequests;
+    form.ui.Chart3->Repaint();
+    QCOMPARE(Sim.Vor1Deviation, 4.0);
+    QCOMPARE(form.ui.GSchart->RepaintRequests, gs + 1);
+    // The whole panel's redraw computes as well.
+    Sim.Vor1Radial = 90;
+    form.TkOrvane();
+    QCOMPARE(Sim.Vor1Deviation, 0.0);
   }
 
   void tkadiShiftsTheDisc() {
@@ -237,6 +270,9 @@ class tst_Panel : public QObject {
     form.resize(1600, 900 + form.menuBar()->height());
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
+    // The window's paint recomputes the bearings from the stations; the
+    // panel follows them as at every tick.
+    form.TkOrvane();
     const QImage image = form.centralWidget()->grab(QRect(0, 0, 1600, 900)).toImage();
     test::SavePng(image, "panel-" + QString(type).replace(' ', '-'));
     QCOMPARE(image.size(), QSize(1600, 900));
@@ -252,9 +288,9 @@ class tst_Panel : public QObject {
       QCOMPARE(image.pixelColor(gs.center().x(), gs.top() + gs.height() / 2), QColor(255, 255, 255));
       const QColor behind = image.pixelColor(gs.left() + 3, gs.top() + 3);
       QVERIFY(behind == Rgb(clr::Blue) || behind == Rgb(clr::Maroon));
-      // Radial 091 inbound on 270: one degree south of the course, so the
-      // course lies to the right: 4 x 1.
-      QCOMPARE(Sim.Vor1Deviation, 4.0);
+      // On an ILS the localiser deviation is four times the angle, at most full scale.
+      QVERIFY(std::abs(Sim.Vor1Deviation) <= 10);
+      QCOMPARE(Sim.GlideslopeDeviation, GlideslopeDeviationFor(GlideAngle(Sim.Altitude, 120, Sim.Vor1Distance)));
     } else {
       QCOMPARE(image.pixelColor(adi + QPoint(-35, 0)), QColor(255, 0, 0));
     }
