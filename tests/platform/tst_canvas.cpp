@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include "platform/canvas.h"
+#include "platform/chartsurface.h"
 
 using namespace tvx;
 
@@ -192,6 +193,26 @@ class tst_Canvas : public QObject {
       l.LineTo(5, 5);
     });
     QCOMPARE(c.Count(RecordingCanvas::Op::Line), 1);
+  }
+
+  void repaintRequestRunsTheChartsRefreshFirst() {
+    ChartSurface chart;
+    chart.resize(40, 40);
+    int refreshes = 0, paints = 0;
+    int requestsAtRefresh = -1;
+    chart.BeforeRepaint = [&] {
+      ++refreshes;
+      requestsAtRefresh = chart.RepaintRequests;
+    };
+    chart.AfterDraw = [&](Canvas&) { ++paints; };
+    chart.Repaint();
+    chart.Repaint();
+    QCOMPARE(refreshes, 2);
+    QCOMPARE(requestsAtRefresh, 2);
+    QCOMPARE(paints, 0);  // without an event loop nothing paints, yet the refresh ran
+    chart.Render();
+    QCOMPARE(refreshes, 2);  // painting does not refresh
+    QCOMPARE(paints, 1);
   }
 };
 
