@@ -10,6 +10,8 @@
 #include <cmath>
 #include <memory>
 
+#include "../tests/instruments/panelfixture.h"
+#include "../tests/simulator/flightfixture.h"
 #include "areas/instroptions.h"
 #include "simulator/form1.h"
 #include "simulator/simstate.h"
@@ -17,27 +19,6 @@
 using namespace tvx;
 
 namespace {
-
-// Turning, climbing a little, every receiver on; the jets on an ILS.
-void FlyingState(const QString& type) {
-  SimState& s = Sim;
-  s.Heading = 250;
-  s.TrackAngle = 256;
-  s.BankAngle = -15;
-  s.AttitudeDiscRotation = 345;
-  s.PitchAttitude = 3;
-  s.Altitude = 3000;
-  s.Vor1Received = s.Vor2Received = s.AdfReceived = true;
-  s.Vor1Radial = 93;
-  s.Vor1Distance = 6;
-  s.Obs1Course = 270;
-  s.Vor2Radial = 40;
-  s.Vor2Distance = 9;
-  s.Obs2Course = 45;
-  s.AdfQdr = 110;
-  s.IlsTuned = type == "737";
-  if (s.IlsTuned) s.Altitude = 120 + 8 * 6076 * std::tan(2.85 * M_PI / 180);
-}
 
 // The panel's charts in their stacking order, each at its place.
 void PaintPanel(TForm1& form, QImage& image) {
@@ -70,7 +51,7 @@ void BM_PanelPaint(benchmark::State& state, const char* type) {
   TForm1& form = Form();
   Sim.AircraftType = type;
   form.PlaceChartsForType();
-  FlyingState(type);
+  test::PanelFlyingState(Sim, type);
   form.TkOrvane();
   QImage image(1920, 1080, QImage::Format_RGB32);
   for (auto _ : state) {
@@ -84,57 +65,16 @@ void BM_PanelPaint(benchmark::State& state, const char* type) {
   state.SetLabel(QString("U %1").arg(Sim.CellSize).toStdString());
 }
 
-// The category constants and a trimmed cruise of the two families, as the
-// type's parameters would load them: 115 kt at 2450 RPM, or 210 kt at 58 % N1.
-void TrimmedAircraft(const QString& type) {
-  SimState& s = Sim;
-  s.AircraftType = type;
-  s.TickSeconds = s.ClockStep = s.KeyRepeatStep = 0.1;
-  s.TakeoffState = "OFF";
-  s.OnGround = false;
-  s.Altitude = 3000;
-  s.AirportElevation = 120;
-  if (type == "737") {
-    s.AircraftCategory = "JET";
-    s.AirDensity = 1.058;
-    s.LiftCoefficient = 0.767;
-    s.DragCoefficient = 0.176;
-    s.ParasiteDrag = s.FlapParasiteDrag = 0.0786;
-    s.WingArea = 124.6;
-    s.AspectRatio = 10.286;
-    s.OswaldFactor = 0.1861;
-    s.Weight = s.Lift = 590000;
-    s.Airspeed = 210;
-    s.N1 = s.DisplayedN1 = 58;
-    s.Thrust = s.CommandedThrust = s.Drag = 135720;
-    s.AngleOfAttack = s.BodyAngle = 5;
-    s.PitchAttitude = 5.01;
-    s.PathStep = 0.05;
-  } else {
-    s.AircraftCategory = "SEP";
-    s.AirDensity = 1.225;
-    s.LiftCoefficient = 0.29;
-    s.DragCoefficient = 0.0496;
-    s.ParasiteDrag = 0.0452;
-    s.WingArea = 15.79;
-    s.AspectRatio = 7.217;
-    s.OswaldFactor = 0.85;
-    s.Weight = s.Lift = 9810;
-    s.Airspeed = 115;
-    s.EngineRpm = s.CommandedRpm = s.DisplayedRpm = 2450;
-    s.PitchAttitude = 0.01;
-    s.AoaStep = 0.05;
-  }
-}
-
 // One tick of a flight in a held right turn (physics, radios, the panel's
 // refresh), then the paint of the panel it asks for.
 void BM_Tick(benchmark::State& state, const char* type) {
   TForm1& form = Form();
   Sim.AircraftType = type;
   form.PlaceChartsForType();
-  FlyingState(type);
-  TrimmedAircraft(type);
+  // The category constants and a trimmed cruise, as the type's parameters
+  // would load them.
+  test::LoadAircraft(Sim, QString(type) == "737" ? test::JetVmd() : test::PistonCruise(type));
+  test::PanelFlyingState(Sim, type);
   Sim.TurnCommand = "rechts";
   form.TkOrvane();
   // The timer only has to run; the benchmark calls the tick itself.

@@ -7,9 +7,11 @@
 
 #include "areas/instroptions.h"
 #include "instruments/layout.h"
+#include "instruments/panelfixture.h"
 #include "instruments/vorindicators.h"
 #include "simulator/form1.h"
 #include "simulator/simstate.h"
+#include "simulator/simwindowfixture.h"
 #include "support/testsupport.h"
 
 using namespace tvx;
@@ -25,51 +27,14 @@ void ChooseType(TForm1& form, const QString& type) {
   form.TkOrvane();
 }
 
-// A moment of flight the pictures show: turning left, nose a little up,
-// inbound to VOR 1 left of the course, with every receiver on.
-void FlyingState(const QString& type) {
-  SimState& s = Sim;
-  s.Heading = 250;
-  s.TrackAngle = 256;
-  s.BankAngle = -15;
-  s.AttitudeDiscRotation = 345;
-  s.PitchAttitude = 3;
-  s.Altitude = 3000;
-  s.AirportElevation = 120;
-  s.Vor1Received = s.Vor2Received = s.AdfReceived = true;
-  s.Vor1Ident = "AAA";
-  s.Vor2Ident = "BBB";
-  s.AdfIdent = "MMM";
-  s.Vor1Radial = 93;
-  s.Vor1Distance = 6;
-  s.Obs1Course = 270;
-  s.Vor2Radial = 40;
-  s.Vor2Distance = 9;
-  s.Obs2Course = 45;
-  s.AdfQdr = 110;
-  if (type == "737") {
-    // On an ILS, a little right of the localiser and below the path.
-    s.IlsTuned = true;
-    s.Vor1Ident = "---";
-    s.Vor1Radial = 91;
-    s.Vor1Distance = 8;
-    s.Altitude = 120 + 8 * 6076 * std::tan(2.85 * M_PI / 180);
-    s.AutopilotEngaged = true;
-    s.SelectedHeading = 265;
-    s.SelectedHeadingWhole = 265;
-  }
-}
+void FlyingState(const QString& type) { test::PanelFlyingState(Sim, type); }
 
 }  // namespace
 
 class tst_Panel : public QObject {
   Q_OBJECT
  private slots:
-  void initTestCase() {
-    test::UseTemporaryDataRoot();
-    TForm1::ClientSizeOverride = QSize(1600, 900);
-    TForm1::ScreenSizeOverride = QSize(1600, 900);
-  }
+  void initTestCase() { test::PrepareSimWindowTests(); }
 
   void init() {
     ResetSimState();
