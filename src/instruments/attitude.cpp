@@ -12,7 +12,7 @@ namespace {
 constexpr double kDegToRad = M_PI / 180.0;
 }
 
-int AdiPixelsPerDegreeFor(const QString& type) { return RoundDialPanel(type) ? 4 : 7; }
+int AdiPixelsPerDegreeFor(const QString& type) { return IsRoundDialPanel(type) ? 4 : 7; }
 
 int AdiPitchShift(double pitch, double bank, int ppd) {
   // Near a vertical bank the shift would run off to infinity; keep it finite.
@@ -24,8 +24,8 @@ int AdiPitchShift(double pitch, double bank, int ppd) {
 TColor AdiBackgroundColour(double pitch) { return pitch >= 0 ? clr::Blue : clr::Maroon; }
 
 QVector<LadderMark> VisibleLadderMarks(const QString& type, double pitch) {
-  const bool sep = RoundDialPanel(type);
-  const bool jet = JetType(type);
+  const bool sep = IsRoundDialPanel(type);
+  const bool jet = IsJet(type);
   const int L1 = jet ? 52 : 35, L2 = jet ? 26 : 17, L3 = jet ? 13 : 6;
   // The glass panels show every mark below the horizon at any pitch.
   const bool lowerAlways = !sep;
@@ -129,8 +129,8 @@ void DrawTcasOutline(Canvas& c, int cx, int edgeY, int yt) {
 
 void DrawAttitudeOverlay(Canvas& c, const SimState& s, const AdiView& v) {
   const QString& type = s.AircraftType;
-  const bool sep = RoundDialPanel(type);
-  const bool jet = JetType(type);
+  const bool sep = IsRoundDialPanel(type);
+  const bool jet = IsJet(type);
   const int cx = s.AdiCentreX, cy = s.AdiCentreY;
   const int R = s.InstrumentRadius;
 

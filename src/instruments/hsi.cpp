@@ -21,7 +21,7 @@ double CrossTrackDistanceOf(const SimState& s) {
 }
 
 void DrawHeadingIndicator(Canvas& c, const SimState& s, const InstrOptions& o, int W, int H) {
-  const bool sep = RoundDialPanel(s.AircraftType);
+  const bool sep = IsRoundDialPanel(s.AircraftType);
   const int cx = s.HsiCentreX, cy = s.HsiCentreY;
   const int CTLL = s.CardTickLengthLong, CTLS = s.CardTickLengthShort;
 
@@ -71,7 +71,7 @@ void DrawHeadingIndicator(Canvas& c, const SimState& s, const InstrOptions& o, i
     c.Font.bold = false;
 
     // 8. The jets' cross-track distance (no unit), only away from an ILS.
-    if (JetType(s.AircraftType) && !s.IlsTuned) {
+    if (IsJet(s.AircraftType) && !s.IlsTuned) {
       c.Font.size = 12;
       c.Font.color = clr::White;
       c.TextOut(W / 2 - 10, H - 30, FormatFixed(s.CrossTrackDistance, 3, 1));

@@ -40,12 +40,8 @@ void ComputeCellLayout(SimState& s, double clientWidth, double clientHeight) {
   s.HsiCentreX = U, s.HsiCentreY = U;
 }
 
-bool RoundDialPanel(const QString& type) { return type == "SEP"; }
-
-bool JetType(const QString& type) { return type != "SEP" && type != "SEP EFIS"; }
-
 int GlassPanelWidth(const QString& type, int U, const QSize& screen) {
-  if (!JetType(type)) return 4 * U;
+  if (!IsJet(type)) return 4 * U;
   if (screen.width() > 1400) return 5 * U;
   if (screen.height() < 900) return RoundPixel(5.1 * U);
   return 4 * U;
@@ -54,7 +50,7 @@ int GlassPanelWidth(const QString& type, int U, const QSize& screen) {
 PanelPlacement PlacePanel(const PanelPlacementInput& in) {
   const int U = in.CellSize;
   PanelPlacement p;
-  if (RoundDialPanel(in.Type)) {
+  if (IsRoundDialPanel(in.Type)) {
     p.Chart1 = QRect(2 * U, 0, 2 * U, 2 * U);
     p.Chart1Zoom = 85;
     p.Chart2 = QRect(0, 0, 2 * U, 4 * U);
@@ -80,7 +76,7 @@ PanelPlacement PlacePanel(const PanelPlacementInput& in) {
   int mapLeft = 5 * U + U / 2 + 2;
   mapLeft = std::max(mapLeft, 4 * U + in.RadioPanelRight + 2);
   if (in.Type == "SEP EFIS" && in.Screen.width() <= 1400) mapLeft = 4 * U + 2;
-  if (JetType(in.Type)) mapLeft = in.Screen.width() > 1400 ? in.FormWidth - in.MapWidth - 20 : 4 * U + 2;
+  if (IsJet(in.Type)) mapLeft = in.Screen.width() > 1400 ? in.FormWidth - in.MapWidth - 20 : 4 * U + 2;
   p.MapLeft = mapLeft;
   return p;
 }
@@ -102,7 +98,7 @@ void SetChartCentres(SimState& s, const QSize& chart1, const QSize& chart4) {
 
 void SetEngineCentre(SimState& s) {
   const int U = s.CellSize;
-  if (RoundDialPanel(s.AircraftType)) s.EngineCentreX = U, s.EngineCentreY = 5 * U;
+  if (IsRoundDialPanel(s.AircraftType)) s.EngineCentreX = U, s.EngineCentreY = 5 * U;
   else s.EngineCentreX = 3 * U, s.EngineCentreY = U;
 }
 

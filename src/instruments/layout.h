@@ -5,6 +5,7 @@
 #include <QSize>
 #include <QString>
 
+#include "simulator/aircrafttype.h"
 #include "simulator/simstate.h"
 
 namespace tvx {
@@ -16,11 +17,6 @@ QSize DefaultClientSize(const QSize& screen);
 // Cell size, instrument radius, tick lengths and dial centres from the
 // window's client size; computed once, at window creation.
 void ComputeCellLayout(SimState& s, double clientWidth, double clientHeight);
-
-// "SEP" alone has the round-dial panel; every other type the glass panel.
-bool RoundDialPanel(const QString& type);
-// The jets: neither piston type ("737", "320").
-bool JetType(const QString& type);
 
 // Width of the right-hand chart and the systems panel of the glass panels.
 int GlassPanelWidth(const QString& type, int cellSize, const QSize& screen);

@@ -5,6 +5,7 @@
 #include <QVector>
 
 #include "areas/instroptions.h"
+#include "instruments/gauges.h"
 #include "platform/canvas.h"
 #include "simulator/simstate.h"
 
@@ -37,11 +38,18 @@ enum class PanelStep {
 QVector<PanelStep> Chart2Steps(const SimState& s);
 QVector<PanelStep> Chart3Steps(const SimState& s);
 
-void RunPanelStep(Canvas& c, const SimState& s, const InstrOptions& o, PanelStep step);
+// What a step reads besides the flight state: the instrument options and
+// the gauges' inputs from the window.
+struct PanelInputs {
+  InstrOptions Options;
+  GaugeInputs Gauges;
+};
+
+void RunPanelStep(Canvas& c, const SimState& s, const PanelInputs& in, PanelStep step);
 
 // Cell frames, then the steps.
-void PaintChart2(Canvas& c, const SimState& s, const InstrOptions& o);
-void PaintChart3(Canvas& c, const SimState& s, const InstrOptions& o);
+void PaintChart2(Canvas& c, const SimState& s, const PanelInputs& in);
+void PaintChart3(Canvas& c, const SimState& s, const PanelInputs& in);
 
 // What the panel's drawings show but do not compute: the engine dial's
 // centre for the current type, the VOR 1/ILS deviations and flags, the

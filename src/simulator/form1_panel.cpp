@@ -68,9 +68,9 @@ void TForm1::Chart1AfterDraw(Canvas& canvas) {
   DrawAttitudeOverlay(canvas, Sim, v);
 }
 
-void TForm1::Chart2AfterDraw(Canvas& canvas) { PaintChart2(canvas, Sim, InstrSettings); }
+void TForm1::Chart2AfterDraw(Canvas& canvas) { PaintChart2(canvas, Sim, {InstrSettings, CurrentGaugeInputs()}); }
 
-void TForm1::Chart3AfterDraw(Canvas& canvas) { PaintChart3(canvas, Sim, InstrSettings); }
+void TForm1::Chart3AfterDraw(Canvas& canvas) { PaintChart3(canvas, Sim, {InstrSettings, CurrentGaugeInputs()}); }
 
 void TForm1::chart4AfterDraw(Canvas& canvas) {
   DrawHeadingIndicator(canvas, Sim, InstrSettings, ui.chart4->width(), ui.chart4->height());

@@ -28,7 +28,7 @@ SimState Aircraft(const QString& type, double pitch = 0, double bank = 0) {
   s.BankAngle = bank;
   s.Altitude = 3000;
   s.AirportElevation = 120;
-  if (!RoundDialPanel(type)) s.AdiCentreX = s.AdiCentreY = 223;
+  if (!IsRoundDialPanel(type)) s.AdiCentreX = s.AdiCentreY = 223;
   return s;
 }
 
@@ -37,7 +37,7 @@ AdiView ViewOf(const SimState& s) {
   v.Width = 2 * s.AdiCentreX;
   v.Height = 2 * s.AdiCentreY;
   v.ScreenWidth = 1600;
-  v.Zoom = RoundDialPanel(s.AircraftType) ? 85 : 300;
+  v.Zoom = IsRoundDialPanel(s.AircraftType) ? 85 : 300;
   return v;
 }
 

@@ -21,7 +21,7 @@ SimState Type(const QString& type) {
   s.CellFrameMargin = 2;
   s.CellFrameCornerCut = 30;
   s.Vor1ToFrom = "TO";
-  if (!RoundDialPanel(type)) s.HsiCentreX = s.HsiCentreY = 223;
+  if (!IsRoundDialPanel(type)) s.HsiCentreX = s.HsiCentreY = 223;
   return s;
 }
 
@@ -29,7 +29,7 @@ RecordingCanvas Draw(const SimState& s, bool hsi = true) {
   RecordingCanvas c;
   InstrOptions o;
   o.HSIBool = hsi;
-  const int size = RoundDialPanel(s.AircraftType) ? 298 : 447;
+  const int size = IsRoundDialPanel(s.AircraftType) ? 298 : 447;
   DrawHeadingIndicator(c, s, o, size, size);
   return c;
 }

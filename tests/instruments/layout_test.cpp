@@ -194,14 +194,6 @@ TEST(PanelRefresh, EngineDialFollowsTheTypeBackToThePiston) {
   EXPECT_EQ(s.EngineCentreY, 745);
 }
 
-TEST(TypePredicates, RoundDialsJetsAndGlass) {
-  EXPECT_TRUE(RoundDialPanel("SEP"));
-  EXPECT_FALSE(RoundDialPanel("SEP EFIS"));
-  EXPECT_FALSE(JetType("SEP"));
-  EXPECT_FALSE(JetType("SEP EFIS"));
-  EXPECT_TRUE(JetType("737"));
-  EXPECT_TRUE(JetType("320"));
-}
 
 TEST(PanelDispatch, CellFramesOfTheRoundDialPanel) {
   SimState s = GridOf(1600, 900, "SEP");
@@ -211,7 +203,7 @@ TEST(PanelDispatch, CellFramesOfTheRoundDialPanel) {
   const auto frames = [&s](const QString& type) {
     s.AircraftType = type;
     RecordingCanvas c;
-    PaintChart3(c, s, InstrOptions{});
+    PaintChart3(c, s, PanelInputs{});
     QVector<RecordingCanvas::Primitive> out;
     for (const auto& p : c.log)
       if (p.op == RecordingCanvas::Op::Polyline && p.points.size() == 9 && p.pen.color == clr::Black) out << p;

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "areas/instroptions.h"
+#include "platform/messages.h"
 #include "instruments/layout.h"
 #include "instruments/panelfixture.h"
 #include "instruments/vorindicators.h"
@@ -127,6 +128,7 @@ class tst_Panel : public QObject {
   void attitudePixels() {
     TForm1 form;
     ChooseType(form, "SEP");
+    Sim.PitchAttitude = 0;
     Sim.BankAngle = 30;
     Sim.AttitudeDiscRotation = 30;
     form.TkADI();
@@ -216,20 +218,25 @@ class tst_Panel : public QObject {
 
   void panelPictures_data() {
     QTest::addColumn<QString>("type");
-    QTest::newRow("SEP") << "SEP";
-    QTest::newRow("SEP EFIS") << "SEP EFIS";
-    QTest::newRow("737") << "737";
+    QTest::addColumn<int>("item");
+    QTest::newRow("SEP") << "SEP" << 0;
+    QTest::newRow("SEP EFIS") << "SEP EFIS" << 1;
+    QTest::newRow("737") << "737" << 2;
   }
 
+  // Each type chosen as the pilot does, with its first preset, in flight.
   void panelPictures() {
     QFETCH(QString, type);
+    QFETCH(int, item);
     TForm1 form;
+    ScopedRecordingMessages msgs;
     // In flight the map gives way to the systems panel.
-    Sim.MapVisible = false;
-    form.ui.MAPChart->hide();
+    Sim.MapVisible = true;
+    form.mapschakelaar();
     form.ui.STARTPanel->hide();
-    Sim.AircraftType = type;
-    form.PlaceChartsForType();
+    form.SetTypegroupIndex(item);
+    QCOMPARE(Sim.AircraftType, type);
+    QVERIFY(!Sim.MapVisible);
     FlyingState(type);
     form.TkOrvane();
     form.resize(1600, 900 + form.menuBar()->height());
