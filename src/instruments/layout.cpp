@@ -35,10 +35,71 @@ void ComputeCellLayout(SimState& s, double clientWidth, double clientHeight) {
   s.VsiCentreX = U, s.VsiCentreY = 3 * U;
   s.Vor2CentreX = 3 * U, s.Vor2CentreY = 3 * U;
   s.AdfCentreX = 3 * U, s.AdfCentreY = 5 * U;
-  if (s.AircraftType == "SEP") s.EngineCentreX = U, s.EngineCentreY = 5 * U;
-  else s.EngineCentreX = 3 * U, s.EngineCentreY = U;
+  SetEngineCentre(s);
   s.AdiCentreX = U, s.AdiCentreY = U;
   s.HsiCentreX = U, s.HsiCentreY = U;
+}
+
+int GlassPanelWidth(const QString& type, int U, const QSize& screen) {
+  if (!IsJet(type)) return 4 * U;
+  if (screen.width() > 1400) return 5 * U;
+  if (screen.height() < 900) return RoundPixel(5.1 * U);
+  return 4 * U;
+}
+
+PanelPlacement PlacePanel(const PanelPlacementInput& in) {
+  const int U = in.CellSize;
+  PanelPlacement p;
+  if (IsRoundDialPanel(in.Type)) {
+    p.Chart1 = QRect(2 * U, 0, 2 * U, 2 * U);
+    p.Chart1Zoom = 85;
+    p.Chart2 = QRect(0, 0, 2 * U, 4 * U);
+    p.Chart3 = QRect(4 * U, 1, 4 * U, 6 * U);
+    // With the map shown the HSI moves over the VSI cell and the systems
+    // panel makes room for the map.
+    p.chart4 = QRect(in.MapVisible ? 4 * U : 2 * U, 2 * U, 2 * U, 2 * U);
+    p.SYSTEEMPanel = QRect(in.MapVisible ? 2 * U : 0, 4 * U, 4 * U, 2 * U);
+    p.StripsShown = false;
+    p.MapLeft = 0;
+    return p;
+  }
+  const int W = GlassPanelWidth(in.Type, U, in.Screen);
+  p.Chart1 = QRect(U, 0, 3 * U, 3 * U);
+  p.Chart1Zoom = 300;
+  p.Chart2 = QRect(0, 0, U, 6 * U);
+  p.Chart3 = QRect(4 * U, 1, W, 3 * U);
+  p.chart4 = QRect(U, 3 * U, 3 * U, 3 * U);
+  p.SYSTEEMPanel = QRect(4 * U, 3 * U, W, 3 * U);
+  p.StripsShown = true;
+  PlaceStrips(p.Chart1, p.Chart3, p.chart4.width(), p.locchart, p.GSchart);
+
+  int mapLeft = 5 * U + U / 2 + 2;
+  mapLeft = std::max(mapLeft, 4 * U + in.RadioPanelRight + 2);
+  if (in.Type == "SEP EFIS" && in.Screen.width() <= 1400) mapLeft = 4 * U + 2;
+  if (IsJet(in.Type)) mapLeft = in.Screen.width() > 1400 ? in.FormWidth - in.MapWidth - 20 : 4 * U + 2;
+  p.MapLeft = mapLeft;
+  return p;
+}
+
+int StripStep(int chart4Width) { return (chart4Width / 2 - 78) / 2; }
+
+void PlaceStrips(const QRect& chart1, const QRect& chart3, int chart4Width, QRect& loc, QRect& gs) {
+  const int s = StripStep(chart4Width);
+  loc = QRect(chart1.left() + chart1.width() / 2 - s - 10, chart1.top() + chart1.height() - 40, 2 * s + 20, 30);
+  gs = QRect(chart3.left() - 40, chart1.top() + chart1.height() / 2 - s - 10, 30, 2 * s + 20);
+}
+
+void SetChartCentres(SimState& s, const QSize& chart1, const QSize& chart4) {
+  s.AdiCentreX = chart1.width() / 2;
+  s.AdiCentreY = chart1.height() / 2;
+  s.HsiCentreX = chart4.width() / 2;
+  s.HsiCentreY = chart4.height() / 2;
+}
+
+void SetEngineCentre(SimState& s) {
+  const int U = s.CellSize;
+  if (IsRoundDialPanel(s.AircraftType)) s.EngineCentreX = U, s.EngineCentreY = 5 * U;
+  else s.EngineCentreX = 3 * U, s.EngineCentreY = U;
 }
 
 }  // namespace tvx

@@ -2,8 +2,10 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QHash>
 #include <QPainter>
 #include <QPolygon>
+#include <QTransform>
 #include <cmath>
 
 namespace tvx {
@@ -82,7 +84,6 @@ void PainterCanvas::ApplyBrush() {
   }
 }
 
-void PainterCanvas::ApplyFont() const { painter_->setFont(ToQFont(Font)); }
 
 void PainterCanvas::LineTo(int x, int y) {
   if (painter_) {
@@ -145,29 +146,176 @@ void PainterCanvas::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, 
   painter_->drawPie(BoxOf(x1, y1, x2, y2).adjusted(0, 0, -1, -1), std::lround(start * 16), std::lround(span * 16));
 }
 
+namespace {
+
+// A text as the pixels it gives: the box (when filled) and the glyphs, turned
+// about the anchor, in an image placed `offset` from it.
+struct TextPicture {
+  QImage image;
+  QPoint offset;
+  int advance = 0;
+};
+
+TextPicture RenderText(const FontState& font, const BrushState& brush, double angleDeg, const QString& text) {
+  const QFont qfont = ToQFont(font);
+  const QFontMetrics fm(qfont);
+  TextPicture pic;
+  pic.advance = fm.horizontalAdvance(text);
+  const QRect box(0, 0, pic.advance, fm.height());
+  const QRectF ink = QRectF(fm.boundingRect(text)).translated(0, fm.ascent()).united(box).adjusted(-2, -2, 2, 2);
+  QTransform turn;
+  turn.rotate(-angleDeg);
+  const QRect bounds = turn.mapRect(ink).toAlignedRect();
+  pic.offset = bounds.topLeft();
+  pic.image = QImage(bounds.size().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+  pic.image.fill(Qt::transparent);
+  QPainter p(&pic.image);
+  p.setRenderHint(QPainter::Antialiasing, false);
+  p.setRenderHint(QPainter::TextAntialiasing, false);
+  p.translate(-bounds.left(), -bounds.top());
+  p.rotate(-angleDeg);
+  if (brush.style == BrushStyle::Solid) p.fillRect(box, ToQColor(brush.color));
+  p.setFont(qfont);
+  p.setPen(ToQColor(font.color));
+  p.drawText(QPoint(0, fm.ascent()), text);
+  return pic;
+}
+
+QByteArray TextKey(const FontState& font, const BrushState& brush, double angleDeg, const QString& text) {
+  QByteArray key = text.toUtf8();
+  key += '\0';
+  key += font.name.toUtf8();
+  key += QByteArray::number(font.size) + ',' + QByteArray::number(font.color) + ',' + char('0' + font.bold) +
+         char('0' + font.italic) + ',';
+  if (brush.style == BrushStyle::Solid) key += QByteArray::number(brush.color);
+  key += ',' + QByteArray::number(std::lround(angleDeg * 1000));
+  return key;
+}
+
+// The instruments write the same few figures at the same few angles paint
+// after paint; shaping and turning glyphs each time would dominate a panel
+// paint.
+const TextPicture& CachedText(const FontState& font, const BrushState& brush, double angleDeg, const QString& text) {
+  static QHash<QByteArray, TextPicture> cache;
+  const QByteArray key = TextKey(font, brush, angleDeg, text);
+  auto it = cache.constFind(key);
+  if (it != cache.constEnd()) return *it;
+  if (cache.size() >= 4096) cache.clear();
+  return *cache.insert(key, RenderText(font, brush, angleDeg, text));
+}
+
+}  // namespace
+
+bool PainterCanvas::CacheText = true;
+
+int PainterCanvas::DrawTextAt(int x, int y, double angleDeg, const QString& text) {
+  // Always drawn from a picture, kept or not, so that keeping it changes no pixel.
+  if (CacheText) {
+    const TextPicture& pic = CachedText(Font, Brush, angleDeg, text);
+    painter_->drawImage(QPoint(x, y) + pic.offset, pic.image);
+    return pic.advance;
+  }
+  const TextPicture pic = RenderText(Font, Brush, angleDeg, text);
+  painter_->drawImage(QPoint(x, y) + pic.offset, pic.image);
+  return pic.advance;
+}
+
 void PainterCanvas::TextOut(int x, int y, const QString& text) {
-  if (!painter_) return;
-  ApplyFont();
-  const QFontMetrics fm(painter_->font());
-  if (Brush.style == BrushStyle::Solid)
-    painter_->fillRect(QRect(x, y, fm.horizontalAdvance(text), fm.height()), ToQColor(Brush.color));
-  painter_->setPen(ToQColor(Font.color));
-  painter_->drawText(QPoint(x, y + fm.ascent()), text);
-  penPos_ = {x + fm.horizontalAdvance(text), y};
+  if (painter_) penPos_ = {x + DrawTextAt(x, y, 0, text), y};
 }
 
 void PainterCanvas::RotatedTextOut(int x, int y, double angleDeg, const QString& text) {
-  if (!painter_) return;
-  ApplyFont();
-  const QFontMetrics fm(painter_->font());
-  painter_->save();
-  painter_->translate(x, y);
-  painter_->rotate(-angleDeg);
-  if (Brush.style == BrushStyle::Solid)
-    painter_->fillRect(QRect(0, 0, fm.horizontalAdvance(text), fm.height()), ToQColor(Brush.color));
-  painter_->setPen(ToQColor(Font.color));
-  painter_->drawText(QPoint(0, fm.ascent()), text);
-  painter_->restore();
+  if (painter_) DrawTextAt(x, y, angleDeg, text);
+}
+
+namespace {
+
+struct LayerPicture {
+  QImage image;
+  PenState pen;
+  BrushState brush;
+  FontState font;
+  QPoint penPos;
+  quint64 lastUse = 0;
+};
+
+QByteArray StateKey(const PenState& pen, const BrushState& brush, const FontState& font) {
+  QByteArray k;
+  k += QByteArray::number(pen.color) + ',' + QByteArray::number(pen.width) + ',' +
+       QByteArray::number(int(pen.style)) + ';';
+  k += QByteArray::number(brush.color) + ',' + QByteArray::number(int(brush.style)) + ';';
+  k += font.name.toUtf8() + ',' + QByteArray::number(font.size) + ',' + QByteArray::number(font.color) + ',' +
+       char('0' + font.bold) + char('0' + font.italic);
+  return k;
+}
+
+// Least recently used layers go first once the kept pixels pass the budget.
+class LayerCache {
+ public:
+  const LayerPicture* Find(const QByteArray& key) {
+    auto it = entries_.find(key);
+    if (it == entries_.end()) return nullptr;
+    it->lastUse = ++clock_;
+    return &*it;
+  }
+  const LayerPicture& Add(const QByteArray& key, LayerPicture picture) {
+    bytes_ += picture.image.sizeInBytes();
+    picture.lastUse = ++clock_;
+    while (bytes_ > kBudget && !entries_.isEmpty()) {
+      auto oldest = entries_.begin();
+      for (auto it = entries_.begin(); it != entries_.end(); ++it)
+        if (it->lastUse < oldest->lastUse) oldest = it;
+      bytes_ -= oldest->image.sizeInBytes();
+      entries_.erase(oldest);
+    }
+    return *entries_.insert(key, std::move(picture));
+  }
+
+ private:
+  static constexpr qsizetype kBudget = 48 * 1024 * 1024;
+  QHash<QByteArray, LayerPicture> entries_;
+  qsizetype bytes_ = 0;
+  quint64 clock_ = 0;
+};
+
+}  // namespace
+
+bool PainterCanvas::CacheLayers = true;
+
+void PainterCanvas::Layer(const QByteArray& key, const QRect& bounds, const std::function<void(Canvas&)>& draw) {
+  if (!painter_ || !CacheLayers || bounds.isEmpty()) {
+    draw(*this);
+    return;
+  }
+  static LayerCache cache;
+  const QByteArray fullKey = key + '|' + StateKey(Pen, Brush, Font) + '|' + QByteArray::number(bounds.x()) + ',' +
+                             QByteArray::number(bounds.y()) + ',' + QByteArray::number(bounds.width()) + ',' +
+                             QByteArray::number(bounds.height());
+  const LayerPicture* picture = cache.Find(fullKey);
+  if (!picture) {
+    LayerPicture fresh;
+    fresh.image = QImage(bounds.size(), QImage::Format_ARGB32_Premultiplied);
+    fresh.image.fill(Qt::transparent);
+    QPainter p(&fresh.image);
+    p.translate(-bounds.topLeft());
+    PainterCanvas layer(&p);
+    layer.Pen = Pen;
+    layer.Brush = Brush;
+    layer.Font = Font;
+    layer.penPos_ = penPos_;
+    draw(layer);
+    p.end();
+    fresh.pen = layer.Pen;
+    fresh.brush = layer.Brush;
+    fresh.font = layer.Font;
+    fresh.penPos = layer.penPos_;
+    picture = &cache.Add(fullKey, std::move(fresh));
+  }
+  painter_->drawImage(bounds.topLeft(), picture->image);
+  Pen = picture->pen;
+  Brush = picture->brush;
+  Font = picture->font;
+  penPos_ = picture->penPos;
 }
 
 int PainterCanvas::TextWidth(const QString& text) const { return QFontMetrics(ToQFont(Font)).horizontalAdvance(text); }

@@ -4,10 +4,13 @@
 // next; rectangles and ellipses take corner pairs whose right and bottom are
 // exclusive; arcs run counter-clockwise from a start ray to an end ray;
 // colours are 0xBBGGRR values (red is 0x0000FF).
+#include <QByteArray>
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <QVector>
 #include <cstdint>
+#include <functional>
 
 class QPainter;
 
@@ -92,6 +95,17 @@ class Canvas {
   virtual int TextWidth(const QString& text) const = 0;
   virtual int TextHeight(const QString& text) const = 0;
 
+  // Draws what `draw` draws on this canvas. A canvas that paints pixels may
+  // keep them under `key` and, next time, draw the kept pixels instead: the
+  // same pixels, with the same pen, brush and font afterwards. `key` must
+  // name everything the drawing depends on besides the pen, brush and font it
+  // starts with; `bounds` must hold everything it draws.
+  virtual void Layer(const QByteArray& key, const QRect& bounds, const std::function<void(Canvas&)>& draw) {
+    (void)key;
+    (void)bounds;
+    draw(*this);
+  }
+
   QPoint PenPos() const { return penPos_; }
 
  protected:
@@ -122,10 +136,18 @@ class PainterCanvas : public Canvas {
   int TextWidth(const QString& text) const override;
   int TextHeight(const QString& text) const override;
 
+  void Layer(const QByteArray& key, const QRect& bounds, const std::function<void(Canvas&)>& draw) override;
+
+  // Texts and layers are drawn from pictures kept after their first drawing;
+  // false draws them afresh every time (the same pixels, more slowly).
+  static bool CacheText;
+  static bool CacheLayers;
+
  private:
+  // Returns the text's advance.
+  int DrawTextAt(int x, int y, double angleDeg, const QString& text);
   void ApplyPen();
   void ApplyBrush();
-  void ApplyFont() const;
   QPainter* painter_ = nullptr;
 };
 

@@ -28,8 +28,14 @@ class ChartSurface : public QWidget {
   int Elevation = 360;
   double Rotation = 0;  // rotation of the attitude indicator's disc, degrees
 
+  // Run at every repaint request, before the paint is asked for. What a
+  // chart shows but must not compute while painting is computed here: a
+  // hidden or covered chart gets no paint, yet the program reads the results.
+  std::function<void()> BeforeRepaint;
+
   void Repaint() {
     ++RepaintRequests;
+    if (BeforeRepaint) BeforeRepaint();
     update();
   }
   // How often a repaint was asked for; overlapping charts also repaint each

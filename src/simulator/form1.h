@@ -160,7 +160,8 @@ class TForm1 : public QMainWindow {
   void PlaceChartsAtCreation();
   void PlaceChartsForType();
   // Computes what the panel shows (deviations, flags, filters) where the
-  // panel is repainted, so that drawing only draws.
+  // panel is repainted, so that drawing only draws: every repaint request of
+  // Chart3 runs it first. It ends by repainting the HSI (TkHDG).
   void RefreshPanel();
   void TkADI();
   void TkOrvane();
@@ -169,6 +170,8 @@ class TForm1 : public QMainWindow {
   void Chart2AfterDraw(Canvas& canvas);
   void Chart3AfterDraw(Canvas& canvas);
   void chart4AfterDraw(Canvas& canvas);
+  void locchartAfterDraw(Canvas& canvas);
+  void GSchartAfterDraw(Canvas& canvas);
 
   // --- Map and profile ---
   void mapschakelaar();

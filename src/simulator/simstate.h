@@ -72,6 +72,10 @@ struct SimState {
   double Vor1Deviation = 0;
   double GlideslopeDeviation = 0;
   QString Vor1ToFrom;
+  // Jets' distance from the VOR 1 course line (NM), shown by the HSI.
+  double CrossTrackDistance = 0;
+  // The heading the ADF/RMI card is turned by (0 in the plain ADF mode).
+  double AdfCardHeading = 0;
 
   // --- Time keeping (seconds) ---
   double TickSeconds = 0, ClockStep = 0, KeyRepeatStep = 0;
@@ -115,6 +119,7 @@ struct SimState {
   std::int32_t FailedEngine = 0;
   std::int32_t UnreliableSpeedError = 0;
   QString TcasAdvisory;
+  double TcasTargetPitch = 0;  // pitch of the attitude indicator's TCAS band
 
   // --- Turbulence ---
   std::int32_t BumpBankDirection = 0, BumpPitchDirection = 0;

@@ -205,12 +205,17 @@ class tst_FlightTick : public QObject {
     Fly(form, test::JetVmd());
     om->resize(24, 24);
     QCOMPARE(om->Style(), BrushStyle::DiagCross);
-    Sim.OverOuterMarker = true;
+    // The panel's refresh sets the flag from the tuned ILS's outer marker:
+    // keep the marker under the aircraft.
+    Sim.IlsTuned = true;
     Sim.MarkerBlinkClock = 0;
     QList<int> changes;
     BrushStyle style = om->Style();
     for (int tick = 1; tick <= 20; ++tick) {
+      Sim.OuterMarkerX = Sim.AircraftX;
+      Sim.OuterMarkerY = Sim.AircraftY;
       form.TimerTimer();
+      QVERIFY(Sim.OverOuterMarker);
       if (om->Style() != style) changes << tick;
       style = om->Style();
       if (tick == 5) {
@@ -222,8 +227,9 @@ class tst_FlightTick : public QObject {
       }
     }
     QCOMPARE(changes, (QList<int>{5, 10, 15, 20}));
-    Sim.OverOuterMarker = false;
+    Sim.OuterMarkerX = Sim.OuterMarkerY = -999;
     Ticks(form, 5);
+    QVERIFY(!Sim.OverOuterMarker);
     form.TimerTimer();
     QCOMPARE(om->Style(), BrushStyle::DiagCross);
     const QImage unlit = test::Grab(om);

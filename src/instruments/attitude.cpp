@@ -1,0 +1,246 @@
+#include "instruments/attitude.h"
+
+#include <cmath>
+
+#include "instruments/dial.h"
+#include "instruments/layout.h"
+#include "platform/textutil.h"
+
+namespace tvx {
+
+namespace {
+constexpr double kDegToRad = M_PI / 180.0;
+}
+
+int AdiPixelsPerDegreeFor(const QString& type) { return IsRoundDialPanel(type) ? 4 : 7; }
+
+int AdiPitchShift(double pitch, double bank, int ppd) {
+  // Near a vertical bank the shift would run off to infinity; keep it finite.
+  double c = std::cos(bank * kDegToRad);
+  if (std::abs(c) < 1e-3) c = c < 0 ? -1e-3 : 1e-3;
+  return RoundPixel(pitch * ppd / c);
+}
+
+TColor AdiBackgroundColour(double pitch) { return pitch >= 0 ? clr::Blue : clr::Maroon; }
+
+QVector<LadderMark> VisibleLadderMarks(const QString& type, double pitch) {
+  const bool sep = IsRoundDialPanel(type);
+  const bool jet = IsJet(type);
+  const int L1 = jet ? 52 : 35, L2 = jet ? 26 : 17, L3 = jet ? 13 : 6;
+  // The glass panels show every mark below the horizon at any pitch.
+  const bool lowerAlways = !sep;
+  struct Row {
+    double p;
+    int L;
+    bool label;
+    bool shown;
+  };
+  const Row rows[] = {
+      {10, L1, true, pitch > -7},
+      {20, L1, false, pitch > 5},
+      {2.5, L3, false, pitch > -15},
+      {7.5, L3, false, pitch > -10},
+      {12.5, L3, false, pitch > -5},
+      {17.5, L3, false, pitch > 0},
+      {5, L2, false, pitch > -12},
+      {15, L2, false, pitch > -2},
+      {-10, L1, true, lowerAlways || pitch < 5},
+      {-2.5, L3, false, lowerAlways || pitch < 10},
+      {-7.5, L3, false, lowerAlways || pitch < 5},
+      {-12.5, L3, false, lowerAlways || pitch < 0},
+      {-5, L2, false, lowerAlways || pitch < 10},
+      {-15, L2, false, lowerAlways || pitch < 0},
+  };
+  QVector<LadderMark> marks;
+  for (const Row& r : rows)
+    if (r.shown) marks.append({r.p, r.L, r.label});
+  return marks;
+}
+
+bool TcasBandShown(const SimState& s) { return s.FailureCode == "TCAS" && s.FailurePhase == 3; }
+
+TcasBand TcasBandFor(const QString& advisory, double airspeed) {
+  double base = 0;
+  if (advisory == "descend2") base = 1.5;
+  else if (advisory == "climb2") base = 8.9;
+  else if (advisory == "level2") base = 5.2;
+  TcasBand band;
+  band.Upper = airspeed <= 250 ? base + (250 - airspeed) * 0.05 : base + (250 - airspeed) * 0.04;
+  band.Lower = band.Upper - (advisory == "level2" ? 5 : 4);
+  return band;
+}
+
+QString RadioHeightText(double altitude, int airportElevation) {
+  const double h = altitude - airportElevation;
+  if (!(h < 2500)) return {};
+  int value = RoundPixel(h);
+  if (value > 100) value = value / 10 * 10;
+  return QString::number(value);
+}
+
+void RefreshAttitudeState(SimState& s) {
+  s.AdiPixelsPerDegree = AdiPixelsPerDegreeFor(s.AircraftType);
+  // The band's pitch ends each refresh at the band's lower edge.
+  if (TcasBandShown(s)) s.TcasTargetPitch = TcasBandFor(s.TcasAdvisory, s.Airspeed).Lower;
+}
+
+void DrawAttitudeDisc(Canvas& c, const AdiView& v) {
+  const PenState pen = c.Pen;
+  const BrushState brush = c.Brush;
+  const int cx = v.Width / 2;
+  const int cy = v.Height / 2 + v.VertOffset;
+  // Large enough to fill the dial ("SEP", zoom 85) or the whole chart (glass, zoom 300).
+  const int r = RoundPixel(std::min(v.Width, v.Height) / 2.0 * v.Zoom / 100.0);
+  const double a = v.Rotation * kDegToRad;
+  // Far points along the boundary: its right end rises as the disc turns.
+  const QPoint right(RoundPixel(cx + 4000 * std::cos(a)), RoundPixel(cy - 4000 * std::sin(a)));
+  const QPoint left(RoundPixel(cx - 4000 * std::cos(a)), RoundPixel(cy + 4000 * std::sin(a)));
+  c.Pen.style = PenStyle::Clear;
+  c.Brush.style = BrushStyle::Solid;
+  c.Brush.color = clr::Blue;  // "lucht", the sky
+  c.Pie(cx - r, cy - r, cx + r, cy + r, right.x(), right.y(), left.x(), left.y());
+  c.Brush.color = clr::Maroon;  // "grond", the ground
+  c.Pie(cx - r, cy - r, cx + r, cy + r, left.x(), left.y(), right.x(), right.y());
+  c.Pen = pen;
+  c.Brush = brush;
+}
+
+namespace {
+
+struct Ladder {
+  double cx, cy;
+  double ux, uy;  // along the horizon, right end rising for a right bank
+  double nx, ny;  // across it, downward at wings level
+  double pitch;
+  int ppd;
+  // Centre of the line of mark p.
+  double MidX(double p) const { return cx + (pitch - p) * ppd * nx; }
+  double MidY(double p) const { return cy + (pitch - p) * ppd * ny; }
+  QPoint At(double p, double along) const {
+    return QPoint(RoundPixel(MidX(p) + along * ux), RoundPixel(MidY(p) + along * uy));
+  }
+};
+
+void DrawTcasOutline(Canvas& c, int cx, int edgeY, int yt) {
+  c.Polyline({{cx - 100, edgeY}, {cx - 25, yt}, {cx + 25, yt}, {cx + 100, edgeY}});
+}
+
+}  // namespace
+
+void DrawAttitudeOverlay(Canvas& c, const SimState& s, const AdiView& v) {
+  const QString& type = s.AircraftType;
+  const bool sep = IsRoundDialPanel(type);
+  const bool jet = IsJet(type);
+  const int cx = s.AdiCentreX, cy = s.AdiCentreY;
+  const int R = s.InstrumentRadius;
+
+  // 1. Sizes by type.
+  const int L1 = jet ? 52 : 35;
+  const int ppd = AdiPixelsPerDegreeFor(type);
+  const int Rb = sep ? R : v.Width / 2 - (v.ScreenWidth <= 1400 ? 20 : 60);
+  c.Font.size = sep ? 14 : 5;
+  // The overlay draws outlines and words over the disc, never filled boxes.
+  c.Brush.style = BrushStyle::Clear;
+
+  const double b = s.BankAngle * kDegToRad;
+  const Ladder ladder{double(cx), double(cy), std::cos(b), -std::sin(b), std::sin(b), std::cos(b),
+                      s.PitchAttitude, ppd};
+
+  // 3. The glass horizon line.
+  c.Pen.color = clr::White;
+  c.Pen.width = 2;
+  if (!sep) DrawLine(c, ladder.At(0, -400), ladder.At(0, 400));
+
+  // 4. The ladder, each mark within its window; the figures turn with the
+  //    horizon, at the font size scaled by the chart's zoom.
+  c.Pen.width = 1;
+  c.Font.color = clr::White;
+  const int leftLabel = L1 + (sep ? 30 : 35);
+  const int rightLabel = L1 + (sep ? 15 : 10);
+  const int labelAngle = RoundPixel(s.BankAngle);
+  for (const LadderMark& m : VisibleLadderMarks(type, s.PitchAttitude)) {
+    DrawLine(c, ladder.At(m.Pitch, -m.HalfLength), ladder.At(m.Pitch, m.HalfLength));
+    if (!m.Labelled) continue;
+    const int size = c.Font.size;
+    c.Font.size = RoundPixel(size * v.Zoom / 100.0);
+    const QPoint l = ladder.At(m.Pitch, -leftLabel);
+    const QPoint r = ladder.At(m.Pitch, rightLabel);
+    c.RotatedTextOut(l.x(), l.y() - 11, labelAngle, "10");
+    c.RotatedTextOut(r.x(), r.y() - 11, labelAngle, "10");
+    c.Font.size = size;
+  }
+
+  // 5-6. The round bezel of "SEP" (grey beyond the dial, a black ring with
+  //      white edges inside it) and the bank scale fixed on the instrument:
+  //      they never change, so they are kept as a layer.
+  c.Layer(LayerKey("AttitudeBezel", {double(sep), double(cx), double(cy), double(R), double(Rb), double(s.CellSize),
+                                     double(s.CellFrameMargin), double(s.CellFrameCornerCut)}),
+          QRect(0, 0, v.Width, v.Height), [&](Canvas& l) {
+            if (sep) {
+              l.Pen.color = clr::Gray;
+              l.Pen.width = 95;
+              l.Ellipse(-20, -20, 2 * cx + 20, 2 * cy + 20);
+              l.Pen.color = clr::Black;
+              l.Pen.width = 1;
+              DrawCellFrame(l, 0, 0, s.CellSize, s.CellFrameMargin, s.CellFrameCornerCut);
+              l.Pen.width = 14;
+              l.Ellipse(cx - (R - 7), cy - (R - 7), cx + (R - 7), cy + (R - 7));
+              l.Pen.color = clr::White;
+              l.Pen.width = 1;
+              l.Ellipse(cx - R, cy - R, cx + R, cy + R);
+              l.Ellipse(cx - (R - 14), cy - (R - 14), cx + (R - 14), cy + (R - 14));
+            }
+            l.Pen.color = clr::White;
+            l.Pen.width = 1;
+            for (int a : {-20, -10, 0, 10, 20}) DrawRadial(l, cx, cy, a, Rb, Rb - 14);
+            for (int a : {-45, 0, 45}) DrawRadial(l, cx, cy, a, Rb, Rb - 14);
+            l.Pen.width = 2;
+            for (int a : {-90, -60, -30, 0, 30, 60, 90}) DrawRadial(l, cx, cy, a, sep ? Rb : Rb + 14, Rb - 14);
+          });
+
+  // 7. Aircraft symbol; the jets' radio height.
+  c.Pen.width = 2;
+  if (!jet) {
+    c.Pen.color = clr::Red;
+    c.Brush.color = clr::Red;
+    c.Brush.style = BrushStyle::Solid;
+    DrawLine(c, {cx - 50, cy}, {cx - 20, cy});
+    c.Arc(cx - 20, cy - 20, cx + 20, cy + 20, cx - 20, cy, cx + 20, cy);
+    DrawLine(c, {cx + 20, cy}, {cx + 50, cy});
+    c.Pen.width = 1;
+    c.Ellipse(cx - 2, cy - 2, cx + 2, cy + 2);
+    c.Brush.style = BrushStyle::Clear;
+  } else {
+    c.Pen.color = clr::White;
+    c.Polyline({{cx - 5, cy - 5}, {cx + 5, cy - 5}, {cx + 5, cy + 5}, {cx - 5, cy + 5}, {cx - 5, cy - 5}});
+    const QString height = RadioHeightText(s.Altitude, s.AirportElevation);
+    if (!height.isEmpty()) {
+      c.Font.color = clr::White;
+      c.Font.size = 16;
+      c.TextOut(2 * cx - 70, 20, height);
+    }
+  }
+
+  // 8. Bank pointer, turning against the fixed scale.
+  c.Pen.color = clr::White;
+  c.Pen.width = 2;
+  const QPoint apex = DialPoint(cx, cy, Rb - 15, -s.BankAngle);
+  c.Polyline({apex, DialPoint(cx, cy, Rb - 27, -s.BankAngle + 4), DialPoint(cx, cy, Rb - 27, -s.BankAngle - 4), apex});
+
+  // 9. Ground-proximity and windshear warnings, while active.
+  c.Font.color = clr::Red;
+  c.Font.size = 20;
+  if (s.FailureCode == "GPWS" && s.FailurePhase == 2) c.TextOut(cx - 50, 2 * cy - 80, "PULL UP");
+  if (s.FailureCode == "WS" && s.FailurePhase == 2) c.TextOut(cx - 75, 2 * cy - 80, "WINDSHEAR");
+
+  // 10. TCAS band: fences above and below the band pitch, level whatever the bank.
+  if (TcasBandShown(s)) {
+    c.Pen.color = clr::Red;
+    c.Pen.width = 3;
+    const TcasBand band = TcasBandFor(s.TcasAdvisory, s.Airspeed);
+    DrawTcasOutline(c, cx, 0, RoundPixel(cy + (s.PitchAttitude - band.Upper) * ppd));
+    DrawTcasOutline(c, cx, 2 * cy, RoundPixel(cy + (s.PitchAttitude - band.Lower) * ppd));
+  }
+}
+
+}  // namespace tvx

@@ -1,0 +1,60 @@
+#pragma once
+// The attitude indicator: a sky/ground disc turned by the bank and shifted by
+// the pitch, and the overlay drawn on it (ladder, bezel, bank scale, aircraft
+// symbol, radio height, warnings, TCAS band).
+#include <QString>
+#include <QVector>
+
+#include "platform/canvas.h"
+#include "simulator/simstate.h"
+
+namespace tvx {
+
+// Pixels per degree of pitch: 4 on the round-dial panel, 7 on the glass panels.
+int AdiPixelsPerDegreeFor(const QString& type);
+// The disc's downward shift that moves the turned horizon by pitch x ppd
+// pixels at right angles to itself.
+int AdiPitchShift(double pitch, double bank, int pixelsPerDegree);
+// The chart's background where the shifted disc leaves it uncovered.
+TColor AdiBackgroundColour(double pitch);
+
+// One line of the pitch ladder.
+struct LadderMark {
+  double Pitch = 0;
+  int HalfLength = 0;
+  bool Labelled = false;  // "10" written left and right
+};
+// The ladder marks shown at this pitch, in drawing order.
+QVector<LadderMark> VisibleLadderMarks(const QString& type, double pitch);
+
+// The TCAS resolution band: pitch above `Upper` and below `Lower` is fenced off.
+struct TcasBand {
+  double Upper = 0;
+  double Lower = 0;
+};
+bool TcasBandShown(const SimState& s);
+TcasBand TcasBandFor(const QString& advisory, double airspeed);
+
+// The jets' radio height: whole feet, whole tens above 100 ft; empty from
+// 2500 ft above the airport up.
+QString RadioHeightText(double altitude, int airportElevation);
+
+// What the attitude indicator shows but does not compute: its scale and the
+// TCAS band's pitch. Run where the indicator is repainted.
+void RefreshAttitudeState(SimState& s);
+
+// The chart the indicator is drawn on.
+struct AdiView {
+  int Width = 0, Height = 0;
+  int ScreenWidth = 0;
+  int Zoom = 85;        // percent; the disc and the turned figures scale with it
+  int VertOffset = 0;   // the disc's pitch shift
+  double Rotation = 0;  // the disc's turn, degrees counter-clockwise
+};
+
+// The sky/ground disc: sky above the boundary through the shifted centre.
+void DrawAttitudeDisc(Canvas& c, const AdiView& v);
+// Everything drawn over the disc.
+void DrawAttitudeOverlay(Canvas& c, const SimState& s, const AdiView& v);
+
+}  // namespace tvx

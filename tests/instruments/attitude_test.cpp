@@ -1,0 +1,270 @@
+// The attitude indicator: scale, ladder windows, TCAS band, radio height and
+// the overlay's key primitives.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "instruments/attitude.h"
+#include "instruments/layout.h"
+
+using namespace tvx;
+using Op = RecordingCanvas::Op;
+
+namespace {
+
+QVector<double> Pitches(const QVector<LadderMark>& marks) {
+  QVector<double> out;
+  for (const auto& m : marks) out << m.Pitch;
+  return out;
+}
+
+SimState Aircraft(const QString& type, double pitch = 0, double bank = 0) {
+  SimState s;
+  s.AircraftType = type;
+  ComputeCellLayout(s, 1600, 900);
+  s.CellFrameMargin = 2;
+  s.CellFrameCornerCut = 30;
+  s.PitchAttitude = pitch;
+  s.BankAngle = bank;
+  s.Altitude = 3000;
+  s.AirportElevation = 120;
+  if (!IsRoundDialPanel(type)) s.AdiCentreX = s.AdiCentreY = 223;
+  return s;
+}
+
+AdiView ViewOf(const SimState& s) {
+  AdiView v;
+  v.Width = 2 * s.AdiCentreX;
+  v.Height = 2 * s.AdiCentreY;
+  v.ScreenWidth = 1600;
+  v.Zoom = IsRoundDialPanel(s.AircraftType) ? 85 : 300;
+  return v;
+}
+
+RecordingCanvas Overlay(const SimState& s) {
+  RecordingCanvas c;
+  DrawAttitudeOverlay(c, s, ViewOf(s));
+  return c;
+}
+
+QVector<RecordingCanvas::Primitive> TextsOf(const RecordingCanvas& c, const QString& text) {
+  QVector<RecordingCanvas::Primitive> out;
+  for (const auto& p : c.log)
+    if ((p.op == Op::Text || p.op == Op::RotatedText) && p.text == text) out << p;
+  return out;
+}
+
+}  // namespace
+
+TEST(AttitudeScale, PixelsPerDegreeAndShift) {
+  EXPECT_EQ(AdiPixelsPerDegreeFor("SEP"), 4);
+  EXPECT_EQ(AdiPixelsPerDegreeFor("SEP EFIS"), 7);
+  EXPECT_EQ(AdiPixelsPerDegreeFor("737"), 7);
+  EXPECT_EQ(AdiPitchShift(10, 0, 4), 40);
+  // 5 x 7 / cos 60 = 70; left bank the same.
+  EXPECT_EQ(AdiPitchShift(5, 60, 7), 70);
+  EXPECT_EQ(AdiPitchShift(5, -60, 7), 70);
+  EXPECT_EQ(AdiPitchShift(-2.5, 0, 7), -18);  // -17.5 rounds away from zero
+  EXPECT_EQ(AdiPitchShift(0, 90, 4), 0);
+  EXPECT_EQ(AdiBackgroundColour(0), clr::Blue);
+  EXPECT_EQ(AdiBackgroundColour(-0.1), clr::Maroon);
+
+  SimState s;
+  s.AircraftType = "737";
+  RefreshAttitudeState(s);
+  EXPECT_EQ(s.AdiPixelsPerDegree, 7);
+}
+
+TEST(AttitudeLadder, WindowsOfTheRoundDialPanel) {
+  EXPECT_EQ(Pitches(VisibleLadderMarks("SEP", 0)),
+            (QVector<double>{10, 2.5, 7.5, 12.5, 5, 15, -10, -2.5, -7.5, -5}));
+  EXPECT_EQ(Pitches(VisibleLadderMarks("SEP", 6)),
+            (QVector<double>{10, 20, 2.5, 7.5, 12.5, 17.5, 5, 15, -2.5, -5}));
+  EXPECT_EQ(Pitches(VisibleLadderMarks("SEP", -16)), (QVector<double>{-10, -2.5, -7.5, -12.5, -5, -15}));
+}
+
+TEST(AttitudeLadder, GlassShowsEveryLowerMark) {
+  for (const char* type : {"SEP EFIS", "737"}) {
+    const QVector<double> p = Pitches(VisibleLadderMarks(type, 15));
+    for (double lower : {-10.0, -2.5, -7.5, -12.5, -5.0, -15.0}) EXPECT_TRUE(p.contains(lower)) << type << lower;
+    EXPECT_TRUE(p.contains(20));
+  }
+  // Mark lengths by type: 35/17/6, jets 52/26/13.
+  const auto efis = VisibleLadderMarks("SEP EFIS", 0);
+  const auto jet = VisibleLadderMarks("737", 0);
+  EXPECT_EQ(efis[0].HalfLength, 35);
+  EXPECT_TRUE(efis[0].Labelled);
+  EXPECT_EQ(jet[0].HalfLength, 52);
+  EXPECT_EQ(jet[1].HalfLength, 13);  // +2.5 at pitch 0 (no +20)
+}
+
+TEST(AttitudeTcas, BandPitchBySpeedAndAdvisory) {
+  struct Case {
+    const char* advisory;
+    double speed, upper, lower;
+  };
+  const Case cases[] = {
+      {"climb2", 250, 8.9, 4.9},   {"climb2", 200, 11.4, 7.4}, {"climb2", 300, 6.9, 2.9},
+      {"level2", 250, 5.2, 0.2},   {"descend2", 250, 1.5, -2.5},
+  };
+  for (const Case& c : cases) {
+    const TcasBand b = TcasBandFor(c.advisory, c.speed);
+    EXPECT_NEAR(b.Upper, c.upper, 1e-9) << c.advisory << c.speed;
+    EXPECT_NEAR(b.Lower, c.lower, 1e-9) << c.advisory << c.speed;
+  }
+  SimState s;
+  s.FailureCode = "TCAS";
+  s.FailurePhase = 3;
+  s.TcasAdvisory = "climb2";
+  s.Airspeed = 200;
+  RefreshAttitudeState(s);
+  EXPECT_NEAR(s.TcasTargetPitch, 7.4, 1e-9);
+  s.FailurePhase = 2;
+  s.Airspeed = 300;
+  RefreshAttitudeState(s);
+  EXPECT_NEAR(s.TcasTargetPitch, 7.4, 1e-9);  // not shown: kept
+}
+
+TEST(AttitudeRadioHeight, RoundedAndCutToTens) {
+  EXPECT_EQ(RadioHeightText(2499.6 + 120, 120), "2500");
+  EXPECT_EQ(RadioHeightText(87.4 + 120, 120), "87");
+  EXPECT_EQ(RadioHeightText(135 + 120, 120), "130");
+  EXPECT_EQ(RadioHeightText(2500 + 120, 120), "");
+  EXPECT_EQ(RadioHeightText(9000, 120), "");
+  EXPECT_EQ(RadioHeightText(120, 120), "0");
+}
+
+TEST(AttitudeOverlay, MarkAtThePitchRunsThroughTheCentre) {
+  const SimState s = Aircraft("SEP", 5, 0);
+  const RecordingCanvas c = Overlay(s);
+  // +5 is an L2 (17 px) line through (U, U).
+  bool found = false;
+  for (const auto& p : c.log)
+    if (p.op == Op::Line && p.points[0] == QPoint(149 - 17, 149) && p.points[1] == QPoint(149 + 17, 149)) found = true;
+  EXPECT_TRUE(found);
+}
+
+TEST(AttitudeOverlay, NoHorizonLineOnTheRoundDials) {
+  const SimState sep = Aircraft("SEP");
+  for (const auto& p : Overlay(sep).log)
+    if (p.op == Op::Line) EXPECT_NE(p.points[0], QPoint(149 - 400, 149));
+  const SimState efis = Aircraft("SEP EFIS");
+  const RecordingCanvas c = Overlay(efis);
+  ASSERT_EQ(c.log[0].op, Op::Line);
+  EXPECT_EQ(c.log[0].points[0], QPoint(223 - 400, 223));
+  EXPECT_EQ(c.log[0].points[1], QPoint(223 + 400, 223));
+  EXPECT_EQ(c.log[0].pen.width, 2);
+}
+
+TEST(AttitudeOverlay, LabelsTurnWithTheBankAndTcasStaysLevel) {
+  SimState s = Aircraft("737", 0, 30);
+  s.FailureCode = "TCAS";
+  s.FailurePhase = 3;
+  s.TcasAdvisory = "climb2";
+  s.Airspeed = 250;
+  const RecordingCanvas c = Overlay(s);
+  const auto labels = TextsOf(c, "10");
+  ASSERT_EQ(labels.size(), 4);
+  for (const auto& l : labels) {
+    EXPECT_EQ(l.angle, 30);
+    EXPECT_EQ(l.font.size, 15);  // 5 points at zoom 300
+    EXPECT_EQ(l.brush.style, BrushStyle::Clear);
+  }
+  // +10 at pitch 0, bank 30: m = c - 70 n, n = (sin 30, cos 30); left label
+  // at m - 87 u, moved 11 up.
+  const double b = 30 * M_PI / 180;
+  const double mx = 223 - 70 * std::sin(b), my = 223 - 70 * std::cos(b);
+  EXPECT_EQ(labels[0].points[0], QPoint(std::lround(mx - 87 * std::cos(b)), std::lround(my + 87 * std::sin(b)) - 11));
+
+  // TCAS: two red outlines, width 3, the middle points level.
+  QVector<RecordingCanvas::Primitive> tcas;
+  for (const auto& p : c.log)
+    if (p.op == Op::Polyline && p.pen.color == clr::Red) tcas << p;
+  ASSERT_EQ(tcas.size(), 2);
+  EXPECT_EQ(tcas[0].pen.width, 3);
+  // Upper band pitch 8.9: y = 223 + (0 - 8.9) x 7 = 160.7 -> 161; lower 4.9 -> 188.7 -> 189.
+  EXPECT_EQ(tcas[0].points, (QVector<QPoint>{{123, 0}, {198, 161}, {248, 161}, {323, 0}}));
+  EXPECT_EQ(tcas[1].points, (QVector<QPoint>{{123, 446}, {198, 189}, {248, 189}, {323, 446}}));
+}
+
+TEST(AttitudeOverlay, SepLabelsAtTwelvePoints) {
+  const RecordingCanvas c = Overlay(Aircraft("SEP"));
+  const auto labels = TextsOf(c, "10");
+  ASSERT_EQ(labels.size(), 4);
+  EXPECT_EQ(labels[0].font.size, 12);
+  // +10 at pitch 0: 40 px above the centre; left label 65 px left of it, 11 up.
+  EXPECT_EQ(labels[0].points[0], QPoint(149 - 65, 149 - 40 - 11));
+  EXPECT_EQ(labels[1].points[0], QPoint(149 + 50, 149 - 40 - 11));
+}
+
+TEST(AttitudeOverlay, BankPointerMovesAgainstTheScale) {
+  const SimState s = Aircraft("SEP", 0, 20);
+  const RecordingCanvas c = Overlay(s);
+  // The last white width-2 polyline is the pointer; apex at dial angle -20, radius 134 - 15.
+  const RecordingCanvas::Primitive* pointer = nullptr;
+  for (const auto& p : c.log)
+    if (p.op == Op::Polyline && p.pen.color == clr::White && p.pen.width == 2) pointer = &p;
+  ASSERT_NE(pointer, nullptr);
+  EXPECT_EQ(pointer->points[0], QPoint(108, 37));  // 149 - 119 sin 20 = 108.3, 149 - 119 cos 20 = 37.2
+  EXPECT_EQ(pointer->points[1], QPoint(120, 46));  // angle -16, radius 107: 149 - 29.49, 149 - 102.85
+  EXPECT_EQ(pointer->points[0], pointer->points[3]);
+  EXPECT_LT(pointer->points[0].x(), 149);
+}
+
+TEST(AttitudeOverlay, AircraftSymbolsByType) {
+  const RecordingCanvas sep = Overlay(Aircraft("SEP"));
+  ASSERT_EQ(sep.Count(Op::Arc), 1);
+  for (const auto& p : sep.log) {
+    if (p.op != Op::Arc) continue;
+    EXPECT_EQ(p.pen.color, clr::Red);
+    EXPECT_EQ(p.points[2], QPoint(149 - 20, 149));  // from the left point
+    EXPECT_EQ(p.points[3], QPoint(149 + 20, 149));  // counter-clockwise to the right: the lower half
+  }
+  const RecordingCanvas jet = Overlay(Aircraft("737"));
+  EXPECT_EQ(jet.Count(Op::Arc), 0);
+  EXPECT_EQ(jet.Texts().size(), 4);  // labels only: 2880 ft above the airport
+  SimState low = Aircraft("737");
+  low.Altitude = 120 + 135;
+  const auto height = TextsOf(Overlay(low), "130");
+  ASSERT_EQ(height.size(), 1);
+  EXPECT_EQ(height[0].points[0], QPoint(2 * 223 - 70, 20));
+  EXPECT_EQ(height[0].font.size, 16);
+}
+
+TEST(AttitudeOverlay, WarningsOnlyWhileActive) {
+  SimState s = Aircraft("SEP EFIS");
+  s.FailureCode = "GPWS";
+  s.FailurePhase = 1;
+  EXPECT_TRUE(TextsOf(Overlay(s), "PULL UP").isEmpty());
+  s.FailurePhase = 2;
+  const auto pull = TextsOf(Overlay(s), "PULL UP");
+  ASSERT_EQ(pull.size(), 1);
+  EXPECT_EQ(pull[0].points[0], QPoint(223 - 50, 446 - 80));
+  EXPECT_EQ(pull[0].font.color, clr::Red);
+  EXPECT_EQ(pull[0].font.size, 20);
+  s.FailureCode = "WS";
+  EXPECT_EQ(TextsOf(Overlay(s), "WINDSHEAR").size(), 1);
+  s.FailurePhase = 3;
+  EXPECT_TRUE(TextsOf(Overlay(s), "WINDSHEAR").isEmpty());
+}
+
+TEST(AttitudeDisc, SkySliceAboveTheTurnedBoundary) {
+  AdiView v;
+  v.Width = v.Height = 298;
+  v.Zoom = 85;
+  v.VertOffset = 40;
+  v.Rotation = 30;
+  RecordingCanvas c;
+  DrawAttitudeDisc(c, v);
+  ASSERT_EQ(c.Count(Op::Pie), 2);
+  const auto& sky = c.log[0];
+  EXPECT_EQ(sky.brush.color, clr::Blue);
+  EXPECT_EQ(sky.pen.style, PenStyle::Clear);
+  // Radius 127, centre shifted down by the pitch shift.
+  EXPECT_EQ(sky.points[0], QPoint(149 - 127, 189 - 127));
+  // From the rising right end counter-clockwise to the left end.
+  EXPECT_GT(sky.points[2].x(), 149);
+  EXPECT_LT(sky.points[2].y(), 189);
+  EXPECT_EQ(c.log[1].brush.color, clr::Maroon);
+  EXPECT_EQ(c.log[1].points[2], sky.points[3]);
+}

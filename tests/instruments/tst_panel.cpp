@@ -1,0 +1,274 @@
+// The instrument panel in the simulator window: placement per type, the
+// repaint triggers, pixels of the painted charts, and pictures of the three
+// panels.
+#include <QtTest>
+
+#include <cmath>
+
+#include "areas/instroptions.h"
+#include "platform/messages.h"
+#include "instruments/layout.h"
+#include "instruments/panelfixture.h"
+#include "instruments/vorindicators.h"
+#include "simulator/form1.h"
+#include "simulator/simstate.h"
+#include "simulator/simwindowfixture.h"
+#include "support/testsupport.h"
+
+using namespace tvx;
+
+namespace {
+
+QColor Rgb(TColor c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+
+// The window for one type, flying level at 3000 ft.
+void ChooseType(TForm1& form, const QString& type) {
+  Sim.AircraftType = type;
+  form.PlaceChartsForType();
+  form.TkOrvane();
+}
+
+void FlyingState(const QString& type) { test::PanelFlyingState(Sim, type); }
+
+}  // namespace
+
+class tst_Panel : public QObject {
+  Q_OBJECT
+ private slots:
+  void initTestCase() { test::PrepareSimWindowTests(); }
+
+  void init() {
+    ResetSimState();
+    InstrSettings = InstrOptions{};
+  }
+
+  void placementPerTypeAndMapState() {
+    TForm1 form;
+    Sim.MapVisible = false;
+    ChooseType(form, "SEP");
+    QCOMPARE(form.ui.chart4->geometry(), QRect(298, 298, 298, 298));
+    QCOMPARE(form.ui.SYSTEEMPanel->geometry(), QRect(0, 596, 596, 298));
+    QVERIFY(!form.ui.locchart->isVisibleTo(&form));
+    Sim.MapVisible = true;
+    ChooseType(form, "SEP");
+    QCOMPARE(form.ui.chart4->geometry(), QRect(596, 298, 298, 298));
+    QCOMPARE(form.ui.SYSTEEMPanel->geometry(), QRect(298, 596, 596, 298));
+    QCOMPARE(Sim.HsiCentreX, 149);
+
+    ChooseType(form, "737");
+    QCOMPARE(form.ui.Chart1->geometry(), QRect(149, 0, 447, 447));
+    QCOMPARE(form.ui.Chart1->Zoom, 300);
+    QCOMPARE(form.ui.Chart3->geometry(), QRect(596, 1, 745, 447));
+    QCOMPARE(form.ui.chart4->geometry(), QRect(149, 447, 447, 447));
+    QVERIFY(form.ui.locchart->isVisibleTo(&form));
+    QVERIFY(form.ui.GSchart->isVisibleTo(&form));
+    QCOMPARE(form.ui.locchart->geometry(), QRect(149 + 223 - 82, 407, 164, 30));
+    QCOMPARE(Sim.AdiCentreX, 223);
+    QCOMPARE(Sim.HsiCentreY, 223);
+    QCOMPARE(Sim.EngineCentreX, 447);
+    QCOMPARE(Sim.MapLeft, 1600 - 596 - 20);
+
+    ChooseType(form, "SEP");
+    QCOMPARE(form.ui.Chart1->geometry(), QRect(298, 0, 298, 298));
+    QCOMPARE(form.ui.Chart1->Zoom, 85);
+    QCOMPARE(Sim.AdiCentreX, 149);
+    QCOMPARE(Sim.EngineCentreY, 745);
+    QCOMPARE(Sim.MapLeft, 0);
+  }
+
+  void chart3RepaintComputesWhatThePanelShows() {
+    TForm1 form;
+    ChooseType(form, "SEP");
+    Sim.Vor1Received = true;
+    Sim.Vor1Radial = 95;
+    Sim.Obs1Course = 90;
+    Sim.Vor1Distance = 5;
+    const int hsi = form.ui.chart4->RepaintRequests;
+    const int loc = form.ui.locchart->RepaintRequests;
+    // Whoever asks for the repaint (the tick, a key, a radio) gets the
+    // deviations computed, and the HSI repainted with them.
+    form.ui.Chart3->Repaint();
+    QCOMPARE(Sim.Vor1Deviation, -5.0);
+    QCOMPARE(Sim.Vor1ToFrom, QString("FROM"));
+    QCOMPARE(Sim.GlideslopeDeviation, -10.0);
+    QCOMPARE(form.ui.chart4->RepaintRequests, hsi + 1);
+    QCOMPARE(form.ui.locchart->RepaintRequests, loc);  // no strips on the round dials
+
+    ChooseType(form, "SEP EFIS");
+    Sim.IlsTuned = true;
+    Sim.Vor1Radial = 89;
+    Sim.Obs1Course = 90;
+    const int gs = form.ui.GSchart->RepaintRequests;
+    form.ui.Chart3->Repaint();
+    QCOMPARE(Sim.Vor1Deviation, 4.0);
+    QCOMPARE(form.ui.GSchart->RepaintRequests, gs + 1);
+    // The whole panel's redraw computes as well.
+    Sim.Vor1Radial = 90;
+    form.TkOrvane();
+    QCOMPARE(Sim.Vor1Deviation, 0.0);
+  }
+
+  void tkadiShiftsTheDisc() {
+    TForm1 form;
+    ChooseType(form, "SEP");
+    Sim.PitchAttitude = 5;
+    Sim.BankAngle = 60;
+    Sim.AttitudeDiscRotation = 60;
+    form.TkADI();
+    QCOMPARE(Sim.AdiPixelsPerDegree, 4);
+    QCOMPARE(form.ui.Chart1->VertOffset, 40);
+    QCOMPARE(form.ui.Chart1->Rotation, 60.0);
+    QCOMPARE(form.ui.Chart1->Color, clr::Blue);
+    Sim.PitchAttitude = -1;
+    form.TkADI();
+    QCOMPARE(form.ui.Chart1->VertOffset, -8);
+    QCOMPARE(form.ui.Chart1->Color, clr::Maroon);
+  }
+
+  void attitudePixels() {
+    TForm1 form;
+    ChooseType(form, "SEP");
+    Sim.PitchAttitude = 0;
+    Sim.BankAngle = 30;
+    Sim.AttitudeDiscRotation = 30;
+    form.TkADI();
+    const QImage image = form.ui.Chart1->Render();
+    test::SavePng(image, "attitude-sep-bank30");
+    const int cx = Sim.AdiCentreX, cy = Sim.AdiCentreY;
+    // Bank 30 right: the horizon's right end rises, so ground shows right of
+    // the centre a little above it, sky left of the centre a little below it.
+    QCOMPARE(image.pixelColor(cx + 60, cy - 20), Rgb(clr::Maroon));
+    QCOMPARE(image.pixelColor(cx - 60, cy + 20), Rgb(clr::Blue));
+    // Red is red: the aircraft symbol's wing.
+    QCOMPARE(image.pixelColor(cx - 35, cy), QColor(255, 0, 0));
+    // The bezel's grey covers the chart's corners; the black ring lies inside.
+    QCOMPARE(image.pixelColor(3, 3), QColor(0x80, 0x80, 0x80));
+    QCOMPARE(image.pixelColor(cx, cy + Sim.InstrumentRadius - 7), QColor(0, 0, 0));
+
+    // Nose up 20 degrees: the disc moves 80 px down and the uncovered top is sky.
+    Sim.BankAngle = 0;
+    Sim.AttitudeDiscRotation = 0;
+    Sim.PitchAttitude = 20;
+    form.TkADI();
+    const QImage up = form.ui.Chart1->Render();
+    QCOMPARE(up.pixelColor(cx + 40, cy + 60), Rgb(clr::Blue));  // above the shifted horizon
+    QCOMPARE(up.pixelColor(cx + 40, cy + 100), Rgb(clr::Maroon));
+    QCOMPARE(up.pixelColor(cx + 10, cy - 110), Rgb(clr::Blue));  // uncovered background
+  }
+
+  void redOffPatchIsFilled() {
+    TForm1 form;
+    ChooseType(form, "SEP");
+    Sim.Vor2Received = false;
+    Sim.Vor1Received = true;
+    Sim.Vor1Radial = 95;
+    Sim.Obs1Course = 90;
+    Sim.Vor1Distance = 5;
+    form.TkOrvane();
+    const QImage image = form.ui.Chart3->Render();
+    test::SavePng(image, "chart3-sep-vor2-off");
+    // Inside the "OFF" box, between the letters' strokes as well.
+    int red = 0;
+    for (int y = 0; y < 10; ++y)
+      for (int x = 0; x < 20; ++x) red += image.pixelColor(Sim.Vor2CentreX + 5 + x, Sim.Vor2CentreY - 30 + y) == Rgb(clr::Red);
+    QVERIFY2(red > 150, qPrintable(QString::number(red)));
+    // VOR 1 on radial 095 with course 090: FROM, bar 5 degrees left, white.
+    QCOMPARE(Sim.Vor1ToFrom, QString("FROM"));
+    const int bar = Sim.Vor1CentreX - 34;  // 67 x -5 / 10 = -33.5
+    QCOMPARE(image.pixelColor(bar, Sim.Vor1CentreY + 40), QColor(255, 255, 255));
+    QCOMPARE(image.pixelColor(Sim.Vor1CentreX, Sim.Vor1CentreY + 45), QColor(0, 0, 0));
+  }
+
+  void keptPicturesChangeNoPixel() {
+    TForm1 form;
+    Sim.MapVisible = false;
+    for (const char* type : {"SEP", "SEP EFIS", "737"}) {
+      Sim.AircraftType = type;
+      form.PlaceChartsForType();
+      FlyingState(type);
+      form.TkOrvane();
+      const auto renderAll = [&form] {
+        QVector<QImage> images;
+        for (ChartSurface* chart : {form.ui.Chart1, form.ui.Chart2, form.ui.Chart3, form.ui.chart4, form.ui.locchart,
+                                    form.ui.GSchart})
+          images << chart->Render();
+        return images;
+      };
+      // Every picture kept under a key that names what it shows: after a
+      // change of heading and courses nothing stale is drawn.
+      for (int pass = 0; pass < 2; ++pass) {
+        if (pass == 1) {
+          Sim.Heading += 7;
+          Sim.Obs1Course = 10;
+          Sim.Obs2Course = 200;
+          form.TkOrvane();
+        }
+        PainterCanvas::CacheText = PainterCanvas::CacheLayers = false;
+        const QVector<QImage> fresh = renderAll();
+        PainterCanvas::CacheText = PainterCanvas::CacheLayers = true;
+        const QVector<QImage> first = renderAll();
+        const QVector<QImage> kept = renderAll();
+        for (int i = 0; i < fresh.size(); ++i) {
+          QVERIFY2(first[i] == fresh[i], type);
+          QVERIFY2(kept[i] == fresh[i], type);
+        }
+      }
+    }
+  }
+
+  void panelPictures_data() {
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<int>("item");
+    QTest::newRow("SEP") << "SEP" << 0;
+    QTest::newRow("SEP EFIS") << "SEP EFIS" << 1;
+    QTest::newRow("737") << "737" << 2;
+  }
+
+  // Each type chosen as the pilot does, with its first preset, in flight.
+  void panelPictures() {
+    QFETCH(QString, type);
+    QFETCH(int, item);
+    TForm1 form;
+    ScopedRecordingMessages msgs;
+    // In flight the map gives way to the systems panel.
+    Sim.MapVisible = true;
+    form.mapschakelaar();
+    form.ui.STARTPanel->hide();
+    form.SetTypegroupIndex(item);
+    QCOMPARE(Sim.AircraftType, type);
+    QVERIFY(!Sim.MapVisible);
+    FlyingState(type);
+    form.TkOrvane();
+    form.resize(1600, 900 + form.menuBar()->height());
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    // The window's paint recomputes the bearings from the stations; the
+    // panel follows them as at every tick.
+    form.TkOrvane();
+    const QImage image = form.centralWidget()->grab(QRect(0, 0, 1600, 900)).toImage();
+    test::SavePng(image, "panel-" + QString(type).replace(' ', '-'));
+    QCOMPARE(image.size(), QSize(1600, 900));
+
+    // The attitude indicator's centre shows the red or white aircraft symbol;
+    // the HSI's face is black around its centre disc.
+    const QPoint adi = form.ui.Chart1->geometry().topLeft() + QPoint(Sim.AdiCentreX, Sim.AdiCentreY);
+    const QPoint hsi = form.ui.chart4->geometry().topLeft() + QPoint(Sim.HsiCentreX, Sim.HsiCentreY);
+    if (type == "737") {
+      QCOMPARE(image.pixelColor(adi + QPoint(-5, 0)), QColor(255, 255, 255));
+      // The glideslope strip lets the disc show through; its centre line is white.
+      const QRect gs = form.ui.GSchart->geometry();
+      QCOMPARE(image.pixelColor(gs.center().x(), gs.top() + gs.height() / 2), QColor(255, 255, 255));
+      const QColor behind = image.pixelColor(gs.left() + 3, gs.top() + 3);
+      QVERIFY(behind == Rgb(clr::Blue) || behind == Rgb(clr::Maroon));
+      // On an ILS the localiser deviation is four times the angle, at most full scale.
+      QVERIFY(std::abs(Sim.Vor1Deviation) <= 10);
+      QCOMPARE(Sim.GlideslopeDeviation, GlideslopeDeviationFor(GlideAngle(Sim.Altitude, 120, Sim.Vor1Distance)));
+    } else {
+      QCOMPARE(image.pixelColor(adi + QPoint(-35, 0)), QColor(255, 0, 0));
+    }
+    QCOMPARE(image.pixelColor(hsi + QPoint(0, 40)).black(), 255);
+  }
+};
+
+QTEST_MAIN(tst_Panel)
+#include "tst_panel.moc"
