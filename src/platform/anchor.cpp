@@ -28,10 +28,10 @@ class RightAnchor : public QObject {
 
 }  // namespace
 
-void AnchorRight(QWidget* child) {
+void AnchorRight(QWidget* child, int margin) {
   QWidget* parent = child->parentWidget();
   if (!parent) return;
-  auto* anchor = new RightAnchor(child, parent->width() - child->x() - child->width());
+  auto* anchor = new RightAnchor(child, margin);
   parent->installEventFilter(anchor);
   anchor->Place();
 }

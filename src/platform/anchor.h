@@ -3,8 +3,8 @@ class QWidget;
 
 namespace tvx {
 
-// Keeps `child` at its present distance from its parent's right edge when the
-// parent is resized (the panels are sized from the cell grid at run time).
-void AnchorRight(QWidget* child);
+// Keeps `child` `margin` pixels from its parent's right edge whenever the
+// parent is resized.
+void AnchorRight(QWidget* child, int margin);
 
 }  // namespace tvx

@@ -31,10 +31,10 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   ui.chart4->AfterDraw = [this](Canvas& c) { chart4AfterDraw(c); };
   ui.MAPChart->AfterDraw = [this](Canvas& c) { MAPChartAfterDraw(c); };
   ui.vertmap->AfterDraw = [this](Canvas& c) { vertmapAfterDraw(c); };
-  // FLY/STOP sit at the right of the systems panel, which stays in view both
-  // beside the map and during a flight, and beside the exercise panel.
-  AnchorRight(ui.START);
-  AnchorRight(ui.Startbit);
+  // FLY/STOP sit at the top right of the window, right of the instrument
+  // grid, where neither the map, the panels nor a flight's layout cover them.
+  AnchorRight(ui.START, 8);
+  AnchorRight(ui.Startbit, 8);
   ConnectStartPanel();
   ConnectRadios();
   ConnectPanel();

@@ -300,13 +300,16 @@ class tst_StartPanel : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     const auto inView = [&](QWidget* w) {
       const QRect r(w->mapTo(ui.centralwidget, QPoint(0, 0)), w->size());
-      return w->isVisibleTo(&form) && ui.centralwidget->rect().contains(r) &&
-             !(ui.MAPChart->isVisibleTo(&form) && ui.MAPChart->geometry().intersects(r)) &&
-             !(ui.STARTPanel->isVisibleTo(&form) && ui.STARTPanel->geometry().intersects(r));
+      if (!w->isVisibleTo(&form) || !ui.centralwidget->rect().contains(r)) return false;
+      for (QWidget* other : {static_cast<QWidget*>(ui.MAPChart), static_cast<QWidget*>(ui.STARTPanel),
+                             static_cast<QWidget*>(ui.Chart1), static_cast<QWidget*>(ui.Chart2),
+                             static_cast<QWidget*>(ui.Chart3), static_cast<QWidget*>(ui.chart4),
+                             static_cast<QWidget*>(ui.SYSTEEMPanel), static_cast<QWidget*>(ui.Staticpanel)})
+        if (other->isVisibleTo(&form) && other->geometry().intersects(r)) return false;
+      return true;
     };
-    for (int type : {0, 2}) {
-      ui.Typegroup0->setChecked(false);
-      (type == 0 ? ui.Typegroup0 : ui.Typegroup2)->click();
+    for (QRadioButton* type : {ui.Typegroup0, ui.Typegroup1, ui.Typegroup2}) {
+      type->click();
       QVERIFY2(inView(ui.START) && inView(ui.Startbit), "stopped");
       form.STARTClick();
       QVERIFY(form.Timer->isActive());
