@@ -16,8 +16,6 @@ double CosDeg(double deg) { return std::cos(deg / kDegPerRad); }
 // The wind-triangle's law of cosines can round a hair below zero.
 double SafeSqrt(double x) { return x > 0 ? std::sqrt(x) : 0.0; }
 
-bool WindshearActive(const SimState& s) { return s.FailureCode == "WS" && s.FailurePhase == 2; }
-
 double InducedDragCoefficient(const SimState& s) {
   const double span = kPi * s.AspectRatio * s.OswaldFactor;
   return span > 0 ? s.LiftCoefficient * s.LiftCoefficient / span : 0.0;
@@ -137,6 +135,8 @@ void UpdateDiscRotation(SimState& s) {
 double BankLimit(const SimState& s) { return IsPiston(s) ? 40 : 70; }
 
 }  // namespace
+
+bool WindshearActive(const SimState& s) { return s.FailureCode == "WS" && s.FailurePhase == 2; }
 
 bool IsPiston(const QString& aircraftType) { return tvx::IsPiston(aircraftType); }
 

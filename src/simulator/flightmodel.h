@@ -23,6 +23,9 @@ constexpr double kMinPropellerSpeed = 10.0;  // m/s
 bool IsPiston(const QString& aircraftType);
 inline bool IsPiston(const SimState& s) { return IsPiston(s.AircraftType); }
 
+// The windshear scenario is running: it sets the climb rate itself.
+bool WindshearActive(const SimState& s);
+
 // Arcsine and arccosine in degrees whose argument is held in [-1, 1], so a
 // rounding step past 1 never gives NaN.
 double SafeAsinDeg(double x);

@@ -118,12 +118,15 @@ class TForm1 : public QMainWindow {
   void ScenarioChecks();
 
   // --- Turbulence and wind variation ---
+  void ConnectTurbulence();
   // The tick's bumps and gusts.
   void TurbulenceStep();
   void NoturbClick();
   void LightturbClick();
   void ModerateturbClick();
   void SevereturbClick();
+  // Ticks item `index` (0 none .. 3 severe) of the turbulence menu alone.
+  void SelectTurbulence(int index);
   // The four items of the wind menu share one handler.
   void NowindClick(QAction* item);
 

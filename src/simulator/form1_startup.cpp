@@ -44,6 +44,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   ConnectHoldingMenu();
   ConnectExercisePanel();
   ConnectAreaMenu();
+  ConnectTurbulence();
   FormCreate();
 }
 
