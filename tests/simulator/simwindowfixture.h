@@ -32,4 +32,9 @@ inline TForm1* NewActiveSimWindow() {
   return form;
 }
 
+// `n` ticks of the simulation timer, without waiting for it.
+inline void Ticks(TForm1& form, int n) {
+  for (int i = 0; i < n; ++i) form.TimerTimer();
+}
+
 }  // namespace tvx::test

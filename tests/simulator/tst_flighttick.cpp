@@ -8,9 +8,11 @@
 #include "simulator/flightfixture.h"
 #include "simulator/form1.h"
 #include "simulator/simstate.h"
+#include "simulator/simwindowfixture.h"
 #include "support/testsupport.h"
 
 using namespace tvx;
+using tvx::test::Ticks;
 
 namespace {
 
@@ -18,10 +20,6 @@ void Fly(TForm1& form, const SimState& aircraft) {
   test::LoadAircraft(Sim, aircraft);
   form.STARTClick();
   QVERIFY(form.Timer->isActive());
-}
-
-void Ticks(TForm1& form, int n) {
-  for (int i = 0; i < n; ++i) form.TimerTimer();
 }
 
 // Every real of the flight state that the tick and the flight model write.

@@ -13,6 +13,7 @@
 #include "support/testsupport.h"
 
 using namespace tvx;
+using tvx::test::Ticks;
 
 namespace {
 
@@ -20,10 +21,6 @@ namespace {
 void SendAutoRepeatRelease(QWidget* target, Qt::Key key) {
   QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(), true);
   QApplication::sendEvent(target, &release);
-}
-
-void Ticks(TForm1& form, int n) {
-  for (int i = 0; i < n; ++i) form.TimerTimer();
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "support/testsupport.h"
 
 using namespace tvx;
+using tvx::test::Ticks;
 
 namespace {
 
@@ -29,10 +30,6 @@ QList<int> Ticked(const QList<QAction*>& items) {
   for (int i = 0; i < items.size(); ++i)
     if (items[i]->isChecked()) ticked << i;
   return ticked;
-}
-
-void Ticks(TForm1& form, int n) {
-  for (int i = 0; i < n; ++i) form.TimerTimer();
 }
 
 }  // namespace

@@ -39,6 +39,22 @@ SimState Flying(SimState s) {
   return s;
 }
 
+// `s` with a bump due at this tick, banked and climbing as given.
+SimState BumpDue(SimState s, double bank, double verticalSpeed) {
+  s.BankAngle = bank;
+  s.VerticalSpeed = verticalSpeed;
+  s.BumpInterval = 1;
+  s.BumpClock = 1;
+  return s;
+}
+
+// `s` after one turbulence step with the seeded generator.
+SimState AfterBumpStep(SimState s, TurbulenceLevel level) {
+  RandomGenerator rng = Seeded();
+  BumpStep(s, level, rng);
+  return s;
+}
+
 // Tenths of a second, the unit of the tick.
 int Tenths(double seconds) { return static_cast<int>(std::lround(seconds * 10)); }
 
@@ -176,19 +192,13 @@ TEST(Bump, DirectionsChooseTheControlStep) {
 
 TEST(Bump, ClimbingAtTwelveHundredFeetPerMinuteBanksOnly) {
   for (const double vs : {1200.0, -1200.0, 1000.0}) {
-    SimState s = PistonCruise();
-    s.VerticalSpeed = vs;
-    s.BankAngle = 5;
+    SimState s = BumpDue(PistonCruise(), 5, vs);
     s.BumpBankDirection = 2;
     s.BumpPitchDirection = 1;
-    s.BumpInterval = 1;
-    s.BumpClock = 1;
-    const double aoa = s.AngleOfAttack;
-    RandomGenerator rng = Seeded();
-    BumpStep(s, TurbulenceLevel::Severe, rng);
-    EXPECT_EQ(s.BankAngle, 6) << vs;
-    EXPECT_EQ(s.AngleOfAttack, aoa) << vs;
-    EXPECT_EQ(s.AoaStep, 0.05) << vs;  // the keys' step stays
+    const SimState after = AfterBumpStep(s, TurbulenceLevel::Severe);
+    EXPECT_EQ(after.BankAngle, 6) << vs;
+    EXPECT_EQ(after.AngleOfAttack, s.AngleOfAttack) << vs;
+    EXPECT_EQ(after.AoaStep, 0.05) << vs;  // the keys' step stays
   }
 }
 
@@ -199,41 +209,25 @@ TEST(Bump, BankStaysWithinTheTypeLimitAndOffTheGround) {
   };
   for (const Case& c : {Case{PistonCruise(), 40}, Case{JetVmd(), 70}}) {
     for (const int direction : {1, 2}) {
-      SimState s = c.aircraft;
-      s.BankAngle = direction == 1 ? -c.limit : c.limit;
+      SimState s = BumpDue(c.aircraft, direction == 1 ? -c.limit : c.limit, 2000);
       s.BumpBankDirection = direction;
-      s.VerticalSpeed = 2000;
-      s.BumpInterval = 1;
-      s.BumpClock = 1;
-      RandomGenerator rng = Seeded();
-      BumpStep(s, TurbulenceLevel::Severe, rng);
-      EXPECT_EQ(std::fabs(s.BankAngle), c.limit) << s.AircraftType.toStdString() << direction;
+      EXPECT_EQ(std::fabs(AfterBumpStep(s, TurbulenceLevel::Severe).BankAngle), c.limit)
+          << s.AircraftType.toStdString() << direction;
     }
   }
-  SimState ground = JetVmd();
+  SimState ground = BumpDue(JetVmd(), 0, 0);
   ground.OnGround = true;
-  ground.BankAngle = 0;
-  ground.VerticalSpeed = 0;
-  ground.BumpInterval = 1;
-  ground.BumpClock = 1;
-  RandomGenerator rng = Seeded();
-  BumpStep(ground, TurbulenceLevel::Severe, rng);
-  EXPECT_EQ(ground.BankAngle, 0);
+  EXPECT_EQ(AfterBumpStep(ground, TurbulenceLevel::Severe).BankAngle, 0);
 }
 
 TEST(Bump, NoTurbulenceKeepsTheClocksButMakesNoBump) {
-  SimState s = PistonCruise();
-  s.BankAngle = 3;
-  s.VerticalSpeed = 200;
-  s.BumpInterval = 1;
+  SimState s = BumpDue(PistonCruise(), 3, 200);
   s.BumpClock = 1.2;
-  const double aoa = s.AngleOfAttack;
-  RandomGenerator rng = Seeded();
-  BumpStep(s, TurbulenceLevel::None, rng);
-  EXPECT_EQ(s.BankAngle, 3);
-  EXPECT_EQ(s.AngleOfAttack, aoa);
-  EXPECT_EQ(s.BumpClock, 0);
-  EXPECT_EQ(s.AoaStep, 0.05);
+  const SimState after = AfterBumpStep(s, TurbulenceLevel::None);
+  EXPECT_EQ(after.BankAngle, 3);
+  EXPECT_EQ(after.AngleOfAttack, s.AngleOfAttack);
+  EXPECT_EQ(after.BumpClock, 0);
+  EXPECT_EQ(after.AoaStep, 0.05);
 }
 
 TEST(Bump, WingsLevelAndLevelRedrawBothDirectionsEveryTick) {
@@ -279,25 +273,17 @@ TEST(Bump, WindshearSetsARandomClimbRateUnlessSinkingFaster) {
   RandomGenerator rng = Seeded();
   std::set<int> rates;
   for (int i = 0; i < 500; ++i) {
-    s.VerticalSpeed = -500;
-    s.BumpInterval = 1;
-    s.BumpClock = 1;
+    s = BumpDue(s, 0, -500);
     BumpStep(s, TurbulenceLevel::None, rng);
     rates.insert(static_cast<int>(s.VerticalSpeed));
   }
   EXPECT_EQ(rates, (std::set<int>{-500, -400, -300, -200, -100, 0, 100, 200, 300}));
 
-  s.VerticalSpeed = -501;
-  s.BumpClock = 1;
-  BumpStep(s, TurbulenceLevel::None, rng);
-  EXPECT_EQ(s.VerticalSpeed, -501);
+  EXPECT_EQ(AfterBumpStep(BumpDue(s, 0, -501), TurbulenceLevel::None).VerticalSpeed, -501);
 
   // Armed, not yet active: the climb rate is the aircraft's own.
   s.FailurePhase = 1;
-  s.VerticalSpeed = 700;
-  s.BumpClock = 1;
-  BumpStep(s, TurbulenceLevel::None, rng);
-  EXPECT_EQ(s.VerticalSpeed, 700);
+  EXPECT_EQ(AfterBumpStep(BumpDue(s, 0, 700), TurbulenceLevel::None).VerticalSpeed, 700);
 }
 
 // --- Gusts ---
