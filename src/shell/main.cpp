@@ -1,6 +1,7 @@
 // The program's entry: creates the windows once, in their order, and runs the
 // event loop. Windows are shown and hidden, never freed before the end.
 #include <QApplication>
+#include <QScreen>
 
 #include "areas/area.h"
 #include "areas/dbaseform.h"
@@ -29,6 +30,10 @@ int main(int argc, char* argv[]) {
   tvx::Tdbaseform dbase;
   // The area print form comes last of the program's windows.
   tvx::TPrintareaform printareaform;
+  // Without a window manager (a virtual screen) maximising does nothing, so
+  // the window is given the screen's working area first: the instrument grid
+  // was laid out for it.
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) form1.setGeometry(screen->availableGeometry());
   form1.showMaximized();
   return app.exec();
 }
