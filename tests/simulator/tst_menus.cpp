@@ -9,6 +9,7 @@
 #include "platform/dataroot.h"
 #include "platform/messages.h"
 #include "platform/shell.h"
+#include "preparation/pdfsupport.h"
 #include "shell/documents.h"
 #include "simulator/form1.h"
 #include "simulator/simstate.h"
@@ -326,6 +327,20 @@ class tst_Menus : public QObject {
     QCOMPARE(shell.opened[0], QUrl::fromLocalFile(DataRoot() + "/Summary.pdf"));
     QCOMPARE(shell.opened[1], QUrl::fromLocalFile(DataRoot() + "/" + kManualPdf));
     QVERIFY(msgs.entries.isEmpty());
+  }
+
+  void shippedDocumentsLieInTheProgramFolder() {
+    QVERIFY(EnsureDataRoot());
+    for (const char* name : {kSummaryPdf, kManualPdf}) {
+      const QString path = DocumentPath(name);
+      QVERIFY2(QFileInfo(path).isFile(), qPrintable(path));
+      if (!test::HavePdfToText()) continue;
+      const QString text = test::PdfText(path);
+      QVERIFY2(text.contains("Tarvinex Sim"), name);
+      // Both list the keys as the simulator handles them.
+      QVERIFY2(text.contains("Ctrl+H"), name);
+      QVERIFY2(text.contains("CHRONO"), name);
+    }
   }
 
   void emptyHandlersChangeNothing() {
