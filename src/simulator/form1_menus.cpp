@@ -1,6 +1,7 @@
 // The simulator window's menus and panel buttons, the piston types' switch
 // panels, the parking brake, the stopwatch and the jet's guidance line.
 #include <QAction>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QSignalBlocker>
 
@@ -44,6 +45,38 @@ class ClickFilter : public QObject {
   std::function<void()> onClick_;
 };
 
+// Hands a key released in an edit to a handler only when the key was pressed
+// there too. The Enter that closes a message box about the edit's value is
+// pressed in the box and released in the edit, which has the focus again;
+// taken as the edit's Enter, it would apply the panel again and bring the
+// same box back, over and over.
+class PressedHereRelease : public QObject {
+ public:
+  PressedHereRelease(QObject* parent, KeyReleaseFilter::Handler handler)
+      : QObject(parent), handler_(std::move(handler)) {}
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    const auto type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->isAutoRepeat()) return false;
+    if (type == QEvent::KeyPress) {
+      pressedIn_ = watched;
+      pressedKey_ = key->key();
+      return false;
+    }
+    const bool pressedHere = pressedIn_ == watched && pressedKey_ == key->key();
+    pressedIn_ = nullptr;
+    if (pressedHere) handler_(key->key(), key->modifiers());
+    return false;
+  }
+
+ private:
+  KeyReleaseFilter::Handler handler_;
+  const QObject* pressedIn_ = nullptr;
+  int pressedKey_ = 0;
+};
+
 // Minimised where it stands: a hidden window stays hidden.
 void Minimise(QWidget* window) {
   if (window) window->setWindowState(window->windowState() | Qt::WindowMinimized);
@@ -73,11 +106,11 @@ void TForm1::ConnectMenus() {
   connect(ui.parkbrake, &QSlider::valueChanged, this, [this] { parkbrakeChange(); });
   ui.Parkbrakelight->SetBrush(kParkBrakeLightColour, BrushStyle::DiagCross);
 
-  ui.beaconinput->installEventFilter(new KeyReleaseFilter(
+  ui.beaconinput->installEventFilter(new PressedHereRelease(
       this, [this](int key, Qt::KeyboardModifiers modifiers) { beaconinputKeyUp(key, modifiers); }));
   for (QLineEdit* edit : {ui.HDGinput, ui.Altitudeinput, ui.RPMinput, ui.Attiinput, ui.Radialinput, ui.DMEinput,
                           ui.WINDWinput, ui.WINDVinput})
-    edit->installEventFilter(new KeyReleaseFilter(
+    edit->installEventFilter(new PressedHereRelease(
         this, [this](int key, Qt::KeyboardModifiers modifiers) { HDGinputKeyUp(key, modifiers); }));
 }
 

@@ -248,6 +248,26 @@ class tst_Menus : public QObject {
     QVERIFY(msgs.entries.isEmpty());
   }
 
+  void enterClosingAMessageDoesNotApplyThePanelAgain() {
+    auto& ui = form_->ui;
+    ScopedRecordingMessages msgs;
+    ui.HDGinput->setText("400");
+    ui.HDGinput->setFocus();
+    QTest::keyClick(ui.HDGinput, Qt::Key_Return);
+    QCOMPARE(msgs.Texts(), QStringList{"ERROR: Heading is not between 0 and 360 "});
+    QCOMPARE(QApplication::focusWidget(), ui.HDGinput);
+    // The Enter that closed the box is pressed there and released here.
+    QTest::keyRelease(ui.HDGinput, Qt::Key_Return);
+    QCOMPARE(msgs.entries.size(), 1);
+    // Another key pressed here and Enter released: not this edit's Enter either.
+    QTest::keyPress(ui.HDGinput, Qt::Key_Shift);
+    QTest::keyRelease(ui.HDGinput, Qt::Key_Return);
+    QCOMPARE(msgs.entries.size(), 1);
+    // The pilot's own Enter asks again.
+    QTest::keyClick(ui.HDGinput, Qt::Key_Return);
+    QCOMPARE(msgs.entries.size(), 2);
+  }
+
   void enterInTheBeaconEditStartsFromTheTypedBeacon() {
     auto& ui = form_->ui;
     ScopedRecordingMessages msgs;
