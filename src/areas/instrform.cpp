@@ -1,11 +1,10 @@
 #include "areas/instrform.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QSignalBlocker>
 
 #include "areas/instroptions.h"
+#include "platform/anchor.h"
 #include "simulator/form1.h"
 
 namespace tvx {
@@ -24,18 +23,11 @@ TInstr::TInstr(QWidget* parent)
   connect(ui.HSIBool, &QCheckBox::toggled, this, [this] { TakeSettings(); });
   connect(ui.Close, &QPushButton::clicked, this, &TInstr::CloseClick);
   ShowSettings();
-  CentreOnScreen();
+  CentreOnScreen(this);
 }
 
 TInstr::~TInstr() {
   if (Instr == this) Instr = nullptr;
-}
-
-void TInstr::CentreOnScreen() {
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect area = screen->availableGeometry();
-    move(area.center() - QPoint(width() / 2, height() / 2));
-  }
 }
 
 int TInstr::ADFRMIIndex() const {

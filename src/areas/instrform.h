@@ -37,7 +37,6 @@ class TInstr : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void CentreOnScreen();
   // The options in force taken from the controls.
   void TakeSettings();
 };

@@ -68,6 +68,9 @@ class tst_InstrForm : public QObject {
     // Defaults: the fixed-card ADF and the HSI on.
     QCOMPARE(instr_->ADFRMIIndex(), 0);
     QVERIFY(ui.HSIBool->isChecked());
+    // Centred on the screen.
+    const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
+    QVERIFY((instr_->geometry().center() - centre).manhattanLength() <= 2);
     // A fixed dialog without title-bar buttons.
     QCOMPARE(instr_->minimumSize(), instr_->maximumSize());
     QVERIFY(!(instr_->windowFlags() & Qt::WindowCloseButtonHint));
