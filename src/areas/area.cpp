@@ -11,10 +11,10 @@
 #include <QImage>
 #include <QPainter>
 #include <QSaveFile>
-#include <QScreen>
 
 #include "areas/areamodel.h"
 #include "areas/printareaform.h"
+#include "platform/anchor.h"
 #include "platform/dataroot.h"
 #include "platform/filechooser.h"
 #include "platform/messages.h"
@@ -88,8 +88,7 @@ TArea::TArea(QWidget* parent) : QWidget(parent) {
   // A fixed dialog without title-bar buttons: Close is the way out.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   setFixedSize(size());
-  if (const QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->availableGeometry().center() - rect().center());
+  CentreOnScreen(this);
 
   SetColor(ui.Panel1, QPalette::Window, QColor(220, 0, 0));
   SetColor(ui.opendbase, QPalette::ButtonText, Qt::white);

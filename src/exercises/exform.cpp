@@ -1,7 +1,5 @@
 #include "exercises/exform.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QStyle>
 
@@ -13,6 +11,7 @@
 #include "exercises/catalogue.h"
 #include "exercises/exstate.h"
 #include "exercises/generatorkit.h"
+#include "platform/anchor.h"
 #include "platform/random.h"
 #include "simulator/form1.h"
 #include "simulator/simstate.h"
@@ -60,12 +59,7 @@ TExform::~TExform() {
   if (Exform == this) Exform = nullptr;
 }
 
-void TExform::CentreOnScreen() {
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect area = screen->availableGeometry();
-    move(area.center() - QPoint(width() / 2, height() / 2));
-  }
-}
+void TExform::CentreOnScreen() { tvx::CentreOnScreen(this); }
 
 void TExform::FormCreate() {
   {

@@ -1,5 +1,8 @@
 #include "platform/anchor.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 #include <QEvent>
 #include <QWidget>
 
@@ -34,6 +37,11 @@ void AnchorRight(QWidget* child, int margin) {
   auto* anchor = new RightAnchor(child, margin);
   parent->installEventFilter(anchor);
   anchor->Place();
+}
+
+void CentreOnScreen(QWidget* window) {
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    window->move(screen->availableGeometry().center() - window->rect().center());
 }
 
 }  // namespace tvx

@@ -7,4 +7,7 @@ namespace tvx {
 // parent is resized.
 void AnchorRight(QWidget* child, int margin);
 
+// Moves the window `window` to the centre of the primary screen's free area.
+void CentreOnScreen(QWidget* window);
+
 }  // namespace tvx

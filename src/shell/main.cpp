@@ -5,6 +5,7 @@
 
 #include "areas/area.h"
 #include "areas/dbaseform.h"
+#include "areas/instrform.h"
 #include "areas/mapform.h"
 #include "areas/printareaform.h"
 #include "exercises/exform.h"
@@ -23,6 +24,7 @@ int main(int argc, char* argv[]) {
   tvx::TForm1 form1;
   tvx::TWindtriangle windtriangle;
   tvx::TArea area;
+  tvx::TInstr instr;
   tvx::TMapform mapform;
   tvx::TMassBalForm massbal;
   tvx::TConvform conv;

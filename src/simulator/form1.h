@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QSize>
 #include <QTimer>
+#include <functional>
 
 #include "instruments/gauges.h"
 #include "platform/canvas.h"
@@ -134,6 +135,40 @@ class TForm1 : public QMainWindow {
   void doelearn();
 
   // --- Menus, switches, chronometer ---
+  void ConnectMenus();
+  // What "Exit" and "Help" bring up besides this window: the main menu and
+  // the keyboard-help window (which focuses its first control). The
+  // program's start-up sets them; while unset, the entries leave the
+  // simulator window as it is, so it never ends minimised or disabled with
+  // nothing in front of it.
+  static std::function<void()> ShowMainMenu;
+  static std::function<void()> ShowKeyboardHelp;
+  void MainmenuClick();
+  void InstrumentsmenuClick();
+  // A click on one of the switch panels `Ldglight`, `CarbHeat`, `Fuelpump`.
+  void LdglightClick(QLabel* clicked);
+  void CHRONOClick();
+  void Timer2Timer();
+  void parkbrakeChange();
+  void GroupBox12Click();
+  void GlideslopeUS1Click();
+  void StartpositionmenuClick();
+  // Enter released in the start beacon edit or one of the start panel's
+  // other edits applies the panel.
+  void beaconinputKeyUp(int key, Qt::KeyboardModifiers modifiers);
+  void HDGinputKeyUp(int key, Qt::KeyboardModifiers modifiers);
+  void helpmenuClick();
+  void HelpClick();
+  void Summary1Click();
+  void IFRManual1Click();
+  // Panel and menu items that do nothing.
+  void TurnrateClick();
+  void APLpanelClick();
+  void LNAVpanelClick();
+  void SPDupdownClick();
+  void VNAVpanelClick();
+  void tkFMA();
+  void PerfTable1Click();
   void beaconinputEnter();
   void beaconinputExit();
   // The holding window from the menu and the start panel's button.

@@ -1,4 +1,4 @@
-// Autopilot, scenarios and guidance: arriving with their own work.
+// Autopilot and scenarios: arriving with their own work.
 #include "simulator/form1.h"
 
 namespace tvx {
@@ -7,5 +7,4 @@ void TForm1::APcontrol() {}
 void TForm1::doespeedbug() {}
 void TForm1::endfailure() {}
 void TForm1::ScenarioChecks() {}
-void TForm1::doelearn() {}
 }  // namespace tvx
