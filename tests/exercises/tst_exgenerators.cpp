@@ -170,23 +170,6 @@ class tst_ExGenerators : public QObject {
     }
   }
 
-  void radioNavigationTasks() {
-    ScopedRecordingMessages messages;
-    Start(kRadioNavigation, 0, 5);
-    QCOMPARE(Memo(), (QStringList{"Enter the relative ADF bearing", "(Use - if the pointer is left)"}));
-    QCOMPARE(F().Radialinput->text(), QString("180"));
-    Start(kRadioNavigation, 7, 5);
-    QCOMPARE(Memo(), (QStringList{"Determine the RADIAL from VOR AAA, ONLY by looking at the MAP!",
-                                  "(The radial is always a multiple of 30. Press [X] to change scale)"}));
-    Start(kRadioNavigation, 11, 5);
-    QCOMPARE(Memo().first(),
-             QString("This is a DEMO. Turn the VOR instrument and see how the needle and flag change."));
-    QVERIFY(!F().START->isHidden());
-    Start(kRadioNavigation, 12, 5);
-    QCOMPARE(Memo().first(), QString("Determine the exact RADIAL from the VOR by turning the VOR 1 instrument."));
-    QVERIFY(messages.entries.isEmpty());
-  }
-
   // ADF relative bearing: due south of the NDB heading north reads 0; ten
   // degrees right of north reads -10; heading south reads 180.
   void relativeBearingCases_data() {
