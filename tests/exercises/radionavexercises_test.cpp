@@ -54,7 +54,7 @@ TEST_F(RadioNav, RelativeBearingNegativeToTheLeft) {
     }
 }
 
-struct ItemSpec {
+struct ItemExpectation {
   RadioNavItem item;
   const char* beacon;
   int radialStep;  // 0: fixed, 1: any degree
@@ -63,7 +63,7 @@ struct ItemSpec {
   BearingAnswer answer;
 };
 
-const ItemSpec kItems[] = {
+const ItemExpectation kItems[] = {
     {RadioNavItem::Bear, "MMM", 0, 180, false, true, BearingAnswer::RelativeBearing},
     {RadioNavItem::Point, "MMM", 0, 230, false, true, BearingAnswer::RelativeBearing},
     {RadioNavItem::MapQdm, "MMM", 30, 0, true, true, BearingAnswer::Qdm},
@@ -81,27 +81,27 @@ const ItemSpec kItems[] = {
 };
 
 TEST_F(RadioNav, PlacementsStayInTheirRanges) {
-  for (const ItemSpec& spec : kItems) {
+  for (const ItemExpectation& want : kItems) {
     std::set<int> radials, headings;
     for (int i = 0; i < 4000; ++i) {
-      const RadioNavExercise e = DrawRadioNav(spec.item, Ex);
-      ASSERT_EQ(e.Panel.Beacon, spec.beacon);
-      ASSERT_EQ(e.ShowMap, spec.map);
-      ASSERT_EQ(e.Question, spec.question);
+      const RadioNavExercise e = DrawRadioNav(want.item, Ex);
+      ASSERT_EQ(e.Panel.Beacon, want.beacon);
+      ASSERT_EQ(e.ShowMap, want.map);
+      ASSERT_EQ(e.Question, want.question);
       ASSERT_FALSE(e.Panel.Dme.has_value());  // distance and wind stay as they stand
       ASSERT_FALSE(e.Panel.WindDirection.has_value());
       ASSERT_FALSE(e.Panel.WindSpeed.has_value());
-      ASSERT_EQ(e.RmiNeedle, spec.item == RadioNavItem::RmiQdmQdr);
-      if (spec.item != RadioNavItem::RmiQdmQdr) ASSERT_EQ(e.Answer, spec.answer);
-      if (spec.item != RadioNavItem::Point) ASSERT_EQ(e.AskedHeading, -1);
+      ASSERT_EQ(e.RmiNeedle, want.item == RadioNavItem::RmiQdmQdr);
+      if (want.item != RadioNavItem::RmiQdmQdr) ASSERT_EQ(e.Answer, want.answer);
+      if (want.item != RadioNavItem::Point) ASSERT_EQ(e.AskedHeading, -1);
       radials.insert(e.Panel.Radial);
       headings.insert(e.Panel.Heading);
     }
     std::set<int> expected;
-    if (spec.radialStep == 0) expected = {spec.fixedRadial};
+    if (want.radialStep == 0) expected = {want.fixedRadial};
     else
-      for (int r = 0; r < 360; r += spec.radialStep) expected.insert(r);
-    EXPECT_EQ(radials, expected) << static_cast<int>(spec.item);
+      for (int r = 0; r < 360; r += want.radialStep) expected.insert(r);
+    EXPECT_EQ(radials, expected) << static_cast<int>(want.item);
     std::set<int> allHeadings;
     for (int h = 0; h <= 350; h += 10) allHeadings.insert(h);
     EXPECT_EQ(headings, allHeadings);
@@ -176,10 +176,10 @@ TEST_F(RadioNav, RmiAsksQdmOrQdr) {
 // With the aircraft placed a little off the drawn radial, as the first
 // position step leaves it, the answer is the drawn value's.
 TEST_F(RadioNav, AnswersAgreeWithTheDrawnPosition) {
-  for (const ItemSpec& spec : kItems) {
-    if (!spec.question) continue;
+  for (const ItemExpectation& want : kItems) {
+    if (!want.question) continue;
     for (int i = 0; i < 300; ++i) {
-      const RadioNavExercise e = DrawRadioNav(spec.item, Ex);
+      const RadioNavExercise e = DrawRadioNav(want.item, Ex);
       for (double off : {-0.3, 0.0, 0.3}) {
         SimState s;
         s.Heading = e.Panel.Heading;
@@ -201,8 +201,8 @@ TEST_F(RadioNav, AnswersAgreeWithTheDrawnPosition) {
             break;
           case BearingAnswer::None: break;
         }
-        ASSERT_EQ(answer, expected) << static_cast<int>(spec.item) << " radial " << radial << " off " << off;
-        if (spec.map) ASSERT_EQ(answer % 30, 0);
+        ASSERT_EQ(answer, expected) << static_cast<int>(want.item) << " radial " << radial << " off " << off;
+        if (want.map) ASSERT_EQ(answer % 30, 0);
       }
     }
   }
