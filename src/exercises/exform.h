@@ -53,6 +53,38 @@ class TExform : public ToolWindow {
   void tekencrs(const QString& name, int course);
 
   // --- Generators: instrument flying, radio navigation, tracking ---
+  // Instrument flying: tasks from the present flight state, the reciprocal
+  // question and the wind demonstration.
+  void Exlevelspd();
+  void ExRecipr();
+  void ExClbspd();
+  void ExClbvert();
+  void ExDesspd();
+  void ExDesvert();
+  void Exturn();
+  void Exvector();
+  void Exwindinfl();
+  // Radio navigation: ADF, RMI and VOR questions and the VOR demonstration.
+  void ExBear();
+  void Expoint();
+  void Exmapqdm();
+  void Exinsqdm();
+  void Exmapqdr();
+  void Exinsqdr();
+  void Exrmiqdmqdr();
+  void Exmaprad();
+  void Exvorrad();
+  void Exmapcrs();
+  void Exvorcrs();
+  void Exvorchange();
+  void Exexactrad();
+  void Exexactcrs();
+  // Tracking to and from a VOR or NDB; homing is held but not listed.
+  void Exvortrack();
+  void Exvortrackwind();
+  void Exadftrack();
+  void Exadftrackwind();
+  void Exhoming();
 
   // --- Generators: interceptions and DME arcs ---
 
