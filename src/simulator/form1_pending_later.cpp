@@ -1,10 +1,7 @@
-// Autopilot, scenarios and guidance: arriving with their own work.
+// Scenarios and guidance: arriving with their own work.
 #include "simulator/form1.h"
 
 namespace tvx {
-void TForm1::APpanelClick() {}
-void TForm1::APcontrol() {}
-void TForm1::doespeedbug() {}
 void TForm1::endfailure() {}
 void TForm1::ScenarioChecks() {}
 void TForm1::doelearn() {}

@@ -45,6 +45,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   ConnectExercisePanel();
   ConnectAreaMenu();
   ConnectTurbulence();
+  ConnectAutopilot();
   FormCreate();
 }
 
