@@ -36,6 +36,15 @@ double HeadingGap(double from, double to) {
   return d;
 }
 
+// A field at 120 ft, the bug in `phase` with the bug at `bug`.
+SimState SpeedBugState(const char* phase, int bug) {
+  SimState s;
+  s.AirportElevation = 120;
+  s.SpeedBugPhase = phase;
+  s.SpeedBug = bug;
+  return s;
+}
+
 }  // namespace
 
 TEST(AutopilotEngage, CapturesRoundedSelectionsHalvesToEven) {
@@ -239,10 +248,7 @@ TEST(AutopilotFlight, HoldsLevelForAnHourWithoutDrift) {
 }
 
 TEST(SpeedBug, TakeOffPhase) {
-  SimState s;
-  s.AirportElevation = 120;
-  s.SpeedBugPhase = "TO";
-  s.SpeedBug = 143;
+  SimState s = SpeedBugState("TO", 143);
   s.Airspeed = 206;
   s.FlapSetting = 0;
   s.Altitude = 3000;
@@ -276,10 +282,7 @@ TEST(SpeedBug, TakeOffPhase) {
       {false, 5, 921, 1999, 205, 0, 250},    // 205 kt is still take-off
   };
   for (const auto& r : rows) {
-    SimState t;
-    t.AirportElevation = 120;
-    t.SpeedBugPhase = "TO";
-    t.SpeedBug = 143;
+    SimState t = SpeedBugState("TO", 143);
     t.OneEngineOut = r.out;
     t.FlapSetting = r.flaps;
     t.Altitude = r.altitude;
@@ -294,10 +297,8 @@ TEST(SpeedBug, TakeOffPhase) {
   }
 
   // Above 10000 ft on a high field the take-off rule's 280 stands.
-  SimState high;
+  SimState high = SpeedBugState("TO", 143);
   high.AirportElevation = 6000;
-  high.SpeedBugPhase = "TO";
-  high.SpeedBug = 143;
   high.FlapSetting = 1;
   high.Altitude = 10001;
   high.Airspeed = 180;
@@ -332,11 +333,8 @@ TEST(SpeedBug, ApproachPhaseLastRuleWins) {
       {false, 25, 50, 100, 111},  // no such detent
   };
   for (const auto& r : rows) {
-    SimState s;
-    s.AirportElevation = 120;
+    SimState s = SpeedBugState("APCH", 111);
     s.Altitude = 3000;
-    s.SpeedBugPhase = "APCH";
-    s.SpeedBug = 111;
     s.OneEngineOut = r.out;
     s.FlapSetting = r.flaps;
     s.N1 = r.n1;
@@ -365,10 +363,7 @@ TEST(SpeedBug, GoAroundPhase) {
       {false, 1, 3000, 199, 111, "GA"},   // the engine-out rule does not apply
   };
   for (const auto& r : rows) {
-    SimState s;
-    s.AirportElevation = 120;
-    s.SpeedBugPhase = "GA";
-    s.SpeedBug = 111;
+    SimState s = SpeedBugState("GA", 111);
     s.OneEngineOut = r.out;
     s.FlapSetting = r.flaps;
     s.Altitude = r.altitude;
@@ -406,11 +401,8 @@ TEST(SpeedBug, MachBugAndAltitudeRules) {
       {5121, 80, true, 1, 250},
   };
   for (const auto& r : rows) {
-    SimState s;
-    s.AirportElevation = 120;
-    s.SpeedBugPhase = "APCH";
+    SimState s = SpeedBugState("APCH", 111);
     s.FlapSetting = 40;  // the approach rule sets 144 first
-    s.SpeedBug = 111;
     s.Altitude = r.altitude;
     s.DensityRatio = flight::DensityRatioAt(r.altitude);
     s.N1 = r.n1;
