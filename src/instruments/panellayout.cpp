@@ -53,6 +53,7 @@ void TForm1::PlaceChartsForType() {
   s.MapLeft = p.MapLeft;
   SetChartCentres(s, p.Chart1.size(), p.chart4.size());
   SetEngineCentre(s);
+  PlaceAutopilotPanels();
 }
 
 }  // namespace tvx

@@ -107,11 +107,18 @@ class TForm1 : public QMainWindow {
   GaugeInputs CurrentGaugeInputs() const;
 
   // --- Autopilot ---
+  void ConnectAutopilot();
   void APpanelClick();
   // One autopilot step in place of the held turn and pitch commands.
   void APcontrol();
   // The speed bug and its phase, every physics step.
   void doespeedbug();
+  // The A/P panel shown for the jets, the EFIS box beside it.
+  void PlaceAutopilotPanels();
+  void baroknobClick();
+  // The two minimums buttons share these; `plus` tells "+" from "-".
+  void DAbugplusClick(bool plus);
+  void DAbugplusKeyDown(bool plus, Qt::KeyboardModifiers modifiers);
 
   // --- Failure scenarios ---
   void endfailure();

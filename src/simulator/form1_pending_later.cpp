@@ -1,10 +1,7 @@
-// Autopilot and scenarios: arriving with their own work.
+// Scenarios: arriving with their own work.
 #include "simulator/form1.h"
 
 namespace tvx {
-void TForm1::APpanelClick() {}
-void TForm1::APcontrol() {}
-void TForm1::doespeedbug() {}
 void TForm1::endfailure() {}
 void TForm1::ScenarioChecks() {}
 }  // namespace tvx

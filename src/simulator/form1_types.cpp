@@ -78,7 +78,7 @@ void TForm1::planetypeChange() {
   if (IsPiston(s.AircraftType)) {
     ui.Altitudeinput->setToolTip("Altitude: 0-9,500 ft");
     ui.MCPpanel->hide();
-    s.AutopilotEngaged = false;
+    if (s.AutopilotEngaged) APpanelClick();  // off, with the panel showing it
     ui.flapgetalpanel->hide();
     ui.Flaps->setMaximum(3);
     ui.speedbrake->hide();
@@ -95,7 +95,7 @@ void TForm1::planetypeChange() {
     const int U = s.CellSize;
     ui.Altitudeinput->setToolTip("Altitude: 0-40,000 ft");
     ui.MCPpanel->move(5 * U, 5 * U);
-    s.AutopilotEngaged = false;
+    if (s.AutopilotEngaged) APpanelClick();  // off, with the panel showing it
     ui.flapgetalpanel->show();
     ui.Flaps->setMaximum(4);
     ui.speedbrake->show();
