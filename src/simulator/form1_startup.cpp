@@ -46,6 +46,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   ConnectAreaMenu();
   ConnectTurbulence();
   ConnectMenus();
+  ConnectStartPositions();
   FormCreate();
 }
 
