@@ -28,27 +28,17 @@ const char* const kCannotSave = "ERROR: Cannot Save File!";
 const char* const kCannotOpenStartPosition = "ERROR: Cannot open Startposition File";
 const char* const kCannotOpenAirplane = "ERROR: Cannot open File";
 
-FileRequest StartPositionRequest(const QString& title, const char* folder, bool forOpening) {
+// The dialogs of both files. The program asks its own question before it
+// replaces a start position; an airplane file is replaced after the dialog's
+// own question only.
+FileRequest DialogRequest(const QString& title, const char* folder, bool forOpening, bool airplane) {
   FileRequest request;
   request.title = title;
   request.directory = MapPath(folder);
-  request.filter = kStartPositionFilter;
-  request.defaultSuffix = "dat";
+  request.filter = airplane ? kAirplaneFilter : kStartPositionFilter;
+  request.defaultSuffix = airplane ? "txt" : "dat";
   request.mustExist = forOpening;
-  // The program asks its own question before it replaces a start position.
-  request.toolkitOverwriteQuestion = false;
-  return request;
-}
-
-FileRequest AirplaneRequest(const QString& title, bool forOpening) {
-  FileRequest request;
-  request.title = title;
-  request.directory = MapPath(kAirplaneFolder);
-  request.filter = kAirplaneFilter;
-  request.defaultSuffix = "txt";
-  request.mustExist = forOpening;
-  // An airplane file is replaced after the dialog's own question only.
-  request.toolkitOverwriteQuestion = true;
+  request.toolkitOverwriteQuestion = airplane;
   return request;
 }
 
@@ -130,7 +120,7 @@ std::optional<StartPosition> TForm1::CurrentStartPosition() {
 }
 
 void TForm1::SaveposClick() {
-  FileRequest request = StartPositionRequest("Save Startposition", kStartPositionFolder, false);
+  FileRequest request = DialogRequest("Save Startposition", kStartPositionFolder, false, false);
   request.fileName = Areas.AreaName + "-";
   const std::optional<StartPosition> position = CurrentStartPosition();
   if (!position) return;
@@ -141,8 +131,8 @@ void TForm1::SaveposClick() {
 }
 
 void TForm1::LoadposClick(bool jetlinerExercises) {
-  const auto chosen = Files().Open(StartPositionRequest(
-      "Load Startposition", jetlinerExercises ? kJetlinerExerciseFolder : kStartPositionFolder, true));
+  const auto chosen = Files().Open(DialogRequest(
+      "Load Startposition", jetlinerExercises ? kJetlinerExerciseFolder : kStartPositionFolder, true, false));
   if (!chosen) return;
   // The whole record is read and checked before anything of it is used.
   const std::optional<QByteArray> bytes = ReadAtMost(*chosen, kStartPositionBytes);
@@ -218,13 +208,13 @@ void TForm1::Equiflap0KeyUp(int key, Qt::KeyboardModifiers modifiers) {
 void TForm1::saveplaneClick() {
   const FlapLabels labels{ui.Equiflap0->text(), ui.Equiflap1->text(), ui.Equiflap2->text(), ui.Equiflap3->text(),
                           ui.Equiflap4->text()};
-  const auto chosen = Files().Save(AirplaneRequest("Save Airplane", false));
+  const auto chosen = Files().Save(DialogRequest("Save Airplane", kAirplaneFolder, false, true));
   if (!chosen) return;
   if (!WriteWholeFile(*chosen, EncodeFlapLabels(labels))) Messages().ShowMessage(kCannotSave);
 }
 
 void TForm1::loadplaneClick() {
-  const auto chosen = Files().Open(AirplaneRequest("Load Airplane", true));
+  const auto chosen = Files().Open(DialogRequest("Load Airplane", kAirplaneFolder, true, true));
   if (!chosen) return;
   const std::optional<QByteArray> bytes = ReadAtMost(*chosen, kFlapLabelFileMaxBytes);
   const std::optional<FlapLabels> labels = bytes ? DecodeFlapLabels(*bytes) : std::nullopt;

@@ -5,43 +5,13 @@
 #include <QStringList>
 #include <limits>
 
+#include "simulator/startpossample.h"
+
 using namespace tvx;
 
 namespace {
 
-// A start position whose every field differs from its neighbours.
-StartPosition Sample() {
-  StartPosition p;
-  p.Heading = 270;
-  p.Altitude = 3000;
-  p.Beacon = "ILA";
-  p.Radial = 93;
-  p.Dme = 12.5;
-  p.WindDirection = 240;
-  p.WindSpeed = 20;
-  p.Vor1Active = "108.6";
-  p.Vor1Standby = "114.0";
-  p.Vor2Active = "114.6";
-  p.Vor2Standby = "115.4";
-  p.AdfActive = "370";
-  p.AdfStandby = "565";
-  p.Obs1Course = 270;
-  p.Obs2Course = 180;
-  p.Rpm = 2450;
-  p.HsiShown = true;
-  p.AdfRmiMode = 1;
-  p.FlapPosition = 2;
-  p.GearPosition = 1;
-  p.LandingLight = "ON";
-  p.CarbHeat = "OFF";
-  p.FuelPump = "ON";
-  p.Attitude = 2.5;
-  p.AircraftType = "737";
-  p.ConfigName = "F5";
-  p.AreaName = "Area1";
-  p.Minimums = 320;
-  return p;
-}
+StartPosition Sample() { return test::SampleStartPosition(); }
 
 QByteArray Hex(const char* hex) { return QByteArray::fromHex(hex); }
 
@@ -56,34 +26,34 @@ QByteArray Expected(const std::initializer_list<std::pair<int, QByteArray>>& pie
 
 TEST(StartPositionFile, EveryFieldAtItsOffsetWithZeroPadding) {
   const QByteArray expected = Expected({
-      {0, Hex("0e010000")},                  // heading 270
-      {4, Hex("b80b0000")},                  // altitude 3000
-      {8, Hex("03494c4100")},                // "ILA", string[4]
-      {16, Hex("5d000000")},                 // radial 93
-      {24, Hex("0000000000002940")},         // DME 12.5
-      {32, Hex("f0000000")},                 // wind 240
-      {36, Hex("14000000")},                 // 20 kt
-      {40, Hex("053130382e3600")},           // VOR 1 active "108.6"
-      {47, Hex("053131342e3000")},           // VOR 1 standby "114.0"
-      {54, Hex("053131342e3600")},           // VOR 2 active "114.6"
-      {61, Hex("053131352e3400")},           // VOR 2 standby "115.4"
-      {68, Hex("03333730000000")},           // ADF active "370"
-      {75, Hex("03353635000000")},           // ADF standby "565"
-      {84, Hex("0e010000")},                 // VOR 1 course 270
-      {88, Hex("b4000000")},                 // VOR 2 course 180
-      {92, Hex("92090000")},                 // RPM 2450
+      {0, Hex("e1000000")},                  // heading 225
+      {4, Hex("88130000")},                  // altitude 5000
+      {8, Hex("0343434300")},                // "CCC", string[4]
+      {16, Hex("2d000000")},                 // radial 45
+      {24, Hex("0000000000004440")},         // DME 40
+      {32, Hex("c8000000")},                 // wind 200
+      {36, Hex("23000000")},                 // 35 kt
+      {40, Hex("053131352e3400")},           // VOR 1 active "115.4"
+      {47, Hex("053130382e3600")},           // VOR 1 standby "108.6"
+      {54, Hex("053131342e3000")},           // VOR 2 active "114.0"
+      {61, Hex("053131342e3600")},           // VOR 2 standby "114.6"
+      {68, Hex("03343035000000")},           // ADF active "405"
+      {75, Hex("03333730000000")},           // ADF standby "370"
+      {84, Hex("e1000000")},                 // VOR 1 course 225
+      {88, Hex("87000000")},                 // VOR 2 course 135
+      {92, Hex("34080000")},                 // RPM 2100
       {96, Hex("01")},                       // HSI shown
-      {100, Hex("01000000")},                // ADF - RMI
-      {104, Hex("02000000")},                // flap lever 2
+      {100, Hex("02000000")},                // VOR - RMI
+      {104, Hex("03000000")},                // flap lever 3
       {108, Hex("01000000")},                // gear down
       {112, Hex("024f4e00")},                // "ON"
       {116, Hex("034f4646")},                // "OFF"
       {120, Hex("024f4e00")},                // "ON"
       {128, Hex("0000000000000440")},        // attitude 2.5
       {136, Hex("03373337")},                // "737", string[20]
-      {157, Hex("024635")},                  // "F5", string[10]
-      {168, Hex("054172656131")},            // "Area1", string[10]
-      {432, Hex("40010000")},                // minimums 320
+      {157, Hex("03463135")},                // "F15", string[10]
+      {168, Hex("054f74686572")},            // "Other", string[10]
+      {432, Hex("c2010000")},                // minimums 450
   });
   const QByteArray bytes = EncodeStartPosition(Sample());
   ASSERT_EQ(bytes.size(), 440);
@@ -128,11 +98,11 @@ TEST(StartPositionFile, TextsLongerThanTheirFieldAreCutWithoutTouchingTheNext) {
   const auto back = DecodeStartPosition(bytes);
   ASSERT_TRUE(back);
   EXPECT_EQ(back->Beacon, "ABCD");
-  EXPECT_EQ(back->Vor1Standby, "114.0");
+  EXPECT_EQ(back->Vor1Standby, "108.6");
   EXPECT_EQ(back->AircraftType, "A very long type nam");
   EXPECT_EQ(back->ConfigName, "fastcruise");
   EXPECT_EQ(back->AreaName, "LongAreaNa");
-  EXPECT_EQ(back->Minimums, 320);
+  EXPECT_EQ(back->Minimums, 450);
 }
 
 TEST(StartPositionFile, ReadsOnlyWholeRecords) {
@@ -170,11 +140,11 @@ TEST(StartPositionFile, DamagedLengthsStayInsideTheirField) {
   bytes[96] = char(7);        // any byte but 0 is true
   const auto p = DecodeStartPosition(bytes);
   ASSERT_TRUE(p);
-  EXPECT_EQ(p->Beacon, QString::fromLatin1("ILA\0", 4));
+  EXPECT_EQ(p->Beacon, QString::fromLatin1("CCC\0", 4));
   EXPECT_EQ(p->AircraftType.size(), 20);
   EXPECT_TRUE(p->AircraftType.startsWith("737"));
   EXPECT_TRUE(p->HsiShown);
-  EXPECT_EQ(p->ConfigName, "F5");
+  EXPECT_EQ(p->ConfigName, "F15");
 }
 
 TEST(StartPositionFile, ConfigurationNamesByTypeAndIndex) {

@@ -19,6 +19,7 @@
 #include "simulator/simwindowfixture.h"
 #include "simulator/startpanel.h"
 #include "simulator/startposfile.h"
+#include "simulator/startpossample.h"
 #include "support/testsupport.h"
 
 using namespace tvx;
@@ -28,18 +29,6 @@ namespace {
 const QString kCannotOpenStart = "ERROR: Cannot open Startposition File";
 const QString kCannotOpenAirplane = "ERROR: Cannot open File";
 const QString kCannotSave = "ERROR: Cannot Save File!";
-
-QStringList Items(const QComboBox* box) {
-  QStringList items;
-  for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
-  return items;
-}
-
-// A choice in the configuration list as the user makes it.
-void Choose(TForm1& form, int index) {
-  form.ui.Configbox->setCurrentIndex(index);
-  emit form.ui.Configbox->activated(index);
-}
 
 QByteArray ReadAll(const QString& path) {
   QFile f(path);
@@ -79,7 +68,7 @@ QStringList Snapshot(TForm1& form) {
     out << e->text();
   for (const QLabel* l : {u.Ldglight, u.CarbHeat, u.Fuelpump}) out << l->text();
   out << u.Beaconbox->currentText() << QString::number(u.Autopos->currentIndex())
-      << QString::number(u.Configbox->currentIndex()) << Items(u.Configbox).join(",")
+      << QString::number(u.Configbox->currentIndex()) << test::ComboItems(u.Configbox).join(",")
       << QString::number(form.TypegroupIndex()) << QString::number(u.Flaps->value())
       << QString::number(u.Gear->value()) << s.AircraftType << QString::number(s.Altitude)
       << QString::number(s.Obs1Course) << QString::number(s.Obs2Course) << QString::number(s.EngineRpm)
@@ -90,37 +79,10 @@ QStringList Snapshot(TForm1& form) {
   return out;
 }
 
-// A start position that differs from the window's defaults in every field.
+// The sample with the HSI off, which the window has on at first.
 StartPosition JetAtCcc() {
-  StartPosition p;
-  p.Heading = 225;
-  p.Altitude = 5000;
-  p.Beacon = "CCC";
-  p.Radial = 45;
-  p.Dme = 40;
-  p.WindDirection = 200;
-  p.WindSpeed = 35;
-  p.Vor1Active = "115.4";
-  p.Vor1Standby = "108.6";
-  p.Vor2Active = "114.0";
-  p.Vor2Standby = "114.6";
-  p.AdfActive = "405";
-  p.AdfStandby = "370";
-  p.Obs1Course = 225;
-  p.Obs2Course = 135;
-  p.Rpm = 2100;
+  StartPosition p = test::SampleStartPosition();
   p.HsiShown = false;
-  p.AdfRmiMode = 2;
-  p.FlapPosition = 3;
-  p.GearPosition = 1;
-  p.LandingLight = "ON";
-  p.CarbHeat = "OFF";
-  p.FuelPump = "ON";
-  p.Attitude = 2.5;
-  p.AircraftType = "737";
-  p.ConfigName = "F15";
-  p.AreaName = "Other";
-  p.Minimums = 450;
   return p;
 }
 
@@ -206,7 +168,7 @@ class tst_StartPositions : public QObject {
     ScopedRecordingMessages messages;
     ScriptedFiles files;
     auto form = Window(2);
-    Choose(*form, 4);  // F5
+    test::ChooseConfig(*form, 4);  // F5
     auto& u = form->ui;
     u.beaconinput->setText("ila");
     u.Radialinput->setText("093");
@@ -435,7 +397,7 @@ class tst_StartPositions : public QObject {
     QCOMPARE(form->TypegroupIndex(), 2);
     QVERIFY(u.Typegroup2->isChecked());
     QCOMPARE(Sim.AircraftType, QString("737"));
-    QCOMPARE(Items(u.Configbox), JetPresetItems());
+    QCOMPARE(test::ComboItems(u.Configbox), JetPresetItems());
     QCOMPARE(u.Configbox->currentIndex(), 5);
     QCOMPARE(Sim.Airspeed, 154.0);
     QCOMPARE(u.Flaps->value(), 3);
@@ -455,7 +417,7 @@ class tst_StartPositions : public QObject {
     ScopedRecordingMessages messages;
     ScriptedFiles files;
     auto form = Window(1);
-    Choose(*form, 2);  // "Ldg config - 90 kts"
+    test::ChooseConfig(*form, 2);  // "Ldg config - 90 kts"
     files.answers << Path("efis.dat");
     form->SaveposClick();
     const auto stored = DecodeStartPosition(ReadAll(Path("efis.dat")));
@@ -464,13 +426,13 @@ class tst_StartPositions : public QObject {
     QCOMPARE(stored->ConfigName, QString("VMD"));
 
     form->SetTypegroupIndex(2);
-    Choose(*form, 0);
+    test::ChooseConfig(*form, 0);
     files.answers << Path("efis.dat");
     form->LoadposClick(false);
     QVERIFY2(messages.entries.isEmpty(), qPrintable(messages.Texts().join(" | ")));
     QCOMPARE(form->TypegroupIndex(), 1);
     QCOMPARE(Sim.AircraftType, QString("SEP EFIS"));
-    QCOMPARE(Items(form->ui.Configbox), PistonPresetItems());
+    QCOMPARE(test::ComboItems(form->ui.Configbox), PistonPresetItems());
     QCOMPARE(form->ui.Configbox->currentIndex(), 2);
     QCOMPARE(Sim.PresetPower, 1775.0);
     QCOMPARE(form->ui.Flaps->value(), 3);
@@ -493,7 +455,7 @@ class tst_StartPositions : public QObject {
                                static_cast<QAbstractButton*>(form->ui.Typegroup2)})
       QVERIFY(!b->isChecked());
     QCOMPARE(Sim.AircraftType, QString("320"));
-    QCOMPARE(Items(form->ui.Configbox), JetPresetItems());
+    QCOMPARE(test::ComboItems(form->ui.Configbox), JetPresetItems());
     QCOMPARE(form->ui.Configbox->currentIndex(), 2);
     QVERIFY(!form->ui.Loadexpos->isHidden());
   }
