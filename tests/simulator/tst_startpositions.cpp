@@ -359,12 +359,15 @@ class tst_StartPositions : public QObject {
     auto form = Window(0);
     auto& u = form->ui;
     u.Autopos->setCurrentIndex(0);
+    form->startkleur();
+    QCOMPARE(u.HDGinput->palette().color(QPalette::Base), QColor(255, 0, 255));
     QVERIFY(WriteAll(Path("ccc.dat"), EncodeStartPosition(JetAtCcc())));
     files.answers << Path("ccc.dat");
     u.Loadpos->click();
     QVERIFY2(messages.entries.isEmpty(), qPrintable(messages.Texts().join(" | ")));
 
     QCOMPARE(u.Autopos->currentIndex(), 2);
+    QCOMPARE(u.HDGinput->palette().color(QPalette::Base), QColor(Qt::white));
     QCOMPARE(u.HDGinput->text(), QString("225"));
     QCOMPARE(u.Altitudeinput->text(), QString("5000"));
     QCOMPARE(u.beaconinput->text(), QString("CCC"));
@@ -470,6 +473,24 @@ class tst_StartPositions : public QObject {
     QCOMPARE(Areas.AreaName, QString("Area1"));
     QCOMPARE(form->ui.Areanaampanel->text(), QString("Area1"));
     QCOMPARE(Areas.VorList[2].Name, QString("CCC"));
+  }
+
+  // A start position of another area starts from VOR 1 of this one, with
+  // one warning.
+  void aBeaconMissingFromTheAreaFallsBackToVor1() {
+    ScopedRecordingMessages messages;
+    ScriptedFiles files;
+    auto form = Window(2);
+    StartPosition p = JetAtCcc();
+    p.Beacon = "XYZ";
+    QVERIFY(WriteAll(Path("elsewhere.dat"), EncodeStartPosition(p)));
+    files.answers << Path("elsewhere.dat");
+    form->LoadposClick(false);
+    QCOMPARE(messages.entries.size(), 1);
+    QVERIFY(messages.entries[0].text.contains("Beacon \"XYZ\" does not exist in AREA \"Area1\""));
+    QCOMPARE(form->ui.beaconinput->text(), QString("AAA"));
+    QCOMPARE(form->ui.HDGinput->text(), QString("225"));
+    QVERIFY(!Sim.StartInputError);
   }
 
   void aFailedLoadChangesNothing_data() {
