@@ -6,11 +6,9 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <QSaveFile>
 
 #include "areas/areamodel.h"
 #include "areas/printareaform.h"
@@ -19,6 +17,7 @@
 #include "platform/filechooser.h"
 #include "platform/messages.h"
 #include "platform/printing.h"
+#include "platform/savefile.h"
 #include "platform/shell.h"
 #include "platform/textutil.h"
 #include "simulator/form1.h"
@@ -298,13 +297,8 @@ bool TArea::Areasaven() {
   const auto chosen = Files().Save(request);
   if (!chosen) return false;
   const QString file = *chosen;
-  if (QFileInfo::exists(file)) {
-    const QString question = "AREA \"" + BareFileName(file) + "\" already exists. Overwrite? ";
-    if (Messages().Ask(question, DlgButtons::YesNo) != DlgAnswer::Yes) return false;
-  }
-  QSaveFile out(file);
-  const QByteArray bytes = EncodeAreaFile(Areas.VorList, Areas.NdbList, Areas.IlsList);
-  if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
+  if (!ConfirmOverwrite("AREA", file)) return false;
+  if (!WriteWholeFile(file, EncodeAreaFile(Areas.VorList, Areas.NdbList, Areas.IlsList))) {
     Messages().ShowMessage("ERROR: FILE CAN NOT BE SAVED");
     return false;
   }

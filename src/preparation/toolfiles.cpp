@@ -1,14 +1,12 @@
 #include "preparation/toolfiles.h"
 
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 #include "platform/dataroot.h"
 #include "platform/filechooser.h"
 #include "platform/messages.h"
 #include "platform/printing.h"
-#include "platform/textutil.h"
+#include "platform/savefile.h"
 
 namespace tvx {
 
@@ -27,13 +25,8 @@ FileRequest ToolFileRequest(const QString& title, const char* windowsFolder, boo
 bool SaveToolFile(const QString& title, const char* windowsFolder, const QString& what, const QByteArray& record) {
   const auto chosen = Files().Save(ToolFileRequest(title, windowsFolder, false));
   if (!chosen) return false;
-  const QString file = *chosen;
-  if (QFileInfo::exists(file)) {
-    const QString question = what + " \"" + BareFileName(file) + "\" already exists. Overwrite? ";
-    if (Messages().Ask(question, DlgButtons::YesNo) != DlgAnswer::Yes) return false;
-  }
-  QSaveFile out(file);
-  if (!out.open(QIODevice::WriteOnly) || out.write(record) != record.size() || !out.commit()) {
+  if (!ConfirmOverwrite(what, *chosen)) return false;
+  if (!WriteWholeFile(*chosen, record)) {
     Messages().ShowMessage("ERROR: Cannot Save File!");
     return false;
   }

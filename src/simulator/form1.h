@@ -6,9 +6,11 @@
 #include <QSize>
 #include <QTimer>
 #include <functional>
+#include <optional>
 
 #include "instruments/gauges.h"
 #include "platform/canvas.h"
+#include "simulator/startposfile.h"
 #include "ui_form1.h"
 
 namespace tvx {
@@ -189,6 +191,24 @@ class TForm1 : public QMainWindow {
   // The start panel's fields coloured: magenta where the automatic holding
   // or ILS start computes them, white elsewhere.
   void startkleur();
+
+  // --- Start-position and flap-label files ---
+  void ConnectStartPositions();
+  // From the start-position folder, or from its jet exercises when
+  // `jetlinerExercises` (the "Jetliner Ex." button).
+  void LoadposClick(bool jetlinerExercises);
+  void SaveposClick();
+  // A start position read from a file put into the panel, the radios, the
+  // levers and switches, the type and configuration, then applied.
+  void ApplyStartPosition(const StartPosition& p);
+  // The panel as the file stores it; nothing when the panel refused a value
+  // or the attitude is no number (the reason has been shown).
+  std::optional<StartPosition> CurrentStartPosition();
+  void LoadflapsClick();
+  // Key release in one of the five flap-label edits.
+  void Equiflap0KeyUp(int key, Qt::KeyboardModifiers modifiers);
+  void saveplaneClick();
+  void loadplaneClick();
 
   // --- Joystick ---
   TJoystickex* Joystickex = nullptr;  // the joystick component, owned by the window

@@ -47,6 +47,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   ConnectTurbulence();
   ConnectMenus();
   ConnectAutopilot();
+  ConnectStartPositions();
   FormCreate();
 }
 

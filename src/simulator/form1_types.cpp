@@ -85,6 +85,7 @@ void TForm1::planetypeChange() {
     ui.Label_speedbrake->hide();
     ui.Switchbox->show();
     ui.EFISpanel->hide();
+    ui.Loadexpos->hide();
     if (s.AircraftCategory == "JET") {
       FillConfigbox(ui.Configbox, PistonPresetItems(), kPistonFirstPreset);
       s.DisplayedAirspeed = 115;
@@ -101,6 +102,7 @@ void TForm1::planetypeChange() {
     ui.speedbrake->show();
     ui.Label_speedbrake->show();
     ui.EFISpanel->show();
+    ui.Loadexpos->show();
     ui.Switchbox->hide();
     if (s.AircraftCategory == "SEP") {
       FillConfigbox(ui.Configbox, JetPresetItems(), kJetFirstPreset);

@@ -23,12 +23,6 @@ namespace {
 const char* const kModified = "AREA HAS BEEN MODIFIED. SAVE CHANGES ? ";
 const char* const kSure = "MAKE A NEW AREA. ARE YOU SURE?";
 
-QStringList Items(const QComboBox* box) {
-  QStringList out;
-  for (int i = 0; i < box->count(); ++i) out << box->itemText(i);
-  return out;
-}
-
 bool AnyUsed() {
   for (const AreaBeaconList* l : {&Areas.VorList, &Areas.NdbList, &Areas.IlsList})
     for (const AreaBeacon& b : *l)
@@ -138,7 +132,7 @@ class tst_AreaWindow : public QObject {
     QVERIFY(w.area->isHidden());
     QVERIFY(w.form->isEnabled());
     // The start panel offers the new area and starts from VOR1.
-    QCOMPARE(Items(w.form->ui.Beaconbox), QStringList{"VOR1"});
+    QCOMPARE(test::ComboItems(w.form->ui.Beaconbox), QStringList{"VOR1"});
     QCOMPARE(w.form->ui.Beaconbox->currentText(), QString("VOR1"));
     QCOMPARE(w.form->ui.beaconinput->text(), QString("VOR1"));
     QVERIFY(Sim.Vor1Received);
@@ -190,7 +184,7 @@ class tst_AreaWindow : public QObject {
     QVERIFY(messages.entries.isEmpty());
     QVERIFY(w.area->isHidden());
     QVERIFY(w.form->isEnabled());
-    QCOMPARE(Items(f.Beaconbox), (QStringList{"AAA", "BBB", "CCC", "MMM", "NNN", "PPP", "ILA"}));
+    QCOMPARE(test::ComboItems(f.Beaconbox), (QStringList{"AAA", "BBB", "CCC", "MMM", "NNN", "PPP", "ILA"}));
     QCOMPARE(f.Beaconbox->currentText(), QString("BBB"));
     QCOMPARE(f.beaconinput->text(), QString("BBB"));
     QCOMPARE(f.Beaconmemo->toPlainText(), QString("VOR: \nFreq: 114.6"));

@@ -37,4 +37,10 @@ inline void Ticks(TForm1& form, int n) {
   for (int i = 0; i < n; ++i) form.TimerTimer();
 }
 
+// A choice in the configuration list as the user makes it.
+inline void ChooseConfig(TForm1& form, int index) {
+  form.ui.Configbox->setCurrentIndex(index);
+  emit form.ui.Configbox->activated(index);
+}
+
 }  // namespace tvx::test

@@ -10,23 +10,12 @@
 #include "simulator/aircraftconfig.h"
 #include "simulator/form1.h"
 #include "simulator/simstate.h"
+#include "simulator/simwindowfixture.h"
 #include "support/testsupport.h"
 
 using namespace tvx;
 
 namespace {
-
-QStringList Items(const QComboBox* box) {
-  QStringList items;
-  for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
-  return items;
-}
-
-// A choice in the list as the user makes it.
-void Choose(TForm1& form, int index) {
-  form.ui.Configbox->setCurrentIndex(index);
-  emit form.ui.Configbox->activated(index);
-}
 
 bool LightsLit(const TForm1& form) {
   const auto& ui = form.ui;
@@ -61,7 +50,7 @@ class tst_AircraftTypes : public QObject {
     TForm1 form;
     QCOMPARE(form.TypegroupIndex(), -1);
     for (QAbstractButton* b : form.ui.Typegroup0->group()->buttons()) QVERIFY(!b->isChecked());
-    QCOMPARE(Items(form.ui.Configbox), JetPresetItems());
+    QCOMPARE(test::ComboItems(form.ui.Configbox), JetPresetItems());
     QCOMPARE(form.ui.Configbox->currentText(), QString("VMD - 210 kts"));
     QCOMPARE(Sim.AircraftCategory, QString("JET"));
     // The jet's parameters are loaded while no type is chosen.
@@ -77,7 +66,7 @@ class tst_AircraftTypes : public QObject {
     form.SetTypegroupIndex(0);
     QCOMPARE(Sim.AircraftType, QString("SEP"));
     QCOMPARE(Sim.AircraftCategory, QString("SEP"));
-    QCOMPARE(Items(form.ui.Configbox), PistonPresetItems());
+    QCOMPARE(test::ComboItems(form.ui.Configbox), PistonPresetItems());
     QCOMPARE(form.ui.Configbox->currentIndex(), 0);
     QVERIFY(qAbs(Sim.DisplayedAirspeed - 115.0) < 1.0);
     QCOMPARE(Sim.Weight, 9810.0);
@@ -96,11 +85,11 @@ class tst_AircraftTypes : public QObject {
   void pistonToGlassPistonKeepsThePreset() {
     TForm1 form;
     form.SetTypegroupIndex(0);
-    Choose(form, 2);
+    test::ChooseConfig(form, 2);
     QCOMPARE(Sim.PresetPower, 1775.0);
     form.SetTypegroupIndex(1);
     QCOMPARE(Sim.AircraftType, QString("SEP EFIS"));
-    QCOMPARE(Items(form.ui.Configbox), PistonPresetItems());
+    QCOMPARE(test::ComboItems(form.ui.Configbox), PistonPresetItems());
     QCOMPARE(form.ui.Configbox->currentText(), QString("Ldg config - 90 kts"));
     // The kept preset is applied again to the new type.
     QCOMPARE(Sim.PresetPower, 1775.0);
@@ -111,11 +100,11 @@ class tst_AircraftTypes : public QObject {
   void glassPistonToJetSelectsVmd() {
     TForm1 form;
     form.SetTypegroupIndex(1);
-    Choose(form, 1);
+    test::ChooseConfig(form, 1);
     form.SetTypegroupIndex(2);
     QCOMPARE(Sim.AircraftType, QString("737"));
     QCOMPARE(Sim.AircraftCategory, QString("JET"));
-    QCOMPARE(Items(form.ui.Configbox), JetPresetItems());
+    QCOMPARE(test::ComboItems(form.ui.Configbox), JetPresetItems());
     QCOMPARE(form.ui.Configbox->currentText(), QString("VMD - 210 kts"));
     QVERIFY(qAbs(Sim.DisplayedAirspeed - 210.0) < 1.0);
     QCOMPARE(Sim.PresetPower, 58.0);
@@ -133,7 +122,7 @@ class tst_AircraftTypes : public QObject {
   void jetWithinItsCategoryKeepsThePreset() {
     TForm1 form;
     form.SetTypegroupIndex(2);
-    Choose(form, 4);
+    test::ChooseConfig(form, 4);
     form.SetTypegroupIndex(3);
     QCOMPARE(Sim.AircraftType, QString("320"));
     QCOMPARE(Sim.AircraftCategory, QString("JET"));
@@ -189,7 +178,7 @@ class tst_AircraftTypes : public QObject {
     form.SetTypegroupIndex(2);
     Sim.AirportElevation = 120;
     Sim.Altitude = 120;
-    Choose(form, 3);
+    test::ChooseConfig(form, 3);
     QCOMPARE(form.ui.Altitudeinput->text(), QString("3000"));
   }
 
@@ -197,7 +186,7 @@ class tst_AircraftTypes : public QObject {
     TForm1 form;
     form.SetTypegroupIndex(2);
     Sim.AirportElevation = 20;
-    Choose(form, 7);
+    test::ChooseConfig(form, 7);
     QCOMPARE(form.ui.Altitudeinput->text(), QString("20"));
     QCOMPARE(form.ui.Flaps->value(), 2);
     QCOMPARE(form.ui.Gear->value(), 1);
@@ -211,14 +200,14 @@ class tst_AircraftTypes : public QObject {
     // Lever handlers would add a flap move on top of the preset's own values.
     TForm1 form;
     form.SetTypegroupIndex(2);
-    Choose(form, 3);  // F1, gear up
+    test::ChooseConfig(form, 3);  // F1, gear up
     Sim.TakeoffState = "TOarmed";
-    Choose(form, 6);  // F40, gear down
+    test::ChooseConfig(form, 6);  // F40, gear down
     QCOMPARE(Sim.TakeoffState, QString("TOarmed"));
     QCOMPARE(Sim.ParasiteDrag, 0.388);
     QCOMPARE(form.ui.Flaps->value(), 4);
     QVERIFY(LightsLit(form));
-    Choose(form, 0);  // clean, gear up
+    test::ChooseConfig(form, 0);  // clean, gear up
     QCOMPARE(form.ui.Gear->value(), 0);
     QVERIFY(!Sim.GearDown);
     QVERIFY(!LightsLit(form));
@@ -227,7 +216,7 @@ class tst_AircraftTypes : public QObject {
   void flapControlAtTheTopStillAppliesTheLever() {
     TForm1 form;
     form.SetTypegroupIndex(2);
-    Choose(form, 2);
+    test::ChooseConfig(form, 2);
     QCOMPARE(form.ui.Flaps->value(), 0);
     Sim.TakeoffState = "TOarmed";
     form.ui.UpDown1->UpArrow()->click();
@@ -238,7 +227,7 @@ class tst_AircraftTypes : public QObject {
   void flapControlStepsOnePositionAndStopsAtTheBottom() {
     TForm1 form;
     form.SetTypegroupIndex(2);
-    Choose(form, 2);
+    test::ChooseConfig(form, 2);
     for (int expected : {1, 2, 3, 4, 4}) {
       form.ui.UpDown1->DownArrow()->click();
       QCOMPARE(form.ui.Flaps->value(), expected);
@@ -253,7 +242,7 @@ class tst_AircraftTypes : public QObject {
   void flapsTwoToOneWithAnEngineOutEntersGoAround() {
     TForm1 form;
     form.SetTypegroupIndex(2);
-    Choose(form, 4);  // F5, lever at 2
+    test::ChooseConfig(form, 4);  // F5, lever at 2
     Sim.OneEngineOut = true;
     Sim.TakeoffState = "GAarmed";
     const double fpa = Sim.FlightPathAngle;
@@ -281,7 +270,7 @@ class tst_AircraftTypes : public QObject {
   void gearLeverSwitchesTheLightsAndTheJetDrag() {
     TForm1 form;
     form.SetTypegroupIndex(2);
-    Choose(form, 2);
+    test::ChooseConfig(form, 2);
     QVERIFY(!LightsLit(form));
     form.ui.Gear->setValue(1);
     QVERIFY(Sim.GearDown);
@@ -342,7 +331,7 @@ class tst_AircraftTypes : public QObject {
   void leverPanelPicture() {
     TForm1 form;
     form.SetTypegroupIndex(2);
-    Choose(form, 5);
+    test::ChooseConfig(form, 5);
     form.resize(1600, 900);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));

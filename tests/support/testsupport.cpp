@@ -1,5 +1,6 @@
 #include "support/testsupport.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryDir>
@@ -21,6 +22,12 @@ QString SavePng(const QImage& image, const QString& name) {
 }
 
 QImage Grab(QWidget* widget) { return widget->grab().toImage(); }
+
+QStringList ComboItems(const QComboBox* box) {
+  QStringList items;
+  for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
+  return items;
+}
 
 void UseTemporaryDataRoot() {
   static QTemporaryDir dir;

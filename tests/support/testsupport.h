@@ -2,7 +2,9 @@
 // Helpers shared by the window tests.
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
+class QComboBox;
 class QWidget;
 
 namespace tvx::test {
@@ -13,6 +15,8 @@ QString OutputDir();
 QString SavePng(const QImage& image, const QString& name);
 // A widget grabbed the way it is shown.
 QImage Grab(QWidget* widget);
+// The texts of a combo box's items, in order.
+QStringList ComboItems(const QComboBox* box);
 // Points the data root at a fresh temporary folder for this process.
 void UseTemporaryDataRoot();
 
