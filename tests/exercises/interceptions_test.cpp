@@ -72,54 +72,55 @@ TEST(Interceptions, DirectToVorDrawOrder) {
   EXPECT_EQ(std::abs(Diff(Text(out.Heading), course)), off);
 }
 
+TEST(Interceptions, DirectToVorTexts) {
+  ExerciseState ex;
+  const auto direct = [](ExerciseState& e) { return DirectToVorExercise(e, false); };
+  // A right-hand offset keeps north as 360.
+  GeneratedExercise out = Find(direct, [](const GeneratedExercise& o, const ExerciseState&) {
+    return o.Heading == "360" && o.WindDirection == "50";
+  }, ex);
+  EXPECT_EQ(ex.ExSide, 0);
+  EXPECT_EQ(out.Radial, QString::number((ex.ExValueA + 180) % 360));
+  EXPECT_EQ(out.Dme, "6");
+  EXPECT_EQ(out.Obs1Course, ex.ExValueA);
+  EXPECT_EQ(out.Task, QStringList({"Turn and fly direct to VOR AAA.", "The initial heading is 360.",
+                                   "The wind is: 050/" + out.WindSpeed + ".",
+                                   "Change the VOR course to the nearest ten. ([U]=-10° / [I]=+10°)"}));
+  EXPECT_TRUE(out.CourseLineBeacon.isEmpty());
+  // A left-hand one keeps it as 0.
+  out = Find([](ExerciseState& e) { return DirectToVorExercise(e, true); },
+             [](const GeneratedExercise& o, const ExerciseState& e) { return e.ExValueA == 90 && o.Heading == "0"; },
+             ex);
+  EXPECT_EQ(ex.ExSide, 1);
+  EXPECT_EQ(out.Radial, "270");
+  EXPECT_EQ(out.Task.mid(0, 2),
+            QStringList({"Turn and intercept the actual course 90 to VOR AAA.", "The initial heading is 0."}));
+  EXPECT_EQ(out.CourseLineBeacon, "AAA");
+  EXPECT_EQ(out.CourseLineCourse, 90);
+}
+
 TEST(Interceptions, DirectToVorOverManyDraws) {
   Rng().RandSeed = 1;
   std::set<int> courses, winds, speeds, offs;
-  bool north360 = false, north0 = false;
   for (int i = 0; i < 3000; ++i) {
     ExerciseState ex;
-    const bool onCourse = i % 2 == 1;
-    const GeneratedExercise out = DirectToVorExercise(ex, onCourse);
+    const GeneratedExercise out = DirectToVorExercise(ex, i % 2 == 1);
     const int course = ex.ExValueA;
     const int heading = Text(out.Heading);
     courses.insert(course);
     winds.insert(Text(out.WindDirection));
     speeds.insert(Text(out.WindSpeed));
-    EXPECT_FALSE(out.Question);
-    EXPECT_EQ(out.Beacon, "AAA");
     EXPECT_EQ(Text(out.Radial), (course + 180) % 360);
-    EXPECT_EQ(out.Dme, "6");
-    EXPECT_EQ(out.Obs1Course, course);
-    EXPECT_FALSE(out.Obs2Course);
-    // 90..170 degrees off the course, on the drawn side.
+    // 90..170 degrees off the course on the drawn side; north is 360 on the
+    // right-hand side and 0 on the left-hand one.
     offs.insert(((ex.ExSide == 0 ? heading - course : course - heading) + 720) % 360);
-    if (ex.ExSide == 0) {
-      EXPECT_TRUE(heading >= 1 && heading <= 360) << heading;
-      north360 |= heading == 360;
-    } else {
-      EXPECT_TRUE(heading >= 0 && heading <= 359) << heading;
-      north0 |= heading == 0;
-    }
-    const QString wind = WindLine(Text(out.WindDirection), Text(out.WindSpeed));
-    if (onCourse) {
-      EXPECT_EQ(out.Task, QStringList({"Turn and intercept the actual course " + QString::number(course) + " to VOR AAA.",
-                                       "The initial heading is " + out.Heading + ".", wind}));
-      EXPECT_EQ(out.CourseLineBeacon, "AAA");
-      EXPECT_EQ(out.CourseLineCourse, course);
-    } else {
-      EXPECT_EQ(out.Task, QStringList({"Turn and fly direct to VOR AAA.", "The initial heading is " + out.Heading + ".",
-                                       wind, "Change the VOR course to the nearest ten. ([U]=-10° / [I]=+10°)"}));
-      EXPECT_TRUE(out.CourseLineBeacon.isEmpty());
-    }
+    EXPECT_TRUE(ex.ExSide == 0 ? heading >= 1 && heading <= 360 : heading >= 0 && heading <= 359) << heading;
     EXPECT_FALSE(out.AnswerNumber);
-    EXPECT_TRUE(out.AnswerLetter.isEmpty());
   }
   EXPECT_EQ(courses, Tens(0, 350));
   EXPECT_EQ(winds, Tens(0, 350));
   EXPECT_EQ(speeds, (std::set<int>{10, 20}));
   EXPECT_EQ(offs, Tens(90, 170));
-  EXPECT_TRUE(north360);
-  EXPECT_TRUE(north0);
 }
 
 // A wind helps when its drift carries the aircraft towards the course line.
@@ -133,16 +134,11 @@ TEST(Interceptions, WindHelpAnswersWhatTheDriftDoes) {
     const int heading = Text(out.Heading);
     const int wind = Text(out.WindDirection);
     const int course = *out.Obs1Course;
-    EXPECT_TRUE(out.Question);
-    EXPECT_EQ(out.Beacon, "AAA");
-    EXPECT_TRUE(out.Dme.isEmpty());
-    EXPECT_TRUE(out.WindSpeed.isEmpty());
-    EXPECT_EQ(radial % 10, 0);
+    EXPECT_TRUE(out.Dme.isEmpty() && out.WindSpeed.isEmpty());
     EXPECT_EQ(std::abs(Diff(course, radial + 180)), 10);
     EXPECT_EQ(std::abs(Diff(heading, course)), 30);
     EXPECT_EQ(std::abs(Diff(wind, heading)), 90);
     EXPECT_TRUE(wind >= 1 && wind <= 360) << wind;
-    EXPECT_EQ(out.AnswerLetter, ex.ExSide == ex.ExWindSide ? "Y" : "N");
     answers.insert(out.AnswerLetter);
 
     const int target = (course + 180) % 360;  // the radial of the course
@@ -188,111 +184,115 @@ TEST(Interceptions, OverheadHeadingInterceptsTheRadial) {
     const int answer = *out.AnswerNumber;
     changes.insert(std::abs(Diff(newRadial, inbound)));
     EXPECT_EQ(inbound, (Text(out.Radial) + 180) % 360);
-    EXPECT_EQ(out.Obs1Course, inbound);
     EXPECT_TRUE(answer >= 0 && answer <= 359);
     EXPECT_EQ(std::abs(Diff(answer, newRadial)) * 3, std::abs(Diff(newRadial, inbound)));
-    const bool left = Diff(newRadial, inbound) < 0;
-    double at = 0;
-    EXPECT_TRUE(CrossesRadial({}, {}, inbound, answer, left, newRadial, &at)) << inbound << " " << newRadial;
-    EXPECT_EQ(out.Task.first(), "When overhead VOR AAA, intercept radial: " + QString::number(newRadial) + ".");
+    EXPECT_TRUE(CrossesRadial({}, {}, inbound, answer, Diff(newRadial, inbound) < 0, newRadial))
+        << inbound << " " << newRadial;
   }
   EXPECT_EQ(changes, (std::set<int>{30, 60, 90}));
 }
 
 TEST(Interceptions, FlownOverheadInterceptions) {
+  ExerciseState ex;
+  const GeneratedExercise vor =
+      Find([](ExerciseState& e) { return OverheadInterceptionExercise(e, InterceptStation::Vor); },
+           [](const GeneratedExercise& o, const ExerciseState& e) { return o.Radial == "90" && e.ExSide == 1; }, ex);
+  const int newRadial = *vor.Obs2Course;
+  EXPECT_EQ(vor.Heading, "270");
+  EXPECT_EQ(vor.Obs1Course, 270);
+  EXPECT_EQ(vor.Dme, "4");
+  EXPECT_EQ(vor.Task, QStringList({"Fly to VOR AAA on inbound course: 270.",
+                                   "When overhead, intercept radial: " + QString::number(newRadial) + ".",
+                                   WindLine(ex.ExValueC, ex.ExValueD),
+                                   "To change the VOR 1 course: ([U]=-10° / [I]=+10°)"}));
+  EXPECT_EQ(vor.CourseLineBeacon, "AAA");
+  EXPECT_EQ(vor.CourseLineCourse, newRadial + 180);  // unreduced
+  const GeneratedExercise ndb =
+      Find([](ExerciseState& e) { return OverheadInterceptionExercise(e, InterceptStation::Ndb); },
+           [](const GeneratedExercise& o, const ExerciseState& e) { return o.Radial == "0" && e.ExSide == 0; }, ex);
+  EXPECT_EQ(ndb.Beacon, "MMM");
+  EXPECT_FALSE(ndb.Obs1Course);
+  EXPECT_EQ(ndb.Task, QStringList({"Fly to NDB MMM on inbound course (QDM): 180.",
+                                   "When overhead, intercept QDR: " + QString::number(*ndb.Obs2Course) + ".",
+                                   WindLine(ex.ExValueC, ex.ExValueD)}));
+
   Rng().RandSeed = 1;
-  for (InterceptStation station : {InterceptStation::Vor, InterceptStation::Ndb}) {
-    const bool vor = station == InterceptStation::Vor;
-    std::set<int> changes, winds, speeds, lines;
-    for (int i = 0; i < 1500; ++i) {
-      ExerciseState ex;
-      const GeneratedExercise out = OverheadInterceptionExercise(ex, station);
-      const int inbound = Text(out.Heading);
-      const int newRadial = *out.Obs2Course;
-      EXPECT_FALSE(out.Question);
-      EXPECT_EQ(out.Beacon, vor ? "AAA" : "MMM");
-      EXPECT_EQ(inbound, (Text(out.Radial) + 180) % 360);
-      EXPECT_EQ(out.Obs1Course.has_value(), vor);
-      if (vor) EXPECT_EQ(*out.Obs1Course, inbound);
-      EXPECT_EQ(out.Dme, "4");
-      changes.insert(ex.ExSide == 0 ? Diff(inbound, newRadial) : Diff(newRadial, inbound));
-      winds.insert(Text(out.WindDirection));
-      speeds.insert(Text(out.WindSpeed));
-      EXPECT_EQ(out.CourseLineBeacon, out.Beacon);
-      EXPECT_EQ(out.CourseLineCourse, newRadial + 180);
-      lines.insert(out.CourseLineCourse);
-      QStringList task;
-      const QString wind = WindLine(Text(out.WindDirection), Text(out.WindSpeed));
-      if (vor)
-        task << "Fly to VOR AAA on inbound course: " + out.Heading + "."
-             << "When overhead, intercept radial: " + QString::number(newRadial) + "." << wind
-             << "To change the VOR 1 course: ([U]=-10° / [I]=+10°)";
-      else
-        task << "Fly to NDB MMM on inbound course (QDM): " + out.Heading + "."
-             << "When overhead, intercept QDR: " + QString::number(newRadial) + "." << wind;
-      EXPECT_EQ(out.Task, task);
-      EXPECT_FALSE(out.AnswerNumber);
-    }
-    EXPECT_EQ(changes, (std::set<int>{30, 60, 90}));
-    EXPECT_EQ(winds, Tens(0, 350));
-    EXPECT_EQ(speeds, (std::set<int>{10, 20}));
-    EXPECT_EQ(*lines.begin(), 180);
-    EXPECT_EQ(*lines.rbegin(), 530);  // unreduced: 350 + 180
+  std::set<int> changes, winds, speeds, lines;
+  for (int i = 0; i < 1500; ++i) {
+    const GeneratedExercise out = OverheadInterceptionExercise(ex, InterceptStation(i % 2));
+    const int inbound = Text(out.Heading);
+    changes.insert(ex.ExSide == 0 ? Diff(inbound, *out.Obs2Course) : Diff(*out.Obs2Course, inbound));
+    winds.insert(Text(out.WindDirection));
+    speeds.insert(Text(out.WindSpeed));
+    lines.insert(out.CourseLineCourse);
   }
+  EXPECT_EQ(changes, (std::set<int>{30, 60, 90}));
+  EXPECT_EQ(winds, Tens(0, 350));
+  EXPECT_EQ(speeds, (std::set<int>{10, 20}));
+  EXPECT_EQ(lines, Tens(180, 530));
 }
 
 TEST(Interceptions, NavigationLegsStayFixed) {
+  ExerciseState ex;
   Rng().RandSeed = 1;
-  for (InterceptStation station : {InterceptStation::Vor, InterceptStation::Ndb}) {
-    const bool vor = station == InterceptStation::Vor;
-    std::set<int> winds, speeds;
-    for (int i = 0; i < 500; ++i) {
-      ExerciseState ex;
-      const GeneratedExercise out = NavigationExercise(ex, station);
-      const int wind = Text(out.WindDirection);
-      winds.insert(wind);
-      speeds.insert(Text(out.WindSpeed));
-      EXPECT_EQ(ex.ExWindSide == 0, wind >= 180 && wind <= 240) << wind;
-      EXPECT_EQ(out.Beacon, vor ? "AAA" : "MMM");
-      EXPECT_EQ(out.Heading, vor ? "237" : "015");
-      EXPECT_EQ(out.Radial, vor ? "237" : "0");
-      EXPECT_EQ(out.Dme, "0");
-      EXPECT_EQ(out.Vor1Active, "114.6");
-      EXPECT_EQ(out.Vor2Active, "115.4");
-      EXPECT_EQ(out.Vor1Select, "115.4");
-      EXPECT_EQ(out.Vor2Select, "114.0");
-      EXPECT_EQ(out.AdfActive, vor ? "" : "766");
-      EXPECT_EQ(out.AdfSelect, vor ? "" : "405");
-      EXPECT_EQ(out.Obs1Course, vor ? 237 : 0);
-      EXPECT_EQ(out.Obs2Course, vor ? 105 : 0);
-      const QString windLine = WindLine(wind, Text(out.WindSpeed));
-      if (vor)
-        EXPECT_EQ(out.Task, QStringList({"You are overhead VOR AAA (114.0).",
-                                         "Fly to VOR BBB (114.6 - 237°) then fly to VOR CCC (115.4 - 105°),",
-                                         "then back to VOR AAA (114.0 - 346°).", windLine}));
-      else
-        EXPECT_EQ(out.Task, QStringList({"You are overhead NDB MMM  (565).",
-                                         "Fly to NDB NNN (766 - 015°) then fly to NDB PPP (405 - 279°),",
-                                         "then back to NDB MMM  (565 - 147°).", windLine}));
-      EXPECT_TRUE(out.CourseLineBeacon.isEmpty());
-    }
-    std::set<int> all = Tens(180, 240);
-    all.merge(Tens(300, 360));
-    EXPECT_EQ(winds, all);
-    EXPECT_EQ(speeds, (std::set<int>{10, 20}));
+  const GeneratedExercise vor = NavigationExercise(ex, InterceptStation::Vor);
+  EXPECT_EQ(QStringList({vor.Beacon, vor.Heading, vor.Radial, vor.Dme, vor.Vor1Active, vor.Vor1Select, vor.Vor2Active,
+                         vor.Vor2Select, vor.AdfActive, vor.AdfSelect}),
+            QStringList({"AAA", "237", "237", "0", "114.6", "115.4", "115.4", "114.0", "", ""}));
+  EXPECT_EQ(vor.Obs1Course, 237);
+  EXPECT_EQ(vor.Obs2Course, 105);
+  EXPECT_EQ(vor.Task.mid(0, 3), QStringList({"You are overhead VOR AAA (114.0).",
+                                             "Fly to VOR BBB (114.6 - 237°) then fly to VOR CCC (115.4 - 105°),",
+                                             "then back to VOR AAA (114.0 - 346°)."}));
+  const GeneratedExercise ndb = NavigationExercise(ex, InterceptStation::Ndb);
+  EXPECT_EQ(QStringList({ndb.Beacon, ndb.Heading, ndb.Radial, ndb.Dme, ndb.AdfActive, ndb.AdfSelect}),
+            QStringList({"MMM", "015", "0", "0", "766", "405"}));
+  EXPECT_EQ(ndb.Obs1Course, 0);
+  EXPECT_EQ(ndb.Obs2Course, 0);
+  EXPECT_EQ(ndb.Task.mid(0, 3), QStringList({"You are overhead NDB MMM  (565).",
+                                             "Fly to NDB NNN (766 - 015°) then fly to NDB PPP (405 - 279°),",
+                                             "then back to NDB MMM  (565 - 147°)."}));
+  // Only the wind changes: from the south-west or the north-west.
+  std::set<int> winds, speeds;
+  for (int i = 0; i < 500; ++i) {
+    const GeneratedExercise out = NavigationExercise(ex, InterceptStation(i % 2));
+    const int wind = Text(out.WindDirection);
+    winds.insert(wind);
+    speeds.insert(Text(out.WindSpeed));
+    EXPECT_EQ(ex.ExWindSide == 0, wind >= 180 && wind <= 240) << wind;
+    EXPECT_EQ(out.Task.last(), WindLine(wind, Text(out.WindSpeed)));
+    EXPECT_EQ(out.Heading, i % 2 ? "015" : "237");
   }
+  std::set<int> all = Tens(180, 240);
+  all.merge(Tens(300, 360));
+  EXPECT_EQ(winds, all);
+  EXPECT_EQ(speeds, (std::set<int>{10, 20}));
 }
 
-TEST(Interceptions, OutboundHeadingCases) {
+TEST(Interceptions, OutboundCases) {
   ExerciseState ex;
-  const GeneratedExercise out = Find([](ExerciseState& e) { return OutboundHeadingExercise(e); },
-                                     [](const GeneratedExercise& o, const ExerciseState& e) {
-                                       return o.Radial == "0" && e.ExSide == 0 && e.ExValueC == 10;
-                                     }, ex);
+  GeneratedExercise out = Find([](ExerciseState& e) { return OutboundHeadingExercise(e); },
+                               [](const GeneratedExercise& o, const ExerciseState& e) {
+                                 return o.Radial == "0" && e.ExSide == 0 && e.ExValueC == 10;
+                               }, ex);
   EXPECT_EQ(out.Heading, "0");
   EXPECT_EQ(out.Task, QStringList({"You are flying outbound VOR AAA on radial 0.", "Intercept radial: 350.",
                                    "Enter the intercept heading."}));
   EXPECT_EQ(out.AnswerNumber, 340);
+  out = Find([](ExerciseState& e) { return OutboundInterceptionExercise(e, InterceptStation::Ndb); },
+             [](const GeneratedExercise& o, const ExerciseState& e) {
+               return o.Radial == "350" && e.ExSide == 1 && o.Obs2Course == 20;
+             }, ex);
+  EXPECT_EQ(out.Dme, "3");
+  EXPECT_FALSE(out.Obs1Course);
+  EXPECT_EQ(out.Obs2Course, 20);
+  EXPECT_EQ(out.Task, QStringList({"You are flying outbound NDB MMM on QDR 350.", "Intercept QDR: 20.",
+                                   WindLine(ex.ExValueC, ex.ExValueD)}));
+  EXPECT_EQ(out.CourseLineCourse, 200);
+  out = Find([](ExerciseState& e) { return OutboundInterceptionExercise(e, InterceptStation::Vor); },
+             [](const GeneratedExercise& o, const ExerciseState&) { return o.Radial == "10"; }, ex);
+  EXPECT_EQ(out.Obs1Course, 10);
+  EXPECT_EQ(out.Task.last(), "To change the VOR 1 course: ([U]=-10° / [I]=+10°)");
 }
 
 // Outbound at 3 NM, the expected heading crosses the new radial at the
@@ -303,9 +303,8 @@ TEST(Interceptions, OutboundHeadingsIntercept) {
     std::set<int> changes;
     for (int i = 0; i < 1000; ++i) {
       ExerciseState ex;
-      const GeneratedExercise out = kind == 0   ? OutboundHeadingExercise(ex)
-                                    : kind == 1 ? OutboundInterceptionExercise(ex, InterceptStation::Vor)
-                                                : OutboundInterceptionExercise(ex, InterceptStation::Ndb);
+      const GeneratedExercise out = kind == 0 ? OutboundHeadingExercise(ex)
+                                              : OutboundInterceptionExercise(ex, InterceptStation(kind - 1));
       const int radial = Text(out.Radial);
       EXPECT_EQ(out.Heading, out.Radial);
       const int newRadial = ex.ExValueA;
@@ -317,33 +316,13 @@ TEST(Interceptions, OutboundHeadingsIntercept) {
       double at = 0;
       ASSERT_TRUE(CrossesRadial({}, OnRadial(radial, 3), heading, heading, false, newRadial, &at));
       EXPECT_EQ(std::abs(Diff(static_cast<int>(at), newRadial)), change);
-      if (kind == 0) {
-        EXPECT_EQ(out.Obs1Course, radial);
-        EXPECT_TRUE(out.Dme.isEmpty());
-        EXPECT_TRUE(out.CourseLineBeacon.isEmpty());
-      } else {
-        const bool vor = kind == 1;
-        EXPECT_EQ(out.Obs1Course.has_value(), vor);
-        EXPECT_EQ(out.Obs2Course, newRadial);
-        EXPECT_EQ(out.Dme, "3");
-        EXPECT_EQ(out.CourseLineCourse, newRadial + 180);
-        const QString wind = WindLine(Text(out.WindDirection), Text(out.WindSpeed));
-        QStringList task;
-        if (vor)
-          task << "You are flying outbound VOR AAA on radial " + out.Radial + "."
-               << "Intercept radial: " + QString::number(newRadial) + "." << wind
-               << "To change the VOR 1 course: ([U]=-10° / [I]=+10°)";
-        else
-          task << "You are flying outbound NDB MMM on QDR " + out.Radial + "."
-               << "Intercept QDR: " + QString::number(newRadial) + "." << wind;
-        EXPECT_EQ(out.Task, task);
-      }
+      if (kind > 0) EXPECT_EQ(out.CourseLineCourse, newRadial + 180);
     }
     EXPECT_EQ(changes, kind == 0 ? (std::set<int>{10, 20, 30}) : (std::set<int>{20, 30}));
   }
 }
 
-TEST(Interceptions, InboundHeadingCases) {
+TEST(Interceptions, InboundCases) {
   ExerciseState ex;
   const auto make = [](ExerciseState& e) { return InboundHeadingExercise(e); };
   GeneratedExercise out = Find(make, [](const GeneratedExercise& o, const ExerciseState& e) {
@@ -363,6 +342,27 @@ TEST(Interceptions, InboundHeadingCases) {
   // The new inbound course 180 lies on radial 360.
   out = Find(make, [](const GeneratedExercise&, const ExerciseState& e) { return e.ExValueA == 180; }, ex);
   EXPECT_EQ(out.Task[1], "Intercept radial 360 inbound.");
+
+  out = Find([](ExerciseState& e) { return InboundInterceptionExercise(e, InterceptStation::Ndb); },
+             [](const GeneratedExercise& o, const ExerciseState& e) {
+               return o.Radial == "180" && e.ExSide == 0 && o.Obs2Course == 340;
+             }, ex);
+  EXPECT_EQ(out.Dme, "10");
+  EXPECT_FALSE(out.Obs1Course);
+  EXPECT_EQ(out.Obs2Course, 340);
+  EXPECT_EQ(out.Task, QStringList({"You are flying inbound NDB MMM on QDM 0 .", "Intercept QDM 340 .",
+                                   WindLine(ex.ExValueC, ex.ExValueD)}));
+  EXPECT_EQ(out.CourseLineBeacon, "MMM");
+  EXPECT_EQ(out.CourseLineCourse, 340);
+  out = Find([](ExerciseState& e) { return InboundInterceptionExercise(e, InterceptStation::Vor); },
+             [](const GeneratedExercise& o, const ExerciseState& e) {
+               return o.Radial == "0" && e.ExSide == 1 && o.Obs2Course == 210;
+             }, ex);
+  EXPECT_EQ(out.Obs1Course, 180);
+  EXPECT_EQ(out.Task, QStringList({"You are flying inbound VOR AAA on radial 0.", "Intercept radial 30 inbound.",
+                                   WindLine(ex.ExValueC, ex.ExValueD),
+                                   "To change the VOR 1 course: ([U]=-10° / [I]=+10°)"}));
+  EXPECT_EQ(out.CourseLineCourse, 210);
 }
 
 // Inbound at 3 NM (the question) or 10 NM (the tasks), the heading on the
@@ -373,9 +373,8 @@ TEST(Interceptions, InboundHeadingsIntercept) {
     std::set<int> changes;
     for (int i = 0; i < 1000; ++i) {
       ExerciseState ex;
-      const GeneratedExercise out = kind == 0   ? InboundHeadingExercise(ex)
-                                    : kind == 1 ? InboundInterceptionExercise(ex, InterceptStation::Vor)
-                                                : InboundInterceptionExercise(ex, InterceptStation::Ndb);
+      const GeneratedExercise out = kind == 0 ? InboundHeadingExercise(ex)
+                                              : InboundInterceptionExercise(ex, InterceptStation(kind - 1));
       const int radial = Text(out.Radial);
       const int inbound = Text(out.Heading);
       EXPECT_EQ(inbound, (radial + 180) % 360);
@@ -386,29 +385,10 @@ TEST(Interceptions, InboundHeadingsIntercept) {
       EXPECT_TRUE(heading >= 0 && heading <= 359);
       EXPECT_EQ(std::abs(Diff(heading, inbound)), change);
       double at = 0;
-      ASSERT_TRUE(CrossesRadial({}, OnRadial(radial, kind == 0 ? 3 : 10), heading, heading, false, (newCourse + 180) % 360,
-                                &at));
+      ASSERT_TRUE(CrossesRadial({}, OnRadial(radial, kind == 0 ? 3 : 10), heading, heading, false,
+                                (newCourse + 180) % 360, &at));
       EXPECT_EQ(std::abs(Diff(static_cast<int>(at), newCourse)), 2 * change);
-      if (kind == 0) {
-        EXPECT_EQ(out.Obs1Course, inbound);
-      } else {
-        const bool vor = kind == 1;
-        EXPECT_EQ(out.Obs1Course.has_value(), vor);
-        EXPECT_EQ(out.Obs2Course, newCourse);
-        EXPECT_EQ(out.Dme, "10");
-        EXPECT_EQ(out.CourseLineBeacon, vor ? "AAA" : "MMM");
-        EXPECT_EQ(out.CourseLineCourse, newCourse);
-        const QString wind = WindLine(Text(out.WindDirection), Text(out.WindSpeed));
-        QStringList task;
-        if (vor)
-          task << "You are flying inbound VOR AAA on radial " + out.Radial + "."
-               << "Intercept radial " + QString::number(InboundRadialName(newCourse)) + " inbound." << wind
-               << "To change the VOR 1 course: ([U]=-10° / [I]=+10°)";
-        else
-          task << "You are flying inbound NDB MMM on QDM " + out.Heading + " ."
-               << "Intercept QDM " + QString::number(newCourse) + " ." << wind;
-        EXPECT_EQ(out.Task, task);
-      }
+      if (kind > 0) EXPECT_EQ(out.Obs2Course, newCourse);
     }
     EXPECT_EQ(changes, kind == 0 ? (std::set<int>{10, 20, 30}) : (std::set<int>{20, 30}));
   }
