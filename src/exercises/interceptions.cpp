@@ -39,6 +39,21 @@ void StartOn(GeneratedExercise& out, const QString& station, int radial, int hea
 // the right (added), brought back into 0..359.
 int OffCourse(int course, int side, int angle) { return WrapDegrees(side == 0 ? course - angle : course + angle); }
 
+// The rest of a flown interception once its start and its new course are
+// drawn: the wind, the distance, VOR 2 on the course to intercept, the task
+// lines, and the course line through the station.
+GeneratedExercise& FinishFlown(ExerciseState& ex, GeneratedExercise& out, InterceptStation station, const QString& dme,
+                               int obs2, const QStringList& lines, int courseLine) {
+  const QString windLine = DrawWind(ex, out);
+  out.Dme = dme;
+  out.Obs2Course = obs2;
+  out.Task << lines << windLine;
+  if (station == InterceptStation::Vor) out.Task << kCourseKeysLine;
+  out.CourseLineBeacon = StationName(station);
+  out.CourseLineCourse = courseLine;
+  return out;
+}
+
 }  // namespace
 
 int WrapDegrees(int degrees) {
@@ -145,25 +160,19 @@ GeneratedExercise OverheadHeadingExercise(ExerciseState& ex) {
 GeneratedExercise OverheadInterceptionExercise(ExerciseState& ex, InterceptStation station) {
   GeneratedExercise out;
   const bool vor = station == InterceptStation::Vor;
-  const QString name = StationName(station);
-  const int inbound = OverheadStart(ex, out, name);
+  const int inbound = OverheadStart(ex, out, StationName(station));
   ex.ExValueB = WrapDegrees(inbound + 180);
   if (vor) out.Obs1Course = inbound;
-  out.Task << (vor ? "Fly to VOR AAA on inbound course: " : "Fly to NDB MMM on inbound course (QDM): ") + Num(inbound) +
-                  ".";
   ex.ExSide = Rng().Random(2);
   const int newRadial = OffCourse(inbound, ex.ExSide, DrawStep(30, 90, 30));
   ex.ExValueA = newRadial;
-  const QString windLine = DrawWind(ex, out);
-  out.Dme = "4";
-  out.Obs2Course = newRadial;
-  out.Task << (vor ? "When overhead, intercept radial: " : "When overhead, intercept QDR: ") + Num(newRadial) + "."
-           << windLine;
-  if (vor) out.Task << kCourseKeysLine;
+  const QStringList lines =
+      vor ? QStringList{"Fly to VOR AAA on inbound course: " + Num(inbound) + ".",
+                        "When overhead, intercept radial: " + Num(newRadial) + "."}
+          : QStringList{"Fly to NDB MMM on inbound course (QDM): " + Num(inbound) + ".",
+                        "When overhead, intercept QDR: " + Num(newRadial) + "."};
   // The inbound course of the new radial, left unreduced (up to 539).
-  out.CourseLineBeacon = name;
-  out.CourseLineCourse = newRadial + 180;
-  return out;
+  return FinishFlown(ex, out, station, "4", newRadial, lines, newRadial + 180);
 }
 
 GeneratedExercise NavigationExercise(ExerciseState& ex, InterceptStation station) {
@@ -254,23 +263,14 @@ GeneratedExercise OutboundHeadingExercise(ExerciseState& ex) {
 GeneratedExercise OutboundInterceptionExercise(ExerciseState& ex, InterceptStation station) {
   GeneratedExercise out;
   const bool vor = station == InterceptStation::Vor;
-  const QString name = StationName(station);
-  const int radial = OutboundStart(ex, out, name, vor, 20);
+  const int radial = OutboundStart(ex, out, StationName(station), vor, 20);
   const int newRadial = ex.ExValueA;
   ex.ExValueB = radial;
-  const QString windLine = DrawWind(ex, out);
-  out.Dme = "3";
-  out.Obs2Course = newRadial;
-  if (vor)
-    out.Task << "You are flying outbound VOR AAA on radial " + Num(radial) + "."
-             << "Intercept radial: " + Num(newRadial) + ".";
-  else
-    out.Task << "You are flying outbound NDB MMM on QDR " + Num(radial) + "." << "Intercept QDR: " + Num(newRadial) + ".";
-  out.Task << windLine;
-  if (vor) out.Task << kCourseKeysLine;
-  out.CourseLineBeacon = name;
-  out.CourseLineCourse = newRadial + 180;  // unreduced
-  return out;
+  const QStringList lines = vor ? QStringList{"You are flying outbound VOR AAA on radial " + Num(radial) + ".",
+                                              "Intercept radial: " + Num(newRadial) + "."}
+                                : QStringList{"You are flying outbound NDB MMM on QDR " + Num(radial) + ".",
+                                              "Intercept QDR: " + Num(newRadial) + "."};
+  return FinishFlown(ex, out, station, "3", newRadial, lines, newRadial + 180);  // unreduced
 }
 
 GeneratedExercise InboundHeadingExercise(ExerciseState& ex) {
@@ -286,24 +286,16 @@ GeneratedExercise InboundHeadingExercise(ExerciseState& ex) {
 GeneratedExercise InboundInterceptionExercise(ExerciseState& ex, InterceptStation station) {
   GeneratedExercise out;
   const bool vor = station == InterceptStation::Vor;
-  const QString name = StationName(station);
-  const int radial = InboundStart(ex, out, name, vor, 20);
+  const int radial = InboundStart(ex, out, StationName(station), vor, 20);
   const int inbound = ex.ExValueE;
   const int newCourse = ex.ExValueA;
   ex.ExValueB = radial;
-  const QString windLine = DrawWind(ex, out);
-  out.Dme = "10";
-  out.Obs2Course = newCourse;
-  if (vor)
-    out.Task << "You are flying inbound VOR AAA on radial " + Num(radial) + "."
-             << "Intercept radial " + Num(InboundRadialName(newCourse)) + " inbound.";
-  else
-    out.Task << "You are flying inbound NDB MMM on QDM " + Num(inbound) + " ." << "Intercept QDM " + Num(newCourse) + " .";
-  out.Task << windLine;
-  if (vor) out.Task << kCourseKeysLine;
-  out.CourseLineBeacon = name;
-  out.CourseLineCourse = newCourse;
-  return out;
+  const QStringList lines =
+      vor ? QStringList{"You are flying inbound VOR AAA on radial " + Num(radial) + ".",
+                        "Intercept radial " + Num(InboundRadialName(newCourse)) + " inbound."}
+          : QStringList{"You are flying inbound NDB MMM on QDM " + Num(inbound) + " .",
+                        "Intercept QDM " + Num(newCourse) + " ."};
+  return FinishFlown(ex, out, station, "10", newCourse, lines, newCourse);
 }
 
 }  // namespace tvx
