@@ -22,12 +22,8 @@ void RunGeneratedExercise(TExform& form, const GeneratedExercise& exercise) {
   else form.DoeFly();
   if (!Form1) return;
   auto& f = Form1->ui;
-  SetUnlessEmpty(f.beaconinput, exercise.Beacon);
-  SetUnlessEmpty(f.Radialinput, exercise.Radial);
-  SetUnlessEmpty(f.DMEinput, exercise.Dme);
-  SetUnlessEmpty(f.HDGinput, exercise.Heading);
-  SetUnlessEmpty(f.WINDWinput, exercise.WindDirection);
-  SetUnlessEmpty(f.WINDVinput, exercise.WindSpeed);
+  WriteStartPanel(exercise.Panel);
+  SetUnlessEmpty(f.HDGinput, exercise.HeadingText);
   SetUnlessEmpty(f.VOR1active, exercise.Vor1Active);
   SetUnlessEmpty(f.VOR1select, exercise.Vor1Select);
   SetUnlessEmpty(f.VOR2active, exercise.Vor2Active);

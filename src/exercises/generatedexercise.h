@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <optional>
 
+#include "exercises/exercisesetup.h"
+
 namespace tvx {
 
 class TExform;
@@ -17,9 +19,11 @@ struct GeneratedExercise {
   // panel); otherwise a task to fly.
   bool Question = false;
 
-  // Texts for the start-position panel and the radio edits; an empty text
-  // leaves that edit as it stands.
-  QString Beacon, Radial, Dme, Heading, WindDirection, WindSpeed;
+  StartPanelEntry Panel;
+  // The heading as the task quotes it, where that is not plain decimal
+  // ("015"); empty: plain.
+  QString HeadingText;
+  // The radio edits; an empty text leaves that edit as it stands.
   QString Vor1Active, Vor1Select, Vor2Active, Vor2Select, AdfActive, AdfSelect;
   // The courses selected on VOR 1 and VOR 2; unset leaves them.
   std::optional<int> Obs1Course, Obs2Course;

@@ -23,29 +23,29 @@ int DrawRadial() { return DrawStep(0, 350, 10); }
 QString DrawWind(ExerciseState& ex, GeneratedExercise& out) {
   ex.ExValueC = DrawStep(0, 350, 10);
   ex.ExValueD = DrawStep(10, 20, 10);
-  out.WindDirection = Num(ex.ExValueC);
-  out.WindSpeed = Num(ex.ExValueD);
+  out.Panel.WindDirection = ex.ExValueC;
+  out.Panel.WindSpeed = ex.ExValueD;
   return WindLine(ex.ExValueC, ex.ExValueD);
 }
 
 // The start on radial `radial` of `station`, heading `heading`.
 void StartOn(GeneratedExercise& out, const QString& station, int radial, int heading) {
-  out.Beacon = station;
-  out.Radial = Num(radial);
-  out.Heading = Num(heading);
+  out.Panel.Beacon = station;
+  out.Panel.Radial = radial;
+  out.Panel.Heading = heading;
 }
 
 // One side of a course: 0 turns the angle off to the left (subtracted), 1 to
 // the right (added), brought back into 0..359.
-int OffCourse(int course, int side, int angle) { return WrapDegrees(side == 0 ? course - angle : course + angle); }
+int OffCourse(int course, int side, int angle) { return Compass0To359(side == 0 ? course - angle : course + angle); }
 
 // The rest of a flown interception once its start and its new course are
 // drawn: the wind, the distance, VOR 2 on the course to intercept, the task
 // lines, and the course line through the station.
-GeneratedExercise& FinishFlown(ExerciseState& ex, GeneratedExercise& out, InterceptStation station, const QString& dme,
+GeneratedExercise& FinishFlown(ExerciseState& ex, GeneratedExercise& out, InterceptStation station, int dme,
                                int obs2, const QStringList& lines, int courseLine) {
   const QString windLine = DrawWind(ex, out);
-  out.Dme = dme;
+  out.Panel.Dme = dme;
   out.Obs2Course = obs2;
   out.Task << lines << windLine;
   if (station == InterceptStation::Vor) out.Task << kCourseKeysLine;
@@ -56,18 +56,12 @@ GeneratedExercise& FinishFlown(ExerciseState& ex, GeneratedExercise& out, Interc
 
 }  // namespace
 
-int WrapDegrees(int degrees) {
-  if (degrees >= 360) return degrees - 360;
-  if (degrees < 0) return degrees + 360;
-  return degrees;
-}
-
 int InboundRadialName(int course) { return course <= 180 ? course + 180 : course - 180; }
 
 GeneratedExercise DirectToVorExercise(ExerciseState& ex, bool onCourse) {
   GeneratedExercise out;
   const int course = DrawStep(0, 350, 10);
-  const int radial = WrapDegrees(course + 180);
+  const int radial = Compass0To359(course + 180);
   ex.ExValueA = course;
   ex.ExValueB = radial;
   const QString windLine = DrawWind(ex, out);
@@ -84,7 +78,7 @@ GeneratedExercise DirectToVorExercise(ExerciseState& ex, bool onCourse) {
   }
   ex.ExValueE = heading;
   StartOn(out, kVor, radial, heading);
-  out.Dme = "6";
+  out.Panel.Dme = 6;
   out.Obs1Course = course;
   if (onCourse) {
     out.Task << "Turn and intercept the actual course " + Num(course) + " to VOR AAA."
@@ -106,7 +100,7 @@ GeneratedExercise WindHelpExercise(ExerciseState& ex) {
   ex.ExSide = Rng().Random(2);
   // The course lies 10 degrees off the aircraft's radial; the heading meets
   // it at 30 degrees.
-  const int course = WrapDegrees(ex.ExSide == 0 ? radial + 170 : radial + 190);
+  const int course = Compass0To359(ex.ExSide == 0 ? radial + 170 : radial + 190);
   const int heading = OffCourse(course, 1 - ex.ExSide, 30);
   ex.ExValueA = course;
   ex.ExValueE = heading;
@@ -119,7 +113,7 @@ GeneratedExercise WindHelpExercise(ExerciseState& ex) {
   ex.ExValueC = wind;
   // The wind speed stays as the run's start put it (20 kt), which the task
   // states.
-  out.WindDirection = Num(wind);
+  out.Panel.WindDirection = wind;
   out.Task << "You are intercepting inbound course " + Num(course) + " to VOR AAA." << WindLine(wind, 20)
            << "Enter 'Y' if the wind helps and 'N' if not.";
   out.AnswerLetter = ex.ExSide == ex.ExWindSide ? "Y" : "N";
@@ -132,7 +126,7 @@ namespace {
 // Returns the inbound course.
 int OverheadStart(ExerciseState& ex, GeneratedExercise& out, const QString& station) {
   const int radial = DrawRadial();
-  const int inbound = WrapDegrees(radial + 180);
+  const int inbound = Compass0To359(radial + 180);
   ex.ExValueE = inbound;
   StartOn(out, station, radial, inbound);
   return inbound;
@@ -161,7 +155,7 @@ GeneratedExercise OverheadInterceptionExercise(ExerciseState& ex, InterceptStati
   GeneratedExercise out;
   const bool vor = station == InterceptStation::Vor;
   const int inbound = OverheadStart(ex, out, StationName(station));
-  ex.ExValueB = WrapDegrees(inbound + 180);
+  ex.ExValueB = Compass0To359(inbound + 180);
   if (vor) out.Obs1Course = inbound;
   ex.ExSide = Rng().Random(2);
   const int newRadial = OffCourse(inbound, ex.ExSide, DrawStep(30, 90, 30));
@@ -172,13 +166,13 @@ GeneratedExercise OverheadInterceptionExercise(ExerciseState& ex, InterceptStati
           : QStringList{"Fly to NDB MMM on inbound course (QDM): " + Num(inbound) + ".",
                         "When overhead, intercept QDR: " + Num(newRadial) + "."};
   // The inbound course of the new radial, left unreduced (up to 539).
-  return FinishFlown(ex, out, station, "4", newRadial, lines, newRadial + 180);
+  return FinishFlown(ex, out, station, 4, newRadial, lines, newRadial + 180);
 }
 
 GeneratedExercise NavigationExercise(ExerciseState& ex, InterceptStation station) {
   GeneratedExercise out;
   const bool vor = station == InterceptStation::Vor;
-  out.Beacon = StationName(station);
+  out.Panel.Beacon = StationName(station);
   out.Vor1Active = "114.6";
   out.Vor2Active = "115.4";
   out.Vor1Select = "115.4";
@@ -189,17 +183,18 @@ GeneratedExercise NavigationExercise(ExerciseState& ex, InterceptStation station
   }
   out.Obs1Course = vor ? 237 : 0;
   out.Obs2Course = vor ? 105 : 0;
-  out.Heading = vor ? "237" : "015";
-  out.Radial = vor ? "237" : "0";
-  out.Dme = "0";
+  out.Panel.Heading = vor ? 237 : 15;
+  if (!vor) out.HeadingText = "015";
+  out.Panel.Radial = vor ? 237 : 0;
+  out.Panel.Dme = 0;
   // From the south-west (180..240) or from the north-west (300..360).
   ex.ExWindSide = Rng().Random(2);
   int wind = ex.ExWindSide == 0 ? 180 + DrawStep(0, 60, 10) : 360 - DrawStep(0, 60, 10);
   if (wind > 360) wind -= 360;
   ex.ExValueC = wind;
   ex.ExValueD = DrawStep(10, 20, 10);
-  out.WindDirection = Num(wind);
-  out.WindSpeed = Num(ex.ExValueD);
+  out.Panel.WindDirection = wind;
+  out.Panel.WindSpeed = ex.ExValueD;
   if (vor) {
     out.Task << "You are overhead VOR AAA (114.0)."
              << QStringLiteral("Fly to VOR BBB (114.6 - 237°) then fly to VOR CCC (115.4 - 105°),")
@@ -236,7 +231,7 @@ int OutboundStart(ExerciseState& ex, GeneratedExercise& out, const QString& stat
 // the other side. Returns the start radial.
 int InboundStart(ExerciseState& ex, GeneratedExercise& out, const QString& station, bool setObs, int low) {
   const int radial = DrawRadial();
-  const int inbound = WrapDegrees(radial + 180);
+  const int inbound = Compass0To359(radial + 180);
   StartOn(out, station, radial, inbound);
   if (setObs) out.Obs1Course = inbound;
   ex.ExValueE = inbound;
@@ -254,7 +249,7 @@ GeneratedExercise OutboundHeadingExercise(ExerciseState& ex) {
   GeneratedExercise out;
   out.Question = true;
   OutboundStart(ex, out, kVor, true, 10);
-  out.Task << "You are flying outbound VOR AAA on radial " + out.Heading + "."
+  out.Task << "You are flying outbound VOR AAA on radial " + Num(out.Panel.Heading) + "."
            << "Intercept radial: " + Num(ex.ExValueA) + "." << "Enter the intercept heading.";
   out.AnswerNumber = ex.ExValueB;
   return out;
@@ -270,14 +265,14 @@ GeneratedExercise OutboundInterceptionExercise(ExerciseState& ex, InterceptStati
                                               "Intercept radial: " + Num(newRadial) + "."}
                                 : QStringList{"You are flying outbound NDB MMM on QDR " + Num(radial) + ".",
                                               "Intercept QDR: " + Num(newRadial) + "."};
-  return FinishFlown(ex, out, station, "3", newRadial, lines, newRadial + 180);  // unreduced
+  return FinishFlown(ex, out, station, 3, newRadial, lines, newRadial + 180);  // unreduced
 }
 
 GeneratedExercise InboundHeadingExercise(ExerciseState& ex) {
   GeneratedExercise out;
   out.Question = true;
   InboundStart(ex, out, kVor, true, 10);
-  out.Task << "You are flying inbound VOR AAA on radial " + out.Radial + "."
+  out.Task << "You are flying inbound VOR AAA on radial " + Num(out.Panel.Radial) + "."
            << "Intercept radial " + Num(InboundRadialName(ex.ExValueA)) + " inbound." << "Enter the intercept heading.";
   out.AnswerNumber = ex.ExValueB;
   return out;
@@ -295,7 +290,7 @@ GeneratedExercise InboundInterceptionExercise(ExerciseState& ex, InterceptStatio
                         "Intercept radial " + Num(InboundRadialName(newCourse)) + " inbound."}
           : QStringList{"You are flying inbound NDB MMM on QDM " + Num(inbound) + " .",
                         "Intercept QDM " + Num(newCourse) + " ."};
-  return FinishFlown(ex, out, station, "10", newCourse, lines, newCourse);
+  return FinishFlown(ex, out, station, 10, newCourse, lines, newCourse);
 }
 
 }  // namespace tvx

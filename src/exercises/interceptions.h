@@ -4,6 +4,7 @@
 // what the simulator is to be set up with. The stations are those of the
 // default area: VOR "AAA", NDB "MMM" and, for the navigation legs, "BBB",
 // "CCC", "NNN" and "PPP".
+#include "exercises/exercisesetup.h"
 #include "exercises/exstate.h"
 #include "exercises/generatedexercise.h"
 
@@ -11,9 +12,6 @@ namespace tvx {
 
 // Which station a flown interception works with: VOR "AAA" or NDB "MMM".
 enum class InterceptStation { Vor, Ndb };
-
-// An angle brought into 0..359 by one addition or subtraction of 360.
-int WrapDegrees(int degrees);
 
 // The radial an inbound course lies on, as the tasks name it: 180..360 for
 // the courses 0..180, 1..179 for the others (course 180 is radial 360).

@@ -20,13 +20,6 @@ const ArcCase kArcs[] = {{ArcWay::Inbound, ArcTurn::Clockwise},
                          {ArcWay::Outbound, ArcTurn::Clockwise},
                          {ArcWay::Outbound, ArcTurn::Counterclockwise}};
 
-int Text(const QString& text) {
-  bool ok = false;
-  const int value = text.toInt(&ok);
-  EXPECT_TRUE(ok) << text.toStdString();
-  return value;
-}
-
 std::set<int> Range(int low, int high, int step) {
   std::set<int> all;
   for (int v = low; v <= high; v += step) all.insert(v);
@@ -58,7 +51,7 @@ TEST(DmeArcs, DrawOrder) {
   Rng().RandSeed = 1;
   ExerciseState ex;
   const GeneratedExercise out = DmeArcExercise(ex, ArcWay::Outbound, ArcTurn::Clockwise);
-  EXPECT_EQ(Text(out.Radial), radial);
+  EXPECT_EQ(out.Panel.Radial, radial);
   EXPECT_EQ(ex.ExValueA, (radial + turn) % 360);
   EXPECT_EQ(ex.ExValueB, arc);
   EXPECT_EQ(ex.ExValueC, wind);
@@ -76,11 +69,11 @@ TEST(DmeArcs, DrawsAndTheFinalLeg) {
     for (int i = 0; i < 3000; ++i) {
       ExerciseState ex;
       const GeneratedExercise out = DmeArcExercise(ex, c.way, c.turn);
-      const int radial = Text(out.Radial);
-      const int heading = Text(out.Heading);
+      const int radial = out.Panel.Radial;
+      const int heading = out.Panel.Heading;
       radials.insert(radial);
       EXPECT_FALSE(out.Question);
-      EXPECT_EQ(out.Beacon, "AAA");
+      EXPECT_EQ(out.Panel.Beacon, "AAA");
       EXPECT_EQ(heading, inbound ? (radial + 180) % 360 : radial);
       EXPECT_EQ(out.Obs1Course, heading);
       EXPECT_EQ(ex.ExSide, clockwise ? 1 : 0);
@@ -91,20 +84,20 @@ TEST(DmeArcs, DrawsAndTheFinalLeg) {
       const int turn = ((clockwise ? finalRadial - radial : radial - finalRadial) + 360) % 360;
       turns.insert(turn);
       arcs.insert(ex.ExValueB);
-      const int dme = Text(out.Dme);
+      const int dme = *out.Panel.Dme;
       dmes.insert(dme);
       EXPECT_EQ(dme, inbound ? ex.ExValueB + 2 : ex.ExValueB - 2);
-      winds.insert(Text(out.WindDirection));
-      speeds.insert(Text(out.WindSpeed));
-      EXPECT_EQ(out.WindDirection, QString::number(ex.ExValueC));
-      EXPECT_EQ(out.WindSpeed, QString::number(ex.ExValueD));
+      winds.insert(*out.Panel.WindDirection);
+      speeds.insert(*out.Panel.WindSpeed);
+      EXPECT_EQ(out.Panel.WindDirection, ex.ExValueC);
+      EXPECT_EQ(out.Panel.WindSpeed, ex.ExValueD);
       EXPECT_EQ(out.CourseLineBeacon, "AAA");
       EXPECT_EQ(out.CourseLineCourse, inbound ? finalCourse : finalCourse + 180);
       lines.insert(out.CourseLineCourse);
       const QString named = QString::number(inbound ? (finalRadial == 0 ? 360 : finalRadial) : finalRadial);
       EXPECT_EQ(out.Task,
                 QStringList({QString("You are flying ") + (inbound ? "inbound" : "outbound") + " VOR AAA on radial " +
-                                 out.Radial + ".",
+                                 QString::number(radial) + ".",
                              "Fly a " + QString::number(ex.ExValueB) + " DME arc " +
                                  (clockwise ? "clockwise" : "counterclockwise"),
                              QString("and proceed ") + (inbound ? "inbound" : "outbound") + " VOR AAA on radial " +
@@ -130,9 +123,9 @@ TEST(DmeArcs, EdgeCases) {
   ExerciseState ex;
   // Clockwise inbound from radial 350 with a turn of 40 ends on radial 30.
   GeneratedExercise out = FindArc(ArcWay::Inbound, ArcTurn::Clockwise, [](const GeneratedExercise& o) {
-    return o.Radial == "350" && o.Obs2Course == 210;
+    return o.Panel.Radial == 350 && o.Obs2Course == 210;
   }, ex);
-  EXPECT_EQ(out.Heading, "170");
+  EXPECT_EQ(out.Panel.Heading, 170);
   EXPECT_EQ(out.Task[2], "and proceed inbound VOR AAA on radial 30.");
   EXPECT_EQ(out.CourseLineCourse, 210);
   // The final inbound course 180 lies on radial 360.
@@ -142,12 +135,12 @@ TEST(DmeArcs, EdgeCases) {
   EXPECT_EQ(out.Task[2], "and proceed inbound VOR AAA on radial 360.");
   // A calm direction from the north: "000" in the task, "0" in the edit.
   out = FindArc(ArcWay::Outbound, ArcTurn::Counterclockwise, [](const GeneratedExercise& o) {
-    return o.WindDirection == "0";
+    return o.Panel.WindDirection == 0;
   }, ex);
-  EXPECT_EQ(out.Task[3], "The wind is: 000/" + out.WindSpeed + ".");
+  EXPECT_EQ(out.Task[3], "The wind is: 000/" + QString::number(*out.Panel.WindSpeed) + ".");
   // The outbound course line is passed unreduced: radial 320 gives 500.
   out = FindArc(ArcWay::Outbound, ArcTurn::Counterclockwise, [](const GeneratedExercise& o) {
-    return o.Radial == "10" && o.Obs2Course == 320;
+    return o.Panel.Radial == 10 && o.Obs2Course == 320;
   }, ex);
   EXPECT_EQ(out.Task[2], "and proceed outbound VOR AAA on radial 320.");
   EXPECT_EQ(out.CourseLineCourse, 500);

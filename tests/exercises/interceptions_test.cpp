@@ -20,13 +20,6 @@ std::set<int> Tens(int low, int high) {
   return all;
 }
 
-int Text(const QString& text) {
-  bool ok = false;
-  const int value = text.toInt(&ok);
-  EXPECT_TRUE(ok) << text.toStdString();
-  return value;
-}
-
 using test::CrossesRadial;
 using test::OnRadial;
 using test::PlanePoint;
@@ -46,9 +39,7 @@ GeneratedExercise Find(const std::function<GeneratedExercise(ExerciseState&)>& m
   return {};
 }
 
-TEST(Interceptions, WrapAndRadialNames) {
-  const std::pair<int, int> wraps[] = {{-90, 270}, {-1, 359}, {0, 0}, {359, 359}, {360, 0}, {539, 179}};
-  for (auto [in, out] : wraps) EXPECT_EQ(WrapDegrees(in), out) << in;
+TEST(Interceptions, InboundRadialNames) {
   const std::pair<int, int> names[] = {{0, 180}, {10, 190}, {180, 360}, {190, 10}, {340, 160}, {359, 179}};
   for (auto [course, radial] : names) EXPECT_EQ(InboundRadialName(course), radial) << course;
 }
@@ -66,10 +57,10 @@ TEST(Interceptions, DirectToVorDrawOrder) {
   ExerciseState ex;
   const GeneratedExercise out = DirectToVorExercise(ex, false);
   EXPECT_EQ(ex.ExValueA, course);
-  EXPECT_EQ(out.WindDirection, QString::number(wind));
-  EXPECT_EQ(out.WindSpeed, QString::number(speed));
+  EXPECT_EQ(out.Panel.WindDirection, wind);
+  EXPECT_EQ(out.Panel.WindSpeed, speed);
   EXPECT_EQ(ex.ExSide, side);
-  EXPECT_EQ(std::abs(Diff(Text(out.Heading), course)), off);
+  EXPECT_EQ(std::abs(Diff(out.Panel.Heading, course)), off);
 }
 
 TEST(Interceptions, DirectToVorTexts) {
@@ -77,22 +68,22 @@ TEST(Interceptions, DirectToVorTexts) {
   const auto direct = [](ExerciseState& e) { return DirectToVorExercise(e, false); };
   // A right-hand offset keeps north as 360.
   GeneratedExercise out = Find(direct, [](const GeneratedExercise& o, const ExerciseState&) {
-    return o.Heading == "360" && o.WindDirection == "50";
+    return o.Panel.Heading == 360 && o.Panel.WindDirection == 50;
   }, ex);
   EXPECT_EQ(ex.ExSide, 0);
-  EXPECT_EQ(out.Radial, QString::number((ex.ExValueA + 180) % 360));
-  EXPECT_EQ(out.Dme, "6");
+  EXPECT_EQ(out.Panel.Radial, (ex.ExValueA + 180) % 360);
+  EXPECT_EQ(out.Panel.Dme, 6);
   EXPECT_EQ(out.Obs1Course, ex.ExValueA);
   EXPECT_EQ(out.Task, QStringList({"Turn and fly direct to VOR AAA.", "The initial heading is 360.",
-                                   "The wind is: 050/" + out.WindSpeed + ".",
+                                   "The wind is: 050/" + QString::number(*out.Panel.WindSpeed) + ".",
                                    "Change the VOR course to the nearest ten. ([U]=-10° / [I]=+10°)"}));
   EXPECT_TRUE(out.CourseLineBeacon.isEmpty());
   // A left-hand one keeps it as 0.
   out = Find([](ExerciseState& e) { return DirectToVorExercise(e, true); },
-             [](const GeneratedExercise& o, const ExerciseState& e) { return e.ExValueA == 90 && o.Heading == "0"; },
+             [](const GeneratedExercise& o, const ExerciseState& e) { return e.ExValueA == 90 && o.Panel.Heading == 0; },
              ex);
   EXPECT_EQ(ex.ExSide, 1);
-  EXPECT_EQ(out.Radial, "270");
+  EXPECT_EQ(out.Panel.Radial, 270);
   EXPECT_EQ(out.Task.mid(0, 2),
             QStringList({"Turn and intercept the actual course 90 to VOR AAA.", "The initial heading is 0."}));
   EXPECT_EQ(out.CourseLineBeacon, "AAA");
@@ -106,11 +97,11 @@ TEST(Interceptions, DirectToVorOverManyDraws) {
     ExerciseState ex;
     const GeneratedExercise out = DirectToVorExercise(ex, i % 2 == 1);
     const int course = ex.ExValueA;
-    const int heading = Text(out.Heading);
+    const int heading = out.Panel.Heading;
     courses.insert(course);
-    winds.insert(Text(out.WindDirection));
-    speeds.insert(Text(out.WindSpeed));
-    EXPECT_EQ(Text(out.Radial), (course + 180) % 360);
+    winds.insert(*out.Panel.WindDirection);
+    speeds.insert(*out.Panel.WindSpeed);
+    EXPECT_EQ(out.Panel.Radial, (course + 180) % 360);
     // 90..170 degrees off the course on the drawn side; north is 360 on the
     // right-hand side and 0 on the left-hand one.
     offs.insert(((ex.ExSide == 0 ? heading - course : course - heading) + 720) % 360);
@@ -130,11 +121,11 @@ TEST(Interceptions, WindHelpAnswersWhatTheDriftDoes) {
   for (int i = 0; i < 2000; ++i) {
     ExerciseState ex;
     const GeneratedExercise out = WindHelpExercise(ex);
-    const int radial = Text(out.Radial);
-    const int heading = Text(out.Heading);
-    const int wind = Text(out.WindDirection);
+    const int radial = out.Panel.Radial;
+    const int heading = out.Panel.Heading;
+    const int wind = *out.Panel.WindDirection;
     const int course = *out.Obs1Course;
-    EXPECT_TRUE(out.Dme.isEmpty() && out.WindSpeed.isEmpty());
+    EXPECT_TRUE(!out.Panel.Dme && !out.Panel.WindSpeed);
     EXPECT_EQ(std::abs(Diff(course, radial + 180)), 10);
     EXPECT_EQ(std::abs(Diff(heading, course)), 30);
     EXPECT_EQ(std::abs(Diff(wind, heading)), 90);
@@ -159,13 +150,13 @@ TEST(Interceptions, OverheadHeadingCases) {
   ExerciseState ex;
   const auto make = [](ExerciseState& e) { return OverheadHeadingExercise(e); };
   GeneratedExercise out = Find(make, [](const GeneratedExercise& o, const ExerciseState& e) {
-    return o.Radial == "0" && e.ExSide == 0 && e.ExValueC == 90;
+    return o.Panel.Radial == 0 && e.ExSide == 0 && e.ExValueC == 90;
   }, ex);
-  EXPECT_EQ(out.Heading, "180");
+  EXPECT_EQ(out.Panel.Heading, 180);
   EXPECT_EQ(out.Task, QStringList({"When overhead VOR AAA, intercept radial: 90.", "Enter the intercept heading."}));
   EXPECT_EQ(out.AnswerNumber, 60);
   out = Find(make, [](const GeneratedExercise& o, const ExerciseState& e) {
-    return o.Radial == "0" && e.ExSide == 1 && e.ExValueC == 30;
+    return o.Panel.Radial == 0 && e.ExSide == 1 && e.ExValueC == 30;
   }, ex);
   EXPECT_EQ(out.Task.first(), "When overhead VOR AAA, intercept radial: 210.");
   EXPECT_EQ(out.AnswerNumber, 220);
@@ -179,11 +170,11 @@ TEST(Interceptions, OverheadHeadingInterceptsTheRadial) {
   for (int i = 0; i < 1000; ++i) {
     ExerciseState ex;
     const GeneratedExercise out = OverheadHeadingExercise(ex);
-    const int inbound = Text(out.Heading);
+    const int inbound = out.Panel.Heading;
     const int newRadial = ex.ExValueA;
     const int answer = *out.AnswerNumber;
     changes.insert(std::abs(Diff(newRadial, inbound)));
-    EXPECT_EQ(inbound, (Text(out.Radial) + 180) % 360);
+    EXPECT_EQ(inbound, (out.Panel.Radial + 180) % 360);
     EXPECT_TRUE(answer >= 0 && answer <= 359);
     EXPECT_EQ(std::abs(Diff(answer, newRadial)) * 3, std::abs(Diff(newRadial, inbound)));
     EXPECT_TRUE(CrossesRadial({}, {}, inbound, answer, Diff(newRadial, inbound) < 0, newRadial))
@@ -196,11 +187,11 @@ TEST(Interceptions, FlownOverheadInterceptions) {
   ExerciseState ex;
   const GeneratedExercise vor =
       Find([](ExerciseState& e) { return OverheadInterceptionExercise(e, InterceptStation::Vor); },
-           [](const GeneratedExercise& o, const ExerciseState& e) { return o.Radial == "90" && e.ExSide == 1; }, ex);
+           [](const GeneratedExercise& o, const ExerciseState& e) { return o.Panel.Radial == 90 && e.ExSide == 1; }, ex);
   const int newRadial = *vor.Obs2Course;
-  EXPECT_EQ(vor.Heading, "270");
+  EXPECT_EQ(vor.Panel.Heading, 270);
   EXPECT_EQ(vor.Obs1Course, 270);
-  EXPECT_EQ(vor.Dme, "4");
+  EXPECT_EQ(vor.Panel.Dme, 4);
   EXPECT_EQ(vor.Task, QStringList({"Fly to VOR AAA on inbound course: 270.",
                                    "When overhead, intercept radial: " + QString::number(newRadial) + ".",
                                    WindLine(ex.ExValueC, ex.ExValueD),
@@ -209,8 +200,8 @@ TEST(Interceptions, FlownOverheadInterceptions) {
   EXPECT_EQ(vor.CourseLineCourse, newRadial + 180);  // unreduced
   const GeneratedExercise ndb =
       Find([](ExerciseState& e) { return OverheadInterceptionExercise(e, InterceptStation::Ndb); },
-           [](const GeneratedExercise& o, const ExerciseState& e) { return o.Radial == "0" && e.ExSide == 0; }, ex);
-  EXPECT_EQ(ndb.Beacon, "MMM");
+           [](const GeneratedExercise& o, const ExerciseState& e) { return o.Panel.Radial == 0 && e.ExSide == 0; }, ex);
+  EXPECT_EQ(ndb.Panel.Beacon, "MMM");
   EXPECT_FALSE(ndb.Obs1Course);
   EXPECT_EQ(ndb.Task, QStringList({"Fly to NDB MMM on inbound course (QDM): 180.",
                                    "When overhead, intercept QDR: " + QString::number(*ndb.Obs2Course) + ".",
@@ -220,10 +211,10 @@ TEST(Interceptions, FlownOverheadInterceptions) {
   std::set<int> changes, winds, speeds, lines;
   for (int i = 0; i < 1500; ++i) {
     const GeneratedExercise out = OverheadInterceptionExercise(ex, InterceptStation(i % 2));
-    const int inbound = Text(out.Heading);
+    const int inbound = out.Panel.Heading;
     changes.insert(ex.ExSide == 0 ? Diff(inbound, *out.Obs2Course) : Diff(*out.Obs2Course, inbound));
-    winds.insert(Text(out.WindDirection));
-    speeds.insert(Text(out.WindSpeed));
+    winds.insert(*out.Panel.WindDirection);
+    speeds.insert(*out.Panel.WindSpeed);
     lines.insert(out.CourseLineCourse);
   }
   EXPECT_EQ(changes, (std::set<int>{30, 60, 90}));
@@ -236,17 +227,25 @@ TEST(Interceptions, NavigationLegsStayFixed) {
   ExerciseState ex;
   Rng().RandSeed = 1;
   const GeneratedExercise vor = NavigationExercise(ex, InterceptStation::Vor);
-  EXPECT_EQ(QStringList({vor.Beacon, vor.Heading, vor.Radial, vor.Dme, vor.Vor1Active, vor.Vor1Select, vor.Vor2Active,
-                         vor.Vor2Select, vor.AdfActive, vor.AdfSelect}),
-            QStringList({"AAA", "237", "237", "0", "114.6", "115.4", "115.4", "114.0", "", ""}));
+  EXPECT_EQ(vor.Panel.Beacon, "AAA");
+  EXPECT_EQ(vor.Panel.Heading, 237);
+  EXPECT_TRUE(vor.HeadingText.isEmpty());
+  EXPECT_EQ(vor.Panel.Radial, 237);
+  EXPECT_EQ(vor.Panel.Dme, 0);
+  EXPECT_EQ(QStringList({vor.Vor1Active, vor.Vor1Select, vor.Vor2Active, vor.Vor2Select, vor.AdfActive, vor.AdfSelect}),
+            QStringList({"114.6", "115.4", "115.4", "114.0", "", ""}));
   EXPECT_EQ(vor.Obs1Course, 237);
   EXPECT_EQ(vor.Obs2Course, 105);
   EXPECT_EQ(vor.Task.mid(0, 3), QStringList({"You are overhead VOR AAA (114.0).",
                                              "Fly to VOR BBB (114.6 - 237°) then fly to VOR CCC (115.4 - 105°),",
                                              "then back to VOR AAA (114.0 - 346°)."}));
   const GeneratedExercise ndb = NavigationExercise(ex, InterceptStation::Ndb);
-  EXPECT_EQ(QStringList({ndb.Beacon, ndb.Heading, ndb.Radial, ndb.Dme, ndb.AdfActive, ndb.AdfSelect}),
-            QStringList({"MMM", "015", "0", "0", "766", "405"}));
+  EXPECT_EQ(ndb.Panel.Beacon, "MMM");
+  EXPECT_EQ(ndb.Panel.Heading, 15);
+  EXPECT_EQ(ndb.HeadingText, "015");
+  EXPECT_EQ(ndb.Panel.Radial, 0);
+  EXPECT_EQ(ndb.Panel.Dme, 0);
+  EXPECT_EQ(QStringList({ndb.AdfActive, ndb.AdfSelect}), QStringList({"766", "405"}));
   EXPECT_EQ(ndb.Obs1Course, 0);
   EXPECT_EQ(ndb.Obs2Course, 0);
   EXPECT_EQ(ndb.Task.mid(0, 3), QStringList({"You are overhead NDB MMM  (565).",
@@ -256,12 +255,12 @@ TEST(Interceptions, NavigationLegsStayFixed) {
   std::set<int> winds, speeds;
   for (int i = 0; i < 500; ++i) {
     const GeneratedExercise out = NavigationExercise(ex, InterceptStation(i % 2));
-    const int wind = Text(out.WindDirection);
+    const int wind = *out.Panel.WindDirection;
     winds.insert(wind);
-    speeds.insert(Text(out.WindSpeed));
+    speeds.insert(*out.Panel.WindSpeed);
     EXPECT_EQ(ex.ExWindSide == 0, wind >= 180 && wind <= 240) << wind;
-    EXPECT_EQ(out.Task.last(), WindLine(wind, Text(out.WindSpeed)));
-    EXPECT_EQ(out.Heading, i % 2 ? "015" : "237");
+    EXPECT_EQ(out.Task.last(), WindLine(wind, *out.Panel.WindSpeed));
+    EXPECT_EQ(out.Panel.Heading, i % 2 ? 15 : 237);
   }
   std::set<int> all = Tens(180, 240);
   all.merge(Tens(300, 360));
@@ -273,24 +272,24 @@ TEST(Interceptions, OutboundCases) {
   ExerciseState ex;
   GeneratedExercise out = Find([](ExerciseState& e) { return OutboundHeadingExercise(e); },
                                [](const GeneratedExercise& o, const ExerciseState& e) {
-                                 return o.Radial == "0" && e.ExSide == 0 && e.ExValueC == 10;
+                                 return o.Panel.Radial == 0 && e.ExSide == 0 && e.ExValueC == 10;
                                }, ex);
-  EXPECT_EQ(out.Heading, "0");
+  EXPECT_EQ(out.Panel.Heading, 0);
   EXPECT_EQ(out.Task, QStringList({"You are flying outbound VOR AAA on radial 0.", "Intercept radial: 350.",
                                    "Enter the intercept heading."}));
   EXPECT_EQ(out.AnswerNumber, 340);
   out = Find([](ExerciseState& e) { return OutboundInterceptionExercise(e, InterceptStation::Ndb); },
              [](const GeneratedExercise& o, const ExerciseState& e) {
-               return o.Radial == "350" && e.ExSide == 1 && o.Obs2Course == 20;
+               return o.Panel.Radial == 350 && e.ExSide == 1 && o.Obs2Course == 20;
              }, ex);
-  EXPECT_EQ(out.Dme, "3");
+  EXPECT_EQ(out.Panel.Dme, 3);
   EXPECT_FALSE(out.Obs1Course);
   EXPECT_EQ(out.Obs2Course, 20);
   EXPECT_EQ(out.Task, QStringList({"You are flying outbound NDB MMM on QDR 350.", "Intercept QDR: 20.",
                                    WindLine(ex.ExValueC, ex.ExValueD)}));
   EXPECT_EQ(out.CourseLineCourse, 200);
   out = Find([](ExerciseState& e) { return OutboundInterceptionExercise(e, InterceptStation::Vor); },
-             [](const GeneratedExercise& o, const ExerciseState&) { return o.Radial == "10"; }, ex);
+             [](const GeneratedExercise& o, const ExerciseState&) { return o.Panel.Radial == 10; }, ex);
   EXPECT_EQ(out.Obs1Course, 10);
   EXPECT_EQ(out.Task.last(), "To change the VOR 1 course: ([U]=-10° / [I]=+10°)");
 }
@@ -305,13 +304,13 @@ TEST(Interceptions, OutboundHeadingsIntercept) {
       ExerciseState ex;
       const GeneratedExercise out = kind == 0 ? OutboundHeadingExercise(ex)
                                               : OutboundInterceptionExercise(ex, InterceptStation(kind - 1));
-      const int radial = Text(out.Radial);
-      EXPECT_EQ(out.Heading, out.Radial);
+      const int radial = out.Panel.Radial;
+      EXPECT_EQ(out.Panel.Heading, out.Panel.Radial);
       const int newRadial = ex.ExValueA;
       const int change = std::abs(Diff(newRadial, radial));
       changes.insert(change);
       // The question's answer; the flown tasks fly the same rule.
-      const int heading = kind == 0 ? *out.AnswerNumber : WrapDegrees(newRadial + Diff(newRadial, radial));
+      const int heading = kind == 0 ? *out.AnswerNumber : Compass0To359(newRadial + Diff(newRadial, radial));
       EXPECT_TRUE(heading >= 0 && heading <= 359);
       double at = 0;
       ASSERT_TRUE(CrossesRadial({}, OnRadial(radial, 3), heading, heading, false, newRadial, &at));
@@ -326,15 +325,15 @@ TEST(Interceptions, InboundCases) {
   ExerciseState ex;
   const auto make = [](ExerciseState& e) { return InboundHeadingExercise(e); };
   GeneratedExercise out = Find(make, [](const GeneratedExercise& o, const ExerciseState& e) {
-    return o.Radial == "180" && e.ExSide == 0 && e.ExValueC == 20;
+    return o.Panel.Radial == 180 && e.ExSide == 0 && e.ExValueC == 20;
   }, ex);
-  EXPECT_EQ(out.Heading, "0");
+  EXPECT_EQ(out.Panel.Heading, 0);
   EXPECT_EQ(ex.ExValueA, 340);
   EXPECT_EQ(out.Task, QStringList({"You are flying inbound VOR AAA on radial 180.", "Intercept radial 160 inbound.",
                                    "Enter the intercept heading."}));
   EXPECT_EQ(out.AnswerNumber, 20);
   out = Find(make, [](const GeneratedExercise& o, const ExerciseState& e) {
-    return o.Radial == "0" && e.ExSide == 1 && e.ExValueC == 10;
+    return o.Panel.Radial == 0 && e.ExSide == 1 && e.ExValueC == 10;
   }, ex);
   EXPECT_EQ(ex.ExValueA, 190);
   EXPECT_EQ(out.Task[1], "Intercept radial 10 inbound.");
@@ -345,9 +344,9 @@ TEST(Interceptions, InboundCases) {
 
   out = Find([](ExerciseState& e) { return InboundInterceptionExercise(e, InterceptStation::Ndb); },
              [](const GeneratedExercise& o, const ExerciseState& e) {
-               return o.Radial == "180" && e.ExSide == 0 && o.Obs2Course == 340;
+               return o.Panel.Radial == 180 && e.ExSide == 0 && o.Obs2Course == 340;
              }, ex);
-  EXPECT_EQ(out.Dme, "10");
+  EXPECT_EQ(out.Panel.Dme, 10);
   EXPECT_FALSE(out.Obs1Course);
   EXPECT_EQ(out.Obs2Course, 340);
   EXPECT_EQ(out.Task, QStringList({"You are flying inbound NDB MMM on QDM 0 .", "Intercept QDM 340 .",
@@ -356,7 +355,7 @@ TEST(Interceptions, InboundCases) {
   EXPECT_EQ(out.CourseLineCourse, 340);
   out = Find([](ExerciseState& e) { return InboundInterceptionExercise(e, InterceptStation::Vor); },
              [](const GeneratedExercise& o, const ExerciseState& e) {
-               return o.Radial == "0" && e.ExSide == 1 && o.Obs2Course == 210;
+               return o.Panel.Radial == 0 && e.ExSide == 1 && o.Obs2Course == 210;
              }, ex);
   EXPECT_EQ(out.Obs1Course, 180);
   EXPECT_EQ(out.Task, QStringList({"You are flying inbound VOR AAA on radial 0.", "Intercept radial 30 inbound.",
@@ -375,13 +374,13 @@ TEST(Interceptions, InboundHeadingsIntercept) {
       ExerciseState ex;
       const GeneratedExercise out = kind == 0 ? InboundHeadingExercise(ex)
                                               : InboundInterceptionExercise(ex, InterceptStation(kind - 1));
-      const int radial = Text(out.Radial);
-      const int inbound = Text(out.Heading);
+      const int radial = out.Panel.Radial;
+      const int inbound = out.Panel.Heading;
       EXPECT_EQ(inbound, (radial + 180) % 360);
       const int newCourse = ex.ExValueA;
       const int change = std::abs(Diff(newCourse, inbound));
       changes.insert(change);
-      const int heading = kind == 0 ? *out.AnswerNumber : WrapDegrees(inbound - Diff(newCourse, inbound));
+      const int heading = kind == 0 ? *out.AnswerNumber : Compass0To359(inbound - Diff(newCourse, inbound));
       EXPECT_TRUE(heading >= 0 && heading <= 359);
       EXPECT_EQ(std::abs(Diff(heading, inbound)), change);
       double at = 0;
