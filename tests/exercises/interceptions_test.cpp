@@ -80,7 +80,9 @@ TEST(Interceptions, DirectToVorTexts) {
   EXPECT_TRUE(out.CourseLineBeacon.isEmpty());
   // A left-hand one keeps it as 0.
   out = Find([](ExerciseState& e) { return DirectToVorExercise(e, true); },
-             [](const GeneratedExercise& o, const ExerciseState& e) { return e.ExValueA == 90 && o.Panel.Heading == 0; },
+             [](const GeneratedExercise& o, const ExerciseState& e) {
+               return e.ExValueA == 90 && o.Panel.Heading == 0;
+             },
              ex);
   EXPECT_EQ(ex.ExSide, 1);
   EXPECT_EQ(out.Panel.Radial, 270);
@@ -187,7 +189,8 @@ TEST(Interceptions, FlownOverheadInterceptions) {
   ExerciseState ex;
   const GeneratedExercise vor =
       Find([](ExerciseState& e) { return OverheadInterceptionExercise(e, InterceptStation::Vor); },
-           [](const GeneratedExercise& o, const ExerciseState& e) { return o.Panel.Radial == 90 && e.ExSide == 1; }, ex);
+           [](const GeneratedExercise& o, const ExerciseState& e) { return o.Panel.Radial == 90 && e.ExSide == 1; },
+           ex);
   const int newRadial = *vor.Obs2Course;
   EXPECT_EQ(vor.Panel.Heading, 270);
   EXPECT_EQ(vor.Obs1Course, 270);

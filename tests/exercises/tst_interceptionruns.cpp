@@ -118,7 +118,8 @@ class tst_InterceptionRuns : public QObject {
       QCOMPARE(f.beaconinput->text(), p.Beacon);
       QCOMPARE(f.Radialinput->text(), QString::number(p.Radial));
       QCOMPARE(f.HDGinput->text(), g.HeadingText.isEmpty() ? QString::number(p.Heading) : g.HeadingText);
-      for (auto [edit, value] : {std::pair{f.DMEinput, p.Dme}, {f.WINDWinput, p.WindDirection}, {f.WINDVinput, p.WindSpeed}})
+      for (auto [edit, value] :
+           {std::pair{f.DMEinput, p.Dme}, {f.WINDWinput, p.WindDirection}, {f.WINDVinput, p.WindSpeed}})
         if (value) QCOMPARE(edit->text(), QString::number(*value));
       // What the start panel made of the texts.
       QVERIFY(!Sim.StartInputError);
