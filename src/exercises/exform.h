@@ -87,6 +87,24 @@ class TExform : public ToolWindow {
   void Exhoming();
 
   // --- Generators: interceptions and DME arcs ---
+  void Exdirvor();
+  void Exvorinitcrs();
+  void Exwindhelp();
+  void Exoverinthdg();
+  void ExoverintVOR();
+  void ExoverintNDB();
+  void ExVORnavig();
+  void ExNDBnavig();
+  void Exoutbinthdg();
+  void ExoutbintVOR();
+  void ExoutbintNDB();
+  void Exinbinthdg();
+  void ExinbintVOR();
+  void ExinbintNDB();
+  void ExinbarcCW();
+  void ExinbarcCCW();
+  void ExoutbarcCW();
+  void ExoutbarcCCW();
 
   // --- Generators: holdings, approaches, arrivals and departures ---
 
