@@ -107,6 +107,34 @@ class TExform : public ToolWindow {
   void ExoutbarcCCW();
 
   // --- Generators: holdings, approaches, arrivals and departures ---
+  // Holdings (gen_holdings.cpp).
+  void Exotix();
+  void ExvorholdnoW();
+  void ExndbholdnoW();
+  void Exflytdshoot();
+  void Excalcoutbtim();
+  void Excoroutbtim();
+  void Excalcoutbhdg();
+  void Exvorhold();
+  void Exndbhold();
+  void Exdirent();
+  void Extdent();
+  void Exparent();
+  void Exentrydec();
+  void Exentrydecfig();
+  void Exenthold();
+  // ILS and non-precision approaches (gen_approaches.cpp).
+  void ExRod();
+  void ExflyILS();
+  void Exlocapp();
+  void Exvordmeapp();
+  void ExNDBapp();
+  void ExVDP();
+  // Arrivals and departures (gen_arrdep.cpp).
+  void ExflyappILS();
+  void ExflyappNDB();
+  void ExRoc();
+  void ExRocdme();
 
   // --- The dispatcher's table ---
   using Generator = void (TExform::*)();

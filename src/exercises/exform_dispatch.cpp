@@ -70,43 +70,43 @@ const std::vector<std::vector<TExform::GeneratorEntry>>& TExform::GeneratorTable
       },
       // HOLDINGS
       {
-          {"Exotix", nullptr},
-          {"ExvorholdnoW", nullptr},
-          {"ExndbholdnoW", nullptr},
-          {"Exflytdshoot", nullptr},
-          {"Excalcoutbtim", nullptr},
-          {"Excoroutbtim", nullptr},
-          {"Excalcoutbhdg", nullptr},
-          {"Exvorhold", nullptr},
-          {"Exndbhold", nullptr},
-          {"Exdirent", nullptr},
-          {"Extdent", nullptr},
-          {"Exparent", nullptr},
-          {"Exentrydec", nullptr},
-          {"Exentrydecfig", nullptr},
-          {"Exenthold", nullptr},
+          {"Exotix", &TExform::Exotix},
+          {"ExvorholdnoW", &TExform::ExvorholdnoW},
+          {"ExndbholdnoW", &TExform::ExndbholdnoW},
+          {"Exflytdshoot", &TExform::Exflytdshoot},
+          {"Excalcoutbtim", &TExform::Excalcoutbtim},
+          {"Excoroutbtim", &TExform::Excoroutbtim},
+          {"Excalcoutbhdg", &TExform::Excalcoutbhdg},
+          {"Exvorhold", &TExform::Exvorhold},
+          {"Exndbhold", &TExform::Exndbhold},
+          {"Exdirent", &TExform::Exdirent},
+          {"Extdent", &TExform::Extdent},
+          {"Exparent", &TExform::Exparent},
+          {"Exentrydec", &TExform::Exentrydec},
+          {"Exentrydecfig", &TExform::Exentrydecfig},
+          {"Exenthold", &TExform::Exenthold},
       },
       // ILS
       {
-          {"ExRod", nullptr},
-          {"ExflyILS", nullptr},
+          {"ExRod", &TExform::ExRod},
+          {"ExflyILS", &TExform::ExflyILS},
       },
       // NON-PRECISION APPROACHES
       {
-          {"Exlocapp", nullptr},
-          {"Exvordmeapp", nullptr},
-          {"ExNDBapp", nullptr},
-          {"ExVDP", nullptr},
+          {"Exlocapp", &TExform::Exlocapp},
+          {"Exvordmeapp", &TExform::Exvordmeapp},
+          {"ExNDBapp", &TExform::ExNDBapp},
+          {"ExVDP", &TExform::ExVDP},
       },
       // ARRIVALS
       {
-          {"ExflyappILS", nullptr},
-          {"ExflyappNDB", nullptr},
+          {"ExflyappILS", &TExform::ExflyappILS},
+          {"ExflyappNDB", &TExform::ExflyappNDB},
       },
       // DEPARTURES
       {
-          {"ExRoc", nullptr},
-          {"ExRocdme", nullptr},
+          {"ExRoc", &TExform::ExRoc},
+          {"ExRocdme", &TExform::ExRocdme},
       },
   };
   return table;
