@@ -5,6 +5,7 @@
 #include "exercises/exform.h"
 #include "exercises/exstate.h"
 #include "exercises/generatorkit.h"
+#include "exercises/genquestion.h"
 #include "platform/random.h"
 #include "simulator/form1.h"
 #include "simulator/simstate.h"
@@ -47,10 +48,10 @@ void TExform::ExRod() {
   DoeStatic();
   const int groundspeed = DrawRodGroundspeed();
   Ex.ExValueA = groundspeed;
-  AddTask("Your groundspeed is " + QString::number(groundspeed) + " knots.");
-  AddTask("Enter the required rate-of-descent to follow the glideslope.");
-  PlaceAircraft();
-  Ex.ExAnswer = RodAnswer(groundspeed);
+  AskForNumber(*this,
+               {"Your groundspeed is " + QString::number(groundspeed) + " knots.",
+                "Enter the required rate-of-descent to follow the glideslope."},
+               RodAnswer(groundspeed));
 }
 
 void TExform::ExflyILS() { FlyApproach(*this, IlsApproach()); }

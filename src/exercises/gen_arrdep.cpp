@@ -5,12 +5,15 @@
 #include "exercises/exform.h"
 #include "exercises/exstate.h"
 #include "exercises/generatorkit.h"
+#include "exercises/genquestion.h"
 #include "simulator/form1.h"
 #include "simulator/simstate.h"
 
 namespace tvx {
 
 namespace {
+
+const char* const kEnterRateOfClimb = "Enter the minimum required rate-of-climb (in feet per minute).";
 
 // From 1 NM west of the locator, heading to it; out on a drawn QDR, a
 // procedure turn, then the ILS (ils) or the NDB approach.
@@ -52,11 +55,10 @@ void TExform::ExflyappNDB() { FlyFullApproach(*this, false); }
 void TExform::ExRoc() {
   DoeStatic();
   Ex.ExGradientText = DrawClimbGradientText();
-  AddTask("The departure requires a climb gradient of " + Ex.ExGradientText + " %.");
-  AddTask("The groundspeed is 100 knots.");
-  AddTask("Enter the minimum required rate-of-climb (in feet per minute).");
-  PlaceAircraft();
-  Ex.ExAnswer = ClimbRateForGradient(Ex.ExGradientText);
+  AskForNumber(*this,
+               {"The departure requires a climb gradient of " + Ex.ExGradientText + " %.",
+                "The groundspeed is 100 knots.", kEnterRateOfClimb},
+               ClimbRateForGradient(Ex.ExGradientText));
 }
 
 void TExform::ExRocdme() {
@@ -65,11 +67,11 @@ void TExform::ExRocdme() {
   Ex.ExValueB = d.Roc;
   Ex.ExValueA = d.Distance;
   Ex.ExValueC = d.Height;
-  AddTask("Runway elevation = 0. The groundspeed is 100 knots.");
-  AddTask("Cross " + QString::number(d.Distance) + " DME at or above " + QString::number(d.Height) + " feet.");
-  AddTask("Enter the minimum required rate-of-climb (in feet per minute).");
-  PlaceAircraft();
-  Ex.ExAnswer = d.Roc;
+  AskForNumber(*this,
+               {"Runway elevation = 0. The groundspeed is 100 knots.",
+                "Cross " + QString::number(d.Distance) + " DME at or above " + QString::number(d.Height) + " feet.",
+                kEnterRateOfClimb},
+               d.Roc);
 }
 
 }  // namespace tvx

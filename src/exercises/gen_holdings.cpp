@@ -7,6 +7,7 @@
 #include "exercises/exform.h"
 #include "exercises/exstate.h"
 #include "exercises/generatorkit.h"
+#include "exercises/genquestion.h"
 #include "exercises/holdingdraws.h"
 #include "simulator/form1.h"
 #include "simulator/simstate.h"
@@ -125,6 +126,29 @@ void AskEntry(TExform& ex, bool onMap) {
   Ex.ExAnswerText = EntryLetter(e.Entry);
 }
 
+// The outbound timing from the wind on the outbound leg, or corrected from
+// the chrono's reading after a holding (`fromChrono`).
+void AskOutboundTiming(TExform& ex, bool fromChrono) {
+  ex.DoeStatic();
+  const TimingQuestion q = DrawTimingQuestion();
+  Ex.ExValueA = q.Value;
+  Ex.ExSide = q.Side;
+  if (!fromChrono) {
+    AskForNumber(ex,
+                 {"On the outbound leg there is a " + QString(q.Side == 0 ? "HEADWIND" : "TAILWIND") + " of " +
+                      Num(q.Value) + " knots.",
+                  "Enter the expected outbound timing (in seconds)."},
+                 OutboundTimingAnswer(q.Side, q.Value));
+    return;
+  }
+  AskForNumber(ex,
+               {q.Side == 0 ? "After a complete holding, the chrono indicates 2 min " + Num(60 - q.Value) + " seconds."
+                            : "After a complete holding, the chrono indicates 3 min " + Num(q.Value) + " seconds.",
+                "Suppose that your outbound leg timing was 60 seconds.",
+                "Enter the corrected outbound timing (in seconds)."},
+               CorrectedTimingAnswer(q.Side, q.Value));
+}
+
 }  // namespace
 
 void TExform::Exotix() {
@@ -136,10 +160,10 @@ void TExform::Exotix() {
   f.Radialinput->setText(Num(q.Radial));
   Ex.ExValueA = q.Radial;
   Ex.ExSide = q.Side;
-  AddTask(HoldingTurnsLine(q.Radial, q.Side));
-  AddTask(q.Kind == 0 ? "Enter the TEARDROP radial." : "Enter the ABEAM radial.");
-  PlaceAircraft();
-  Ex.ExAnswer = OtixAnswer(q.Radial, q.Side, q.Kind);
+  AskForNumber(*this,
+               {HoldingTurnsLine(q.Radial, q.Side),
+                q.Kind == 0 ? "Enter the TEARDROP radial." : "Enter the ABEAM radial."},
+               OtixAnswer(q.Radial, q.Side, q.Kind));
 }
 
 void TExform::ExvorholdnoW() { FlyBeaconHolding(*this, true, HoldingWind::Calm); }
@@ -159,8 +183,6 @@ void TExform::Exflytdshoot() {
   Ex.ExValueA = t.Inbound;
   Sim.Obs1Course = t.Inbound;
   Ex.ExSide = t.Side;
-  Ex.ExValueC = t.WindDirection;
-  Ex.ExValueD = t.WindSpeed;
   f.DMEinput->setText("2.2");
   WriteWind(f, t.WindDirection, t.WindSpeed);
   Sim.Obs2Course = t.Inbound;
@@ -173,30 +195,9 @@ void TExform::Exflytdshoot() {
   AddTask(WindLine(t.WindDirection, t.WindSpeed));
 }
 
-void TExform::Excalcoutbtim() {
-  DoeStatic();
-  const TimingQuestion q = DrawTimingQuestion();
-  Ex.ExValueA = q.Value;
-  Ex.ExSide = q.Side;
-  AddTask("On the outbound leg there is a " + QString(q.Side == 0 ? "HEADWIND" : "TAILWIND") + " of " +
-          Num(q.Value) + " knots.");
-  AddTask("Enter the expected outbound timing (in seconds).");
-  PlaceAircraft();
-  Ex.ExAnswer = OutboundTimingAnswer(q.Side, q.Value);
-}
+void TExform::Excalcoutbtim() { AskOutboundTiming(*this, false); }
 
-void TExform::Excoroutbtim() {
-  DoeStatic();
-  const TimingQuestion q = DrawTimingQuestion();
-  Ex.ExValueA = q.Value;
-  Ex.ExSide = q.Side;
-  AddTask(q.Side == 0 ? "After a complete holding, the chrono indicates 2 min " + Num(60 - q.Value) + " seconds."
-                      : "After a complete holding, the chrono indicates 3 min " + Num(q.Value) + " seconds.");
-  AddTask("Suppose that your outbound leg timing was 60 seconds.");
-  AddTask("Enter the corrected outbound timing (in seconds).");
-  PlaceAircraft();
-  Ex.ExAnswer = CorrectedTimingAnswer(q.Side, q.Value);
-}
+void TExform::Excoroutbtim() { AskOutboundTiming(*this, true); }
 
 void TExform::Excalcoutbhdg() {
   DoeStatic();
@@ -205,11 +206,11 @@ void TExform::Excalcoutbhdg() {
   Ex.ExValueC = q.WindSpeed;
   Ex.ExSide = q.Side;
   Ex.ExValueD = q.WindDirection;
-  AddTask("Holding on radial " + Num(q.Radial) + ".");
-  AddTask("The wind is " + Num(q.WindDirection) + "/" + Num(q.WindSpeed) + ".");
-  AddTask("Enter the expected outbound heading.");
-  PlaceAircraft();
-  Ex.ExAnswer = OutboundHeadingAnswer(q.Radial, q.Side, q.WindSpeed);
+  AskForNumber(*this,
+               {"Holding on radial " + Num(q.Radial) + ".",
+                "The wind is " + Num(q.WindDirection) + "/" + Num(q.WindSpeed) + ".",
+                "Enter the expected outbound heading."},
+               OutboundHeadingAnswer(q.Radial, q.Side, q.WindSpeed));
 }
 
 void TExform::Exvorhold() { FlyBeaconHolding(*this, true, HoldingWind::Fixed15); }

@@ -5,17 +5,14 @@
 #include <set>
 
 #include "areas/areamodel.h"
+#include "exercises/drawsets.h"
 #include "platform/random.h"
 #include "simulator/radios.h"
 
 namespace tvx {
 namespace {
 
-std::set<int> Steps(int low, int high, int step) {
-  std::set<int> s;
-  for (int v = low; v <= high; v += step) s.insert(v);
-  return s;
-}
+using test::Steps;
 
 TEST(ApproachDraws, WindFromEitherQuarter) {
   Rng().RandSeed = 1;

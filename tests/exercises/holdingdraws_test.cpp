@@ -7,17 +7,14 @@
 #include <set>
 
 #include "instruments/mapgeometry.h"
+#include "exercises/drawsets.h"
 #include "platform/random.h"
 #include "simulator/radios.h"
 
 namespace tvx {
 namespace {
 
-std::set<int> Steps(int low, int high, int step) {
-  std::set<int> s;
-  for (int v = low; v <= high; v += step) s.insert(v);
-  return s;
-}
+using test::Steps;
 
 // The entry a pilot chooses from where he arrives: the arrival bearing from
 // the fix measured from the inbound course; for right turns 0..110 is the

@@ -7,6 +7,7 @@
 #include "exercises/approachdraws.h"
 #include "exercises/exwindowfixture.h"
 #include "exercises/generatorfixture.h"
+#include "exercises/generatorkit.h"
 #include "platform/messages.h"
 #include "simulator/startpanel.h"
 #include "support/testsupport.h"
@@ -20,10 +21,6 @@ using test::SeedFor;
 namespace {
 
 constexpr int kIls = 6, kNonPrecision = 7, kArrivals = 8, kDepartures = 9;
-
-QString WindText(int direction, int speed) {
-  return "The wind is: " + QString("%1").arg(direction, 3, 10, QChar('0')) + "/" + QString::number(speed) + ".";
-}
 
 }  // namespace
 
@@ -142,7 +139,7 @@ class tst_ApproachExercises : public QObject {
     if (kind.Beacon == "LCA") QVERIFY(std::abs(AngleOff(Sim.AdfQdr, radial)) < 0.2);
 
     QStringList task = kind.Task;
-    task << WindText(wind.Direction, wind.Speed);
+    task << WindLine(wind.Direction, wind.Speed);
     QCOMPARE(test::TaskLines(*w.sim), task);
     QCOMPARE(messages.Texts(), QStringList());
     if (group == kIls && side == 0) {
@@ -176,7 +173,7 @@ class tst_ApproachExercises : public QObject {
     Rng().RandSeed = seed;
     w.StartRun(kIls, 1);
     QCOMPARE(F().WINDWinput->text(), QString("360"));
-    QCOMPARE(test::TaskLines(*w.sim).last(), WindText(360, Ex.ExValueD));
+    QCOMPARE(test::TaskLines(*w.sim).last(), WindLine(360, Ex.ExValueD));
     QCOMPARE(Sim.WindDirection, 360);
   }
 
@@ -226,7 +223,7 @@ class tst_ApproachExercises : public QObject {
     QVERIFY(Sim.AdfReceived);
     QVERIFY(std::abs(AngleOff(Sim.AdfQdr, 270)) < 0.5);
     QCOMPARE(test::TaskLines(*w.sim),
-             QStringList({FullApproachTask(ils, qdr), WindText(a.Wind.Direction, a.Wind.Speed)}));
+             QStringList({FullApproachTask(ils, qdr), WindLine(a.Wind.Direction, a.Wind.Speed)}));
     QCOMPARE(messages.Texts(), QStringList());
   }
 

@@ -7,6 +7,7 @@
 #include "areas/mapform.h"
 #include "exercises/exwindowfixture.h"
 #include "exercises/generatorfixture.h"
+#include "exercises/generatorkit.h"
 #include "exercises/holdingdraws.h"
 #include "instruments/mapgeometry.h"
 #include "platform/messages.h"
@@ -155,9 +156,7 @@ class tst_HoldingExercises : public QObject {
     const QString first = vor ? "Hold over VOR AAA on radial " + QString::number(h.Radial)
                               : "Hold over NDB MMM on inbound course " + QString::number(h.Heading);
     const QString last = wind == int(HoldingWind::Calm) ? QString("There is no wind.")
-                                                        : "The wind is: " +
-                                                              QString("%1").arg(h.WindDirection, 3, 10, QChar('0')) +
-                                                              "/" + QString::number(h.WindSpeed) + ".";
+                                                        : WindLine(h.WindDirection, h.WindSpeed);
     QCOMPARE(test::TaskLines(*w.sim),
              QStringList({first, h.Side == 0 ? "with right turns." : "with left turns.", last}));
     QCOMPARE(messages.Texts(), QStringList());
@@ -218,8 +217,7 @@ class tst_HoldingExercises : public QObject {
              QStringList({"You are holding over VOR AAA on radial " + QString::number(t.Radial),
                           t.Side == 0 ? "with right turns." : "with left turns.",
                           "You are in the teardrop position. Intercept the inbound course.",
-                          "The wind is: " + QString("%1").arg(t.WindDirection, 3, 10, QChar('0')) + "/" +
-                              QString::number(t.WindSpeed) + "."}));
+                          WindLine(t.WindDirection, t.WindSpeed)}));
   }
 
   void entryFlown_data() {
@@ -267,7 +265,7 @@ class tst_HoldingExercises : public QObject {
     QCOMPARE(EntryFromWhereTheAircraftIs(HoldingFix(), Sim.HoldingRadial, Sim.HoldingSide), e.Entry);
     QCOMPARE(test::TaskLines(*w.sim),
              QStringList({HoldingTurnsLine(e.HoldingRadial, e.Side), order,
-                          "The wind is: " + QString("%1").arg(windDirection, 3, 10, QChar('0')) + "/15."}));
+                          WindLine(windDirection, 15)}));
     QCOMPARE(messages.Texts(), QStringList());
   }
 
