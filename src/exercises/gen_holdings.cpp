@@ -4,6 +4,7 @@
 #include "areas/areamodel.h"
 #include "areas/holding.h"
 #include "areas/mapform.h"
+#include "exercises/exercisesetup.h"
 #include "exercises/exform.h"
 #include "exercises/exstate.h"
 #include "exercises/generatorkit.h"
@@ -80,7 +81,7 @@ void FlyEntry(TExform& ex, int entry, const QString& order) {
   f.beaconinput->setText(kVor);
   const EntrySetup e = DrawEntrySetup(entry);
   f.HDGinput->setText(Num(e.Heading));
-  f.Radialinput->setText(Num(Reduce360(e.Heading + 180)));
+  f.Radialinput->setText(Num(Compass0To359(e.Heading + 180)));
   Sim.Obs1Course = e.Heading;
   Ex.ExValueA = e.Entry;
   Ex.ExSide = e.Side;
@@ -90,7 +91,7 @@ void FlyEntry(TExform& ex, int entry, const QString& order) {
   const int windDirection = DrawStep(0, 350, 10);
   f.DMEinput->setText("1");
   WriteWind(f, windDirection, 15);
-  Sim.Obs2Course = Reduce360(e.HoldingRadial + 180);
+  Sim.Obs2Course = Compass0To359(e.HoldingRadial + 180);
   SetUpHolding(kVor, e.Side, e.HoldingRadial);
   ex.PlaceAircraft();
   ex.AddTask(order);
@@ -108,7 +109,7 @@ void AskEntry(TExform& ex, bool onMap) {
   f.DMEinput->setText("1");
   const EntrySetup e = DrawEntrySetup(-1);
   f.HDGinput->setText(Num(e.Heading));
-  f.Radialinput->setText(Num(Reduce360(e.Heading + 180)));
+  f.Radialinput->setText(Num(Compass0To359(e.Heading + 180)));
   Sim.Obs1Course = e.Heading;
   Ex.ExValueA = e.Entry;
   Ex.ExSide = e.Side;

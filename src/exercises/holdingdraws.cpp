@@ -1,15 +1,10 @@
 #include "exercises/holdingdraws.h"
 
+#include "exercises/exercisesetup.h"
 #include "exercises/generatorkit.h"
 #include "platform/random.h"
 
 namespace tvx {
-
-int Reduce360(int degrees) {
-  if (degrees < 0) return degrees + 360;
-  if (degrees >= 360) return degrees - 360;
-  return degrees;
-}
 
 QString TurnSideText(int side) { return side == kRightTurns ? "RIGHT" : "LEFT"; }
 
@@ -36,7 +31,7 @@ int DrawHeading() { return DrawStep(0, 350, 10); }
 BeaconHolding DrawBeaconHolding(HoldingWind wind) {
   BeaconHolding h;
   h.Radial = DrawHeading();
-  h.Heading = Reduce360(h.Radial + 180);
+  h.Heading = Compass0To359(h.Radial + 180);
   h.Side = Rng().Random(2);
   if (wind != HoldingWind::Calm) {
     h.WindDirection = DrawHeading();
@@ -46,7 +41,7 @@ BeaconHolding DrawBeaconHolding(HoldingWind wind) {
 }
 
 int TeardropStartRadial(int holdingRadial, int side) {
-  if (side == kRightTurns) return Reduce360(holdingRadial - 30);
+  if (side == kRightTurns) return Compass0To359(holdingRadial - 30);
   const int radial = holdingRadial + 30;
   return radial > 360 ? radial - 360 : radial;
 }
@@ -54,7 +49,7 @@ int TeardropStartRadial(int holdingRadial, int side) {
 TeardropStart DrawTeardropStart() {
   TeardropStart t;
   t.Radial = DrawHeading();
-  t.Inbound = Reduce360(t.Radial + 180);
+  t.Inbound = Compass0To359(t.Radial + 180);
   t.Side = Rng().Random(2);
   t.WindDirection = DrawHeading();
   t.WindSpeed = DrawStep(10, 20, 10);
@@ -77,13 +72,13 @@ EntrySetup DrawEntrySetup(int entry) {
   e.Entry = entry < 0 ? Rng().Random(3) : entry;
   e.Side = Rng().Random(2);
   e.Offset = DrawEntryOffset(e.Entry, e.Side);
-  e.HoldingRadial = Reduce360(e.Heading + e.Offset);
+  e.HoldingRadial = Compass0To359(e.Heading + e.Offset);
   return e;
 }
 
 int OtixAnswer(int radial, int side, int kind) {
   const int away = kind == 0 ? 30 : 90;
-  return Reduce360(side == kRightTurns ? radial - away : radial + away);
+  return Compass0To359(side == kRightTurns ? radial - away : radial + away);
 }
 
 OtixQuestion DrawOtixQuestion() {
@@ -106,7 +101,7 @@ TimingQuestion DrawTimingQuestion() {
 }
 
 int OutboundHeadingAnswer(int radial, int side, int windSpeed) {
-  return Reduce360(side == 0 ? radial + windSpeed : radial - windSpeed);
+  return Compass0To359(side == 0 ? radial + windSpeed : radial - windSpeed);
 }
 
 OutboundHeadingQuestion DrawOutboundHeadingQuestion() {
@@ -114,7 +109,7 @@ OutboundHeadingQuestion DrawOutboundHeadingQuestion() {
   q.Radial = DrawHeading();
   q.WindSpeed = DrawStep(10, 40, 5);
   q.Side = Rng().Random(2);
-  q.WindDirection = Reduce360(q.Side == 0 ? q.Radial + 90 : q.Radial - 90);
+  q.WindDirection = Compass0To359(q.Side == 0 ? q.Radial + 90 : q.Radial - 90);
   return q;
 }
 

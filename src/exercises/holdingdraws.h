@@ -5,10 +5,6 @@
 
 namespace tvx {
 
-// An angle brought back into 0..359 after a sum: 360 added below 0, taken
-// off at 360 or above.
-int Reduce360(int degrees);
-
 // The turn side of a holding, as drawn: 0 right turns, 1 left turns.
 constexpr int kRightTurns = 0;
 constexpr int kLeftTurns = 1;

@@ -8,6 +8,7 @@
 
 #include "instruments/mapgeometry.h"
 #include "exercises/drawsets.h"
+#include "exercises/exercisesetup.h"
 #include "platform/random.h"
 #include "simulator/radios.h"
 
@@ -35,12 +36,6 @@ int StandardEntry(int heading, int holdingRadial, int side) {
 double BearingOff(QPointF from, QPointF to, int expected) {
   const double bearing = BearingFromStation(from.x(), from.y(), to.x(), to.y());
   return std::fmod(bearing - expected + 540.0, 360.0) - 180.0;
-}
-
-TEST(HoldingDraws, ReduceAfterASum) {
-  const std::map<int, int> cases = {{-90, 270}, {-10, 350}, {0, 0}, {30, 30}, {359, 359}, {360, 0}, {370, 10},
-                                    {530, 170}};
-  for (const auto& [in, out] : cases) EXPECT_EQ(Reduce360(in), out) << in;
 }
 
 TEST(HoldingDraws, TextsOfSideAndEntry) {
@@ -101,7 +96,7 @@ TEST(HoldingDraws, BeaconHoldingWinds) {
     const BeaconHolding calm = DrawBeaconHolding(HoldingWind::Calm);
     radials.insert(calm.Radial);
     sides.insert(calm.Side);
-    EXPECT_EQ(calm.Heading, Reduce360(calm.Radial + 180));
+    EXPECT_EQ(calm.Heading, Compass0To359(calm.Radial + 180));
     calmWinds.insert(calm.WindDirection * 1000 + calm.WindSpeed);
     const BeaconHolding fixed = DrawBeaconHolding(HoldingWind::Fixed15);
     fixedSpeeds.insert(fixed.WindSpeed);
@@ -144,7 +139,7 @@ TEST(HoldingDraws, TeardropStartRadial) {
   std::set<int> starts;
   for (int i = 0; i < 3000; ++i) {
     const TeardropStart t = DrawTeardropStart();
-    EXPECT_EQ(t.Inbound, Reduce360(t.Radial + 180));
+    EXPECT_EQ(t.Inbound, Compass0To359(t.Radial + 180));
     EXPECT_EQ(t.StartRadial, TeardropStartRadial(t.Radial, t.Side));
     EXPECT_TRUE(t.WindSpeed == 10 || t.WindSpeed == 20);
     EXPECT_EQ(t.WindDirection % 10, 0);
@@ -168,7 +163,7 @@ TEST(HoldingDraws, EntryOffsetsLieInTheirSectors) {
     EXPECT_EQ(seen, offsets) << key.first << " " << key.second;
     for (int offset : offsets) {
       for (int heading = 0; heading < 360; heading += 10) {
-        const int radial = Reduce360(heading + offset);
+        const int radial = Compass0To359(heading + offset);
         EXPECT_EQ(StandardEntry(heading, radial, key.second), key.first) << heading << " " << offset;
         // 10 degrees either way stays in the sector or on its border.
         for (int nudge : {-9, 9}) {
@@ -187,7 +182,7 @@ TEST(HoldingDraws, EntrySetupDraws) {
     const EntrySetup e = DrawEntrySetup(-1);
     ++entries[e.Entry];
     EXPECT_EQ(e.Heading % 10, 0);
-    EXPECT_EQ(e.HoldingRadial, Reduce360(e.Heading + e.Offset));
+    EXPECT_EQ(e.HoldingRadial, Compass0To359(e.Heading + e.Offset));
     EXPECT_EQ(StandardEntry(e.Heading, e.HoldingRadial, e.Side), e.Entry);
   }
   EXPECT_EQ(entries.size(), 3u);
@@ -232,9 +227,9 @@ TEST(HoldingDraws, OutboundHeading) {
     speeds.insert(q.WindSpeed);
     // The wind blows square across the outbound leg (heading = radial), from
     // the right for side 0; the heading turns into it.
-    const int fromRight = Reduce360(q.WindDirection - q.Radial);
+    const int fromRight = Compass0To359(q.WindDirection - q.Radial);
     EXPECT_EQ(fromRight, q.Side == 0 ? 90 : 270);
-    const int correction = Reduce360(OutboundHeadingAnswer(q.Radial, q.Side, q.WindSpeed) - q.Radial);
+    const int correction = Compass0To359(OutboundHeadingAnswer(q.Radial, q.Side, q.WindSpeed) - q.Radial);
     EXPECT_EQ(correction, q.Side == 0 ? q.WindSpeed : 360 - q.WindSpeed);
   }
   EXPECT_EQ(speeds, Steps(10, 40, 5));

@@ -5,6 +5,7 @@
 
 #include "areas/holding.h"
 #include "areas/mapform.h"
+#include "exercises/exercisesetup.h"
 #include "exercises/exwindowfixture.h"
 #include "exercises/generatorfixture.h"
 #include "exercises/generatorkit.h"
@@ -198,7 +199,7 @@ class tst_HoldingExercises : public QObject {
     QCOMPARE(F().Radialinput->text(), QString::number(t.StartRadial));
     QCOMPARE(F().HDGinput->text(), QString::number(t.Radial));
     QCOMPARE(F().DMEinput->text(), QString("2.2"));
-    QCOMPARE(Ex.ExValueA, Reduce360(t.Radial + 180));
+    QCOMPARE(Ex.ExValueA, Compass0To359(t.Radial + 180));
     QCOMPARE(Ex.ExValueB, t.Radial);
     QCOMPARE(Sim.Obs1Course, Ex.ExValueA);
     QCOMPARE(Sim.Obs2Course, Ex.ExValueA);
@@ -249,12 +250,12 @@ class tst_HoldingExercises : public QObject {
 
     VerifyFlyingLayout();
     QCOMPARE(F().HDGinput->text(), QString::number(e.Heading));
-    QCOMPARE(F().Radialinput->text(), QString::number(Reduce360(e.Heading + 180)));
+    QCOMPARE(F().Radialinput->text(), QString::number(Compass0To359(e.Heading + 180)));
     QCOMPARE(F().DMEinput->text(), QString("1"));
     QCOMPARE(F().WINDWinput->text(), QString::number(windDirection));
     QCOMPARE(F().WINDVinput->text(), QString("15"));
     QCOMPARE(Sim.Obs1Course, e.Heading);
-    QCOMPARE(Sim.Obs2Course, Reduce360(e.HoldingRadial + 180));
+    QCOMPARE(Sim.Obs2Course, Compass0To359(e.HoldingRadial + 180));
     QCOMPARE(Ex.ExValueA, e.Entry);
     QCOMPARE(Ex.ExValueB, e.HoldingRadial);
     QCOMPARE(Ex.ExValueC, e.Offset);
@@ -295,7 +296,7 @@ class tst_HoldingExercises : public QObject {
       const QString letter = Ex.ExAnswerText;
       QVERIFY(letter == "T" || letter == "D" || letter == "P");
       QCOMPARE(letter, EntryLetter(Ex.ExValueA));
-      QCOMPARE(F().HDGinput->text(), QString::number(Reduce360(Ex.ExValueB - Ex.ExValueC)));
+      QCOMPARE(F().HDGinput->text(), QString::number(Compass0To359(Ex.ExValueB - Ex.ExValueC)));
       QCOMPARE(EntryFromWhereTheAircraftIs(Aaa(), Ex.ExValueB, TurnSideText(Ex.ExSide)), Ex.ExValueA);
       QCOMPARE(test::TaskLines(*w.sim),
                QStringList({HoldingTurnsLine(Ex.ExValueB, Ex.ExSide),
