@@ -123,7 +123,25 @@ class TForm1 : public QMainWindow {
   void DAbugplusKeyDown(bool plus, Qt::KeyboardModifiers modifiers);
 
   // --- Failure scenarios ---
+  void ConnectScenarios();
+  // A choice in the scenario list: checked against the flight, then armed.
+  void FailuregroupClick(int index);
+  // The checked item of the scenario list.
+  int FailuregroupIndex() const;
+  // The trigger fired: the scenario becomes active.
+  void doefailure();
+  // TCAS resolution advisory, then clear of conflict.
+  void doefase3();
+  void clearofconflict();
+  // Ends any scenario and resets its panel.
   void endfailure();
+  void SchrijfEicas();
+  // The warning panel silences the sound that is playing.
+  void EicasClick();
+  // A click on one of the two engine fire switches.
+  void EFS1Click(QLabel* fireSwitch);
+  void FCS1Change();
+  void ResetExClick();
   // The tick's trigger and end checks of the scenarios.
   void ScenarioChecks();
 

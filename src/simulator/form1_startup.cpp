@@ -48,6 +48,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   ConnectMenus();
   ConnectAutopilot();
   ConnectStartPositions();
+  ConnectScenarios();
   FormCreate();
 }
 

@@ -84,6 +84,10 @@ void TForm1::planetypeChange() {
     ui.speedbrake->hide();
     ui.Label_speedbrake->hide();
     ui.Switchbox->show();
+    ui.Failurepanel->hide();
+    // The scenarios are the jet's: one chosen for it ends with the jet, so
+    // that no alarm goes on where no panel can silence it.
+    if (s.FailurePhase != 0) endfailure();
     ui.EFISpanel->hide();
     ui.Loadexpos->hide();
     if (s.AircraftCategory == "JET") {
@@ -101,6 +105,7 @@ void TForm1::planetypeChange() {
     ui.Flaps->setMaximum(4);
     ui.speedbrake->show();
     ui.Label_speedbrake->show();
+    ui.Failurepanel->show();
     ui.EFISpanel->show();
     ui.Loadexpos->show();
     ui.Switchbox->hide();
