@@ -226,30 +226,27 @@ TEST(ScenarioSelect, EngineScenariosAreDrawnAfterTheTrigger) {
 TEST(ScenarioSelect, TakeoffItemsArmSpeedTriggers) {
   std::set<int> efatoTriggers, rtoTriggers;
   for (std::uint32_t seed = 1; seed <= 200; ++seed) {
-    {
+    // Item `index` chosen on the runway with this seed.
+    const auto armed = [seed](int index) {
       SimState s = Runway();
       RandomGenerator rng = Seeded(seed);
-      ASSERT_TRUE(Select(s, rng, kEfato).armed);
-      EXPECT_TRUE(IsEngineScenario(s.FailureCode));
-      EXPECT_EQ(s.TakeoffState, "TOarmed");
-      efatoTriggers.insert(s.ScenarioTrigger);
-    }
-    {
-      SimState s = Runway();
-      RandomGenerator rng = Seeded(seed);
-      ASSERT_TRUE(Select(s, rng, kRto).armed);
-      EXPECT_TRUE(IsEngineScenario(s.FailureCode));
-      EXPECT_EQ(s.TakeoffState, "OFF");
-      rtoTriggers.insert(s.ScenarioTrigger);
-    }
-    {
-      SimState s = Runway();
-      RandomGenerator rng = Seeded(seed);
-      ASSERT_TRUE(Select(s, rng, kRtoEvac).armed);
-      EXPECT_EQ(s.FailureCode, "Fire");  // the evacuation follows a fire
-      EXPECT_GE(s.ScenarioTrigger, 95);
-      EXPECT_LE(s.ScenarioTrigger, 119);
-    }
+      EXPECT_TRUE(Select(s, rng, index).armed) << index;
+      return s;
+    };
+    const SimState efato = armed(kEfato);
+    EXPECT_TRUE(IsEngineScenario(efato.FailureCode));
+    EXPECT_EQ(efato.TakeoffState, "TOarmed");
+    efatoTriggers.insert(efato.ScenarioTrigger);
+
+    const SimState rto = armed(kRto);
+    EXPECT_TRUE(IsEngineScenario(rto.FailureCode));
+    EXPECT_EQ(rto.TakeoffState, "OFF");
+    rtoTriggers.insert(rto.ScenarioTrigger);
+
+    const SimState evac = armed(kRtoEvac);
+    EXPECT_EQ(evac.FailureCode, "Fire");  // the evacuation follows a fire
+    EXPECT_GE(evac.ScenarioTrigger, 95);
+    EXPECT_LE(evac.ScenarioTrigger, 119);
   }
   EXPECT_EQ(efatoTriggers, std::set<int>({129, 130, 131, 132, 133}));
   EXPECT_EQ(*rtoTriggers.begin(), 95);
