@@ -113,7 +113,7 @@ struct SimState {
   std::int32_t Minimums = 0;
 
   // --- Failure and manoeuvre scenarios ---
-  QString FailureCode;
+  QString FailureCode = "OFF";
   std::int32_t FailurePhase = 0;
   std::int32_t FailureVariant = 0;
   std::int32_t FailedEngine = 0;

@@ -769,7 +769,7 @@ TEST(ScenarioTick, NothingHappensWithoutAScenario) {
   RecordingHost host(s, rng);
   s.ScenarioTrigger = 2;
   EXPECT_EQ(TicksUntilCall(s, host, 600), -1);
-  s.FailureCode = "";  // the first value, before any scenario ended
+  s.FailureCode = "";  // no code at all
   s.ScenarioClock = 0;
   EXPECT_EQ(TicksUntilCall(s, host, 600), -1);
 }

@@ -108,6 +108,8 @@ class tst_Scenarios : public QObject {
   void panelShownForTheJetOnly() {
     TForm1 form;
     const auto& ui = form.ui;
+    QCOMPARE(Sim.FailureCode, QString("OFF"));  // no scenario at start
+    QCOMPARE(Sim.FailurePhase, 0);
     QVERIFY(!ui.Failurepanel->isVisibleTo(&form));
     form.SetTypegroupIndex(2);
     QVERIFY(ui.Failurepanel->isVisibleTo(&form));
