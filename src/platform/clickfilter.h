@@ -1,7 +1,8 @@
 #pragma once
-// Makes a control that has no click of its own (a label drawn as a panel)
-// clickable: a left-button release over the control, after a press on it,
-// calls the handler.
+// Makes a panel, label or group box that has no click of its own clickable:
+// a left button pressed and released over it. Install it on the control with
+// installEventFilter. A label inside a group box passes its mouse events on
+// to the box, so one filter on the box serves both.
 #include <QMouseEvent>
 #include <QObject>
 #include <QWidget>
@@ -11,23 +12,22 @@ namespace tvx {
 
 class ClickFilter : public QObject {
  public:
-  // Installs itself on `control`, which owns it.
-  ClickFilter(QWidget* control, std::function<void()> handler)
-      : QObject(control), control_(control), handler_(std::move(handler)) {
-    control->installEventFilter(this);
-  }
+  ClickFilter(QObject* parent, std::function<void()> onClick) : QObject(parent), onClick_(std::move(onClick)) {}
 
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched == control_ && event->type() == QEvent::MouseButtonRelease) {
-      const auto* mouse = static_cast<QMouseEvent*>(event);
-      if (mouse->button() == Qt::LeftButton && control_->rect().contains(mouse->position().toPoint())) handler_();
-    }
-    return QObject::eventFilter(watched, event);
+    const auto type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease) return false;
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() != Qt::LeftButton) return false;
+    // Taking the press makes the release come here too.
+    if (type == QEvent::MouseButtonPress) return true;
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget && widget->rect().contains(mouse->position().toPoint())) onClick_();
+    return true;
   }
 
  private:
-  QWidget* control_;
-  std::function<void()> handler_;
+  std::function<void()> onClick_;
 };
 
 }  // namespace tvx

@@ -2,12 +2,12 @@
 // panels, the parking brake, the stopwatch and the jet's guidance line.
 #include <QAction>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QSignalBlocker>
 
 #include "areas/area.h"
 #include "areas/instrform.h"
 #include "areas/mapform.h"
+#include "platform/clickfilter.h"
 #include "shell/documents.h"
 #include "simulator/form1.h"
 #include "simulator/keyrelease.h"
@@ -21,29 +21,6 @@ std::function<void()> TForm1::ShowMainMenu;
 std::function<void()> TForm1::ShowKeyboardHelp;
 
 namespace {
-
-// Makes a panel or group box that has no click of its own clickable: a left
-// button pressed and released over it. A label inside a group box passes its
-// mouse events on to the box, so one filter on the box serves both.
-class ClickFilter : public QObject {
- public:
-  ClickFilter(QObject* parent, std::function<void()> onClick) : QObject(parent), onClick_(std::move(onClick)) {}
-
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    const auto type = event->type();
-    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease) return false;
-    const auto* mouse = static_cast<QMouseEvent*>(event);
-    if (mouse->button() != Qt::LeftButton) return false;
-    // Taking the press makes the release come here too.
-    if (type == QEvent::MouseButtonPress) return true;
-    const auto* widget = qobject_cast<QWidget*>(watched);
-    if (widget && widget->rect().contains(mouse->position().toPoint())) onClick_();
-    return true;
-  }
-
- private:
-  std::function<void()> onClick_;
-};
 
 // Hands a key released in an edit to a handler only when the key was pressed
 // there too. The Enter that closes a message box about the edit's value is

@@ -83,9 +83,9 @@ void TForm1::ConnectScenarios() {
   for (QSlider* lever : {ui.TL1, ui.TL2, ui.FCS1, ui.FCS2, ui.AT}) lever->setFocusPolicy(Qt::NoFocus);
   connect(ui.FCS1, &QSlider::valueChanged, this, [this] { FCS1Change(); });
   connect(ui.FCS2, &QSlider::valueChanged, this, [this] { FCS1Change(); });
-  new ClickFilter(ui.EFS1, [this] { EFS1Click(ui.EFS1); });
-  new ClickFilter(ui.EFS2, [this] { EFS1Click(ui.EFS2); });
-  new ClickFilter(ui.Eicas, [this] { EicasClick(); });
+  ui.EFS1->installEventFilter(new ClickFilter(this, [this] { EFS1Click(ui.EFS1); }));
+  ui.EFS2->installEventFilter(new ClickFilter(this, [this] { EFS1Click(ui.EFS2); }));
+  ui.Eicas->installEventFilter(new ClickFilter(this, [this] { EicasClick(); }));
   ui.ResetEx->setFocusPolicy(Qt::NoFocus);
   connect(ui.ResetEx, &QPushButton::clicked, this, [this] { ResetExClick(); });
 

@@ -18,7 +18,7 @@ using namespace tvx;
 
 namespace {
 
-enum Item { kOff = 0, kEngFire = 3, kTakeoffLine = 5, kRto = 6, kEfato = 8, kGpws = 12, kTcas = 16, kCabin = 20 };
+enum Item { kOff = 0, kEngFire = 3, kTakeoffLine = 5, kRto = 6, kEfato = 8, kGpws = 12, kWs = 13, kTcas = 16, kCabin = 20 };
 
 const QString kTakeoffRefusal = "Cannot start RTO/EFATO exercise.\r\nSet take-off position in STARTPOSITION PANEL!";
 
@@ -383,6 +383,33 @@ class tst_Scenarios : public QObject {
     QCOMPARE(names[1], Sim.TcasAdvisory + ".wav");
     QCOMPARE(names[2], QString("clear.wav"));
     for (const auto& e : sound_.played) QVERIFY(!e.loop);
+  }
+
+  // Windshear brings severe turbulence with its call-out and takes it away
+  // again when it ends, 20 to 24 seconds later.
+  void windshearWithItsTurbulence() {
+    TForm1 form;
+    form.SetTypegroupIndex(2);
+    form.ui.Altitudeinput->setText("1000");  // 880 ft above the airport
+    ChoosePreset(form, 5);                   // "F15 gear dn - 154 kts"
+    Fly(form, 77);
+    Choose(form, kWs);
+    QVERIFY2(messages_.entries.isEmpty(), qPrintable(messages_.Texts().join(" | ")));
+    QVERIFY(form.ui.Noturb->isChecked());
+    QCOMPARE(TicksUntilSound(form, sound_, 100), 20);
+    QCOMPARE(sound_.Names(), QStringList{"windshear.wav"});
+    QVERIFY(form.ui.Severeturb->isChecked());
+    QCOMPARE(form.ui.Turbmenu->title(), QString("Turbulence[S]"));
+    int ticks = 0;
+    while (Sim.FailurePhase == 2 && ticks < 300) {
+      form.TimerTimer();
+      ++ticks;
+    }
+    QVERIFY2(ticks >= 200 && ticks <= 240, qPrintable(QString::number(ticks)));
+    QCOMPARE(Sim.FailureCode, QString("OFF"));
+    QVERIFY(form.ui.Noturb->isChecked());
+    QVERIFY(!form.ui.Severeturb->isChecked());
+    QCOMPARE(form.ui.Turbmenu->title(), QString("Turbulence[0]"));
   }
 
   // The failure after take-off fires at its speed during the take-off roll.
