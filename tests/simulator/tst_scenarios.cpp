@@ -44,6 +44,14 @@ void Fly(TForm1& form, std::uint32_t seed) {
   Rng().RandSeed = seed;
 }
 
+// The jet with the altitude typed in the start panel and a preset, flying.
+void FlyJet(TForm1& form, const QString& altitude, int preset, std::uint32_t seed) {
+  form.SetTypegroupIndex(2);
+  form.ui.Altitudeinput->setText(altitude);
+  ChoosePreset(form, preset);
+  Fly(form, seed);
+}
+
 void Ticks(TForm1& form, int n) {
   for (int i = 0; i < n; ++i) form.TimerTimer();
 }
@@ -359,10 +367,7 @@ class tst_Scenarios : public QObject {
 
   void tcasSequenceWithItsCallOuts() {
     TForm1 form;
-    form.SetTypegroupIndex(2);
-    form.ui.Altitudeinput->setText("8000");
-    ChoosePreset(form, 1);  // "Cruise - 250 kts"
-    Fly(form, 1234);
+    FlyJet(form, "8000", 1, 1234);  // "Cruise - 250 kts" at 8000 ft
     Choose(form, kTcas);
     QCOMPARE(Sim.FailurePhase, 1);
     QCOMPARE(TicksUntilSound(form, sound_, 100), 20);
@@ -389,10 +394,7 @@ class tst_Scenarios : public QObject {
   // again when it ends, 20 to 24 seconds later.
   void windshearWithItsTurbulence() {
     TForm1 form;
-    form.SetTypegroupIndex(2);
-    form.ui.Altitudeinput->setText("1000");  // 880 ft above the airport
-    ChoosePreset(form, 5);                   // "F15 gear dn - 154 kts"
-    Fly(form, 77);
+    FlyJet(form, "1000", 5, 77);  // "F15 gear dn - 154 kts", 880 ft above the airport
     Choose(form, kWs);
     QVERIFY2(messages_.entries.isEmpty(), qPrintable(messages_.Texts().join(" | ")));
     QVERIFY(form.ui.Noturb->isChecked());
@@ -415,10 +417,7 @@ class tst_Scenarios : public QObject {
   // The failure after take-off fires at its speed during the take-off roll.
   void efatoFiresAtItsSpeedDuringTheTakeoff() {
     TForm1 form;
-    form.SetTypegroupIndex(2);
-    form.ui.Altitudeinput->setText("120");
-    ChoosePreset(form, 7);  // "Takeoff"
-    Fly(form, 8);
+    FlyJet(form, "120", 7, 8);  // "Takeoff" on the runway
     Choose(form, kEfato);
     QVERIFY2(messages_.entries.isEmpty(), qPrintable(messages_.Texts().join(" | ")));
     QCOMPARE(Sim.TakeoffState, QString("TOarmed"));
@@ -468,10 +467,7 @@ class tst_Scenarios : public QObject {
 
   void groundProximityPicture() {
     TForm1 form;
-    form.SetTypegroupIndex(2);
-    form.ui.Altitudeinput->setText("800");  // 680 ft above the airport
-    ChoosePreset(form, 5);                  // "F15 gear dn - 154 kts"
-    Fly(form, 21);
+    FlyJet(form, "800", 5, 21);  // "F15 gear dn - 154 kts", 680 ft above the airport
     Choose(form, kGpws);
     QVERIFY2(messages_.entries.isEmpty(), qPrintable(messages_.Texts().join(" | ")));
     form.Timer->stop();
