@@ -27,7 +27,6 @@ namespace tvx {
 
 TArea* Area = nullptr;
 const char* const kAreaFolder = "C:\\Tarvinex\\Tarvinex Sim\\Areas";
-const char* const kCommunityPage = "https://www.tarvinex.com/community";
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "areas/areaedit.h"
+#include "shell/documents.h"
 #include "ui_area.h"
 
 namespace tvx {
@@ -76,9 +77,8 @@ class TArea : public QWidget {
 
 extern TArea* Area;
 
-// Where area files live, as the program names the folder, and the pages the
-// share actions open.
+// Where area files live, as the program names the folder. The page the share
+// actions open is kCommunityPage (shell/documents.h).
 extern const char* const kAreaFolder;
-extern const char* const kCommunityPage;
 
 }  // namespace tvx

@@ -19,7 +19,6 @@
 namespace tvx {
 
 TExform* Exform = nullptr;
-std::function<void()> TExform::ShowMainMenu;
 
 namespace {
 

@@ -21,9 +21,8 @@ class TExform : public ToolWindow {
 
   Ui::TExform ui;
 
-  // What EXIT does besides putting this window away: brings the main menu
-  // to the front. The program's start-up sets it; nothing while unset.
-  static std::function<void()> ShowMainMenu;
+  // EXIT also brings the main menu to the front through the tools' hook
+  // `ShowMainMenu` (toolwindow.h); nothing while it is unset.
 
   void FormCreate();
   void ExlijstClick();

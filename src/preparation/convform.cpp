@@ -105,7 +105,6 @@ void TConvform::Input1Change() { ui.Bereken2->clear(); }
 
 void TConvform::Input2Change() { ui.Bereken1->clear(); }
 
-// Until the main menu exists, EXIT only puts the window away.
-void TConvform::MAINMENUClick() { hide(); }
+void TConvform::MAINMENUClick() { LeaveForMainMenu(); }
 
 }  // namespace tvx

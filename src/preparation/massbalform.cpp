@@ -186,7 +186,6 @@ void TMassBalForm::PrintClick() {
   PrintTool(this, "Loadsheet", [this] { SetPrintLook(); }, [this] { RestoreLook(); });
 }
 
-// Until the main menu exists, EXIT only puts the loadsheet away.
-void TMassBalForm::MAINMENUClick() { hide(); }
+void TMassBalForm::MAINMENUClick() { LeaveForMainMenu(); }
 
 }  // namespace tvx

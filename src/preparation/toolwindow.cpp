@@ -14,6 +14,20 @@ void SetToolColor(QWidget* w, QPalette::ColorRole role, const QColor& color) {
 }
 
 std::function<void()> ToolWindow::EndProgram = [] { QApplication::quit(); };
+std::function<void()> ToolWindow::ShowMainMenu;
+int ToolWindow::puttingAway_ = 0;
+
+void ToolWindow::LeaveForMainMenu() {
+  if (ShowMainMenu) ShowMainMenu();
+  else hide();
+}
+
+void ToolWindow::PutAwayMinimised(QWidget* window) {
+  if (!window) return;
+  ++puttingAway_;
+  window->setWindowState(window->windowState() | Qt::WindowMinimized);
+  --puttingAway_;
+}
 
 void ToolWindow::MinimiseApplication() {
   for (QWidget* w : QApplication::topLevelWidgets())
@@ -23,7 +37,7 @@ void ToolWindow::MinimiseApplication() {
 void ToolWindow::changeEvent(QEvent* event) {
   if (event->type() == QEvent::WindowStateChange) {
     const auto* change = static_cast<QWindowStateChangeEvent*>(event);
-    if (isMinimized() && !(change->oldState() & Qt::WindowMinimized)) MinimiseApplication();
+    if (isMinimized() && !(change->oldState() & Qt::WindowMinimized) && puttingAway_ == 0) MinimiseApplication();
   }
   QWidget::changeEvent(event);
 }

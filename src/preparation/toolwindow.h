@@ -21,12 +21,26 @@ class ToolWindow : public QWidget {
   // Tests put a recorder here, since a test must never quit.
   static std::function<void()> EndProgram;
 
+  // What a tool's EXIT shows: the main menu, which puts the tool away. The
+  // main menu sets it; while unset, EXIT only hides the tool.
+  static std::function<void()> ShowMainMenu;
+  // EXIT of a tool: the main menu, or the tool hidden when there is none.
+  void LeaveForMainMenu();
+
   // Minimises every other shown top-level window of the program.
   void MinimiseApplication();
+
+  // Minimises `window` where it stands (a hidden window stays hidden). A
+  // tool minimised so leaves the other windows alone: the program put it
+  // away, the user did not ask to minimise the program.
+  static void PutAwayMinimised(QWidget* window);
 
  protected:
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+
+ private:
+  static int puttingAway_;
 };
 
 }  // namespace tvx

@@ -289,7 +289,6 @@ void TWindtriangle::PrintClick() {
   PrintTool(this, "Navigation Log", [this] { SetPrintLook(); }, [this] { RestoreLook(); });
 }
 
-// Until the main menu exists, EXIT only puts the log away.
-void TWindtriangle::MAINMENUClick() { hide(); }
+void TWindtriangle::MAINMENUClick() { LeaveForMainMenu(); }
 
 }  // namespace tvx

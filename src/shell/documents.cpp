@@ -9,4 +9,15 @@ QString DocumentPath(const QString& fileName) { return DataRoot() + "/" + fileNa
 
 bool OpenDocument(const QString& fileName) { return OpenPath(DocumentPath(fileName)); }
 
+QString InvitationSubject() { return "Try Tarvinex Sim"; }
+
+QString InvitationBody() {
+  return QString(
+             "Hello,\n\n"
+             "I am training instrument flying with Tarvinex Sim: a small flight simulator with 70 IFR exercises "
+             "and flight-preparation tools.\n\n"
+             "Give it a try. You can get it at ") +
+         kProductWebName + ".\n\nHappy landings!";
+}
+
 }  // namespace tvx

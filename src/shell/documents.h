@@ -9,6 +9,15 @@ namespace tvx {
 inline constexpr const char* kSummaryPdf = "Summary.pdf";
 inline constexpr const char* kManualPdf = "Tarvinex Sim Manual.pdf";
 
+// Where the program is found on the web, as the menus name it.
+inline constexpr const char* kProductWebName = "www.tarvinex.com";
+// The maker's community page of the pilots who fly the program: the main
+// menu's picture and the area window's share picture open it.
+inline constexpr const char* kCommunityPage = "https://www.tarvinex.com/community";
+// The invitation mail that asks a friend to try the program.
+QString InvitationSubject();
+QString InvitationBody();
+
 // Where the document `fileName` lies: in the program's folder.
 QString DocumentPath(const QString& fileName);
 

@@ -1,0 +1,30 @@
+#include "shell/program.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QTimer>
+
+namespace tvx {
+
+MainWindowCloseWatch::MainWindowCloseWatch(QWidget* mainWindow) : mainWindow_(mainWindow) {
+  mainWindow->installEventFilter(this);
+}
+
+bool MainWindowCloseWatch::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == mainWindow_ && event->type() == QEvent::Close) {
+    // Looked at once the window has handled the close: a close it refused
+    // leaves it shown and the program running.
+    QTimer::singleShot(0, this, [this] {
+      if (!mainWindow_->isVisible() && ToolWindow::EndProgram) ToolWindow::EndProgram();
+    });
+  }
+  return false;
+}
+
+Program::TitleCleared::TitleCleared() { QApplication::setApplicationName(""); }
+
+Program::Program() : closeWatch_(&form1) {}
+
+void Program::Start() { main.ShowMenu(); }
+
+}  // namespace tvx
