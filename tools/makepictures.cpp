@@ -38,41 +38,46 @@ void Cloud(QPainter& p, QPointF at, qreal size) {
   }
 }
 
-// A jet seen from behind and below, nose up, wings level.
-void Aircraft(QPainter& p, QPointF at, qreal span, qreal climb) {
+// An airliner seen from its left side, nose up by `climb` degrees; `length`
+// is the fuselage's length.
+void Aircraft(QPainter& p, QPointF at, qreal length, qreal climb) {
   p.save();
   p.translate(at);
   p.rotate(-climb);
-  p.setPen(QPen(QColor(20, 25, 40), 1.5));
-  p.setBrush(QColor(235, 238, 245));
-  const qreal s = span / 2;
-  QPainterPath wings;
-  wings.moveTo(-s, s * 0.10);
-  wings.lineTo(-s * 0.12, -s * 0.05);
-  wings.lineTo(s * 0.12, -s * 0.05);
-  wings.lineTo(s, s * 0.10);
-  wings.lineTo(s * 0.95, s * 0.16);
-  wings.lineTo(0, s * 0.06);
-  wings.lineTo(-s * 0.95, s * 0.16);
-  wings.closeSubpath();
-  p.drawPath(wings);
-  QPainterPath tail;
-  tail.moveTo(-s * 0.32, -s * 0.02);
-  tail.lineTo(0, -s * 0.10);
-  tail.lineTo(s * 0.32, -s * 0.02);
-  tail.lineTo(0, -s * 0.04);
-  tail.closeSubpath();
-  p.drawPath(tail);
-  QPainterPath fin;
-  fin.moveTo(-s * 0.03, -s * 0.06);
-  fin.lineTo(0, -s * 0.42);
-  fin.lineTo(s * 0.03, -s * 0.06);
-  fin.closeSubpath();
-  p.drawPath(fin);
-  p.drawEllipse(QPointF(0, 0), s * 0.09, s * 0.09);
-  p.setBrush(QColor(90, 95, 110));
-  p.drawEllipse(QPointF(-s * 0.36, s * 0.14), s * 0.06, s * 0.05);
-  p.drawEllipse(QPointF(s * 0.36, s * 0.14), s * 0.06, s * 0.05);
+  const qreal l = length / 2, r = length * 0.055;  // half length, fuselage radius
+  const QColor skin(238, 240, 246), line(30, 35, 50), trim(0, 70, 170);
+  p.setPen(QPen(line, 1.5));
+  // The far wing and stabiliser, behind the fuselage.
+  p.setBrush(QColor(200, 205, 215));
+  p.drawPolygon(QPolygonF{{-l * 0.05, -r * 0.2}, {-l * 0.30, -r * 2.6}, {-l * 0.18, -r * 2.6}, {l * 0.20, -r * 0.2}});
+  p.drawPolygon(QPolygonF{{-l * 0.78, -r * 0.3}, {-l * 0.98, -r * 1.6}, {-l * 0.90, -r * 1.6}, {-l * 0.62, -r * 0.3}});
+  // The fin.
+  p.setBrush(trim);
+  p.drawPolygon(QPolygonF{{-l * 0.70, -r * 0.8}, {-l * 0.98, -r * 3.8}, {-l * 1.06, -r * 3.8}, {-l * 1.0, -r * 0.6}});
+  // The fuselage: a long body with a rounded nose and a tapered tail.
+  QPainterPath body;
+  body.moveTo(-l, -r * 0.6);
+  body.lineTo(l * 0.72, -r);
+  body.cubicTo(l * 0.92, -r, l, -r * 0.2, l, r * 0.1);
+  body.cubicTo(l, r * 0.7, l * 0.9, r, l * 0.72, r);
+  body.lineTo(-l * 0.62, r);
+  body.lineTo(-l * 1.04, -r * 0.2);
+  body.closeSubpath();
+  p.setBrush(skin);
+  p.drawPath(body);
+  // A cheat line and the cabin windows.
+  p.setPen(QPen(trim, r * 0.22));
+  p.drawLine(QPointF(-l * 0.62, r * 0.35), QPointF(l * 0.80, r * 0.35));
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(40, 60, 100));
+  for (int i = 0; i < 22; ++i) p.drawEllipse(QPointF(-l * 0.50 + i * l * 0.058, -r * 0.25), r * 0.13, r * 0.16);
+  p.drawPolygon(QPolygonF{{l * 0.86, -r * 0.55}, {l * 0.94, -r * 0.40}, {l * 0.92, -r * 0.15}, {l * 0.84, -r * 0.25}});
+  // The near wing with its engine, in front of the fuselage.
+  p.setPen(QPen(line, 1.5));
+  p.setBrush(QColor(225, 228, 236));
+  p.drawPolygon(QPolygonF{{-l * 0.02, r * 0.5}, {-l * 0.42, r * 3.4}, {-l * 0.28, r * 3.4}, {l * 0.24, r * 0.5}});
+  p.setBrush(QColor(180, 185, 195));
+  p.drawRoundedRect(QRectF(-l * 0.02, r * 1.05, l * 0.30, r * 0.95), r * 0.4, r * 0.4);
   p.restore();
 }
 
@@ -146,7 +151,7 @@ QImage Background() {
     p.drawPolygon(QPolygonF{{x0, y0}, {x1, y0}, {x1 + side * 4, y1}, {x0 + side * 4, y1}});
   }
 
-  Aircraft(p, QPointF(w * 0.55, h * 0.33), 300, 8);
+  Aircraft(p, QPointF(w * 0.52, h * 0.30), 420, 12);
   p.end();
   return image;
 }
@@ -252,15 +257,16 @@ QImage ExercisesPicture() {
 
 QImage CommunityPicture() {
   const int w = 540, h = 150;
-  QImage image = Canvas(w, h, QColor(0, 0, 96));
+  QImage image = Canvas(w, h, Qt::black);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   QLinearGradient band(0, 0, w, h);
   band.setColorAt(0, QColor(20, 60, 150));
   band.setColorAt(1, QColor(10, 20, 70));
+  p.fillRect(image.rect(), band);
   p.setPen(QPen(QColor(255, 255, 255, 200), 3));
-  p.setBrush(band);
-  p.drawRoundedRect(QRectF(3, 3, w - 6, h - 6), 16, 16);
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(QRectF(1.5, 1.5, w - 3, h - 3));
   // Three pilots, side by side.
   const QColor people[] = {QColor(255, 200, 0), QColor(255, 255, 255), QColor(120, 200, 255)};
   for (int i = 0; i < 3; ++i) {
@@ -275,16 +281,16 @@ QImage CommunityPicture() {
     p.drawPath(body);
   }
   QFont title("DejaVu Sans");
-  title.setPixelSize(34);
+  title.setPixelSize(30);
   title.setBold(true);
   p.setFont(title);
   p.setPen(Qt::white);
-  p.drawText(QRectF(190, 24, w - 210, 50), Qt::AlignLeft | Qt::AlignVCenter, "Pilots' Community");
+  p.drawText(QRectF(180, 24, w - 190, 50), Qt::AlignLeft | Qt::AlignVCenter, "Pilots' Community");
   QFont line("DejaVu Sans");
   line.setPixelSize(21);
   p.setFont(line);
   p.setPen(QColor(255, 230, 150));
-  p.drawText(QRectF(190, 78, w - 210, 50), Qt::AlignLeft | Qt::AlignVCenter, "Fly with us - join the group");
+  p.drawText(QRectF(180, 78, w - 190, 50), Qt::AlignLeft | Qt::AlignVCenter, "Fly with us - join the group");
   p.end();
   return image;
 }
