@@ -4,6 +4,8 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
 #include <QScreen>
 #include <QSignalBlocker>
 
@@ -44,6 +46,22 @@ void ReapplySep(TForm1& form) {
   Sim.AircraftType = "SEP";
   form.SetTypegroupIndex(-1);
   form.SetTypegroupIndex(0);
+}
+
+// A dial's picture cut to its round face, so that the button's colour shows
+// around it whatever that colour is (it changes under the mouse).
+QIcon RoundIcon(const QImage& picture) {
+  if (picture.isNull()) return {};
+  QImage round(picture.size(), QImage::Format_ARGB32_Premultiplied);
+  round.fill(Qt::transparent);
+  QPainter painter(&round);
+  painter.setRenderHint(QPainter::Antialiasing);
+  QPainterPath face;
+  face.addEllipse(QRectF(round.rect()).adjusted(1, 1, -1, -1));
+  painter.setClipPath(face);
+  painter.drawImage(0, 0, picture);
+  painter.end();
+  return QIcon(QPixmap::fromImage(round));
 }
 
 void ShowTheMenu() {
@@ -113,10 +131,8 @@ QString TMain::PictureFolder() { return DataPath("pictures"); }
 void TMain::LoadPictures() {
   const QString folder = PictureFolder() + "/";
   ui.Innerpanel->SetPicture(LoadJpeg(folder + "menu-background.jpg"));
-  const QImage sim = LoadJpeg(folder + "menu-simulator.jpg");
-  ui.Simulator->setIcon(sim.isNull() ? QIcon() : QIcon(QPixmap::fromImage(sim)));
-  const QImage exercises = LoadJpeg(folder + "menu-exercises.jpg");
-  ui.Exercises->setIcon(exercises.isNull() ? QIcon() : QIcon(QPixmap::fromImage(exercises)));
+  ui.Simulator->setIcon(RoundIcon(LoadJpeg(folder + "menu-simulator.jpg")));
+  ui.Exercises->setIcon(RoundIcon(LoadJpeg(folder + "menu-exercises.jpg")));
   const QImage group = LoadJpeg(folder + "menu-pilotsgroup.jpg");
   if (group.isNull()) {
     ui.Fbimage->setPixmap(QPixmap());

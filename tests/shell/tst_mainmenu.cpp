@@ -1,0 +1,565 @@
+// The program started as a whole: the windows it creates, the main menu's
+// entries into the simulator, the exercises and the tools and the ways back,
+// the windows the menu puts away, its hover texts, banner and links.
+#include <QtTest>
+
+#include "platform/jpegimage.h"
+#include "platform/messages.h"
+#include "platform/shell.h"
+#include "shell/documents.h"
+#include "shell/menutexts.h"
+#include "shell/programfixture.h"
+#include "simulator/aircraftconfig.h"
+#include "support/testsupport.h"
+
+using namespace tvx;
+using test::Minimised;
+
+namespace {
+
+QStringList MemoLines(const TMain& main) { return main.ui.Mainmemo->toPlainText().split('\n'); }
+
+bool ShownNormally(const QWidget* w) { return w->isVisible() && !Minimised(w); }
+
+// The window system's answers to what was just shown or moved arrive, as
+// they do while the user looks before the next click.
+void Settle() { QTest::qWait(30); }
+
+}  // namespace
+
+class tst_MainMenu : public QObject {
+  Q_OBJECT
+  test::ProgramRun run;
+
+ private slots:
+  void initTestCase() { test::ProgramRun::Prepare(); }
+
+  void init() { QVERIFY(run.Start()); }
+
+  void cleanup() { run.Stop(); }
+
+  void startBuildsEveryWindowAndShowsOnlyTheMenu() {
+    Program& p = *run;
+    // One global per window, set as each is built.
+    QCOMPARE(Form1, &p.form1);
+    QCOMPARE(Windtriangle, &p.windtriangle);
+    QCOMPARE(Area, &p.area);
+    QCOMPARE(Main, &p.main);
+    QCOMPARE(Instr, &p.instr);
+    QCOMPARE(Mapform, &p.mapform);
+    QCOMPARE(MassBalForm, &p.massbal);
+    QCOMPARE(Convform, &p.conv);
+    QCOMPARE(Exform, &p.exform);
+    QCOMPARE(dbaseform, &p.dbase);
+    QCOMPARE(Helpform, &p.help);
+    QCOMPARE(Printareaform, &p.printarea);
+    // The start cleared the title; the simulator's creation set it.
+    QCOMPARE(QApplication::applicationName(), QString("Tarvinex"));
+
+    TMain& main = p.main;
+    QVERIFY(main.isVisible());
+    QVERIFY(main.windowState() & Qt::WindowMaximized);
+    QVERIFY(main.windowFlags() & Qt::WindowStaysOnTopHint);
+    QCOMPARE(main.windowTitle(), QString("Tarvinex Sim"));
+    QCOMPARE(p.form1.windowTitle(), QString("Tarvinex Sim"));
+    for (const QWidget* w : QList<const QWidget*>{&p.form1, &p.windtriangle, &p.area, &p.instr, &p.mapform,
+                                                  &p.massbal, &p.conv, &p.exform, &p.dbase, &p.help, &p.printarea})
+      QVERIFY2(!w->isVisible(), w->metaObject()->className());
+    for (const QPushButton* entry : {main.ui.Simulator, main.ui.Exercises, main.ui.Navlog, main.ui.MassBal,
+                                     main.ui.Conversion})
+      QVERIFY(entry->isEnabled());
+    QVERIFY(main.HoverKey.isEmpty());
+    QVERIFY(main.ui.Mainmemo->toPlainText().isEmpty());
+    QVERIFY(main.ui.Ondertitel->text().isEmpty());
+    QVERIFY(main.Maintimer->isActive());
+    QCOMPARE(main.Maintimer->interval(), 1000);
+    // The exits of the simulator, the exercises and the tools, and the help entries, lead somewhere.
+    QVERIFY(TForm1::ShowMainMenu);
+    QVERIFY(ToolWindow::ShowMainMenu);
+    QVERIFY(TForm1::ShowKeyboardHelp);
+    // The navigation database was read whole at creation.
+    QVERIFY(!p.dbase.Database.Airports.empty());
+  }
+
+  void captionsAndHintsAreTheMenusOwn() {
+    const auto& ui = run->main.ui;
+    QCOMPARE(ui.Simulator->text(), QString("SIM"));
+    QCOMPARE(ui.Exercises->text(), QString("IFR EXERCISES"));
+    QCOMPARE(ui.GroupBox1->title(), QString(" Flight Preparation "));
+    QCOMPARE(ui.Navlog->text(), QString("NAVIGATION LOG"));
+    QCOMPARE(ui.MassBal->text(), QString("MASS && BALANCE"));
+    QCOMPARE(ui.Conversion->text(), QString("CONVERSIONS"));
+    QCOMPARE(ui.CloseAreabit->text(), QString("Exit"));
+    QCOMPARE(ui.Exit->text(), QString("EXIT"));
+    QCOMPARE(ui.B757panel->text(), QString("BOEING 757"));
+    QVERIFY(ui.Exit->isHidden());
+    QVERIFY(ui.B757panel->isHidden());
+    QCOMPARE(ui.Emailbit->text(), QString("Send Email"));
+    QCOMPARE(ui.Emailbit->toolTip(), QString("Invite friends"));
+    QCOMPARE(ui.BitBtn1->text(), QString("Manual"));
+    QCOMPARE(ui.BitBtn1->toolTip(), QString("Open Manual"));
+    QCOMPARE(ui.BitBtn2->text(), QString("Summary"));
+    QCOMPARE(ui.BitBtn2->toolTip(), QString("Open Summary"));
+    for (QPushButton* tool : {ui.Navlog, ui.MassBal, ui.Conversion}) {
+      QCOMPARE(tool->parentWidget(), ui.GroupBox1);
+      const QImage face = test::Grab(tool);
+      const QColor middle = face.pixelColor(face.width() / 2, 4);
+      QVERIFY2(middle.red() > 150 && middle.green() < 60 && middle.blue() < 60, qPrintable(middle.name()));
+    }
+  }
+
+  void paintingPutsTheOtherWindowsAwayButNotTheMenu() {
+    Program& p = *run;
+    const QList<QWidget*> named{&p.form1, &p.windtriangle, &p.massbal, &p.conv, &p.exform};
+    for (QWidget* w : named) w->showNormal();
+    p.area.showNormal();  // not one of them
+    p.main.ShowMenu();
+    Settle();
+    QVERIFY(QTest::qWaitForWindowExposed(&p.main));
+    p.main.repaint();
+    for (QWidget* w : named) QVERIFY2(Minimised(w), w->metaObject()->className());
+    // A tool put away by the menu does not minimise the program with it.
+    QVERIFY(ShownNormally(&p.main));
+    QVERIFY(ShownNormally(&p.area));
+    // Hidden windows stay hidden, minimised for when they are shown.
+    p.windtriangle.hide();
+    p.windtriangle.setWindowState(Qt::WindowNoState);
+    p.main.repaint();
+    QVERIFY(p.windtriangle.isHidden());
+    QVERIFY(Minimised(&p.windtriangle));
+    QVERIFY(ShownNormally(&p.main));
+  }
+
+  void windowCommandsOfTheMenu() {
+    Program& p = *run;
+    p.form1.showNormal();
+    // The user's minimise minimises the whole program.
+    p.main.setWindowState(Qt::WindowMinimized);
+    QTRY_VERIFY(Minimised(&p.form1));
+    p.main.ShowMenu();
+    QVERIFY(!Minimised(&p.main));
+    QCOMPARE(run.ended, 0);
+    p.main.close();
+    QCOMPARE(run.ended, 1);
+  }
+
+  void exitEndsTheProgram() {
+    TMain& main = run->main;
+    QTest::mouseClick(main.ui.CloseAreabit, Qt::LeftButton);
+    QCOMPARE(run.ended, 1);
+    // The hidden EXIT panel shares the handler.
+    main.ui.Exit->show();
+    QTest::mouseClick(main.ui.Exit, Qt::LeftButton);
+    QCOMPARE(run.ended, 2);
+    // The button does nothing more than that.
+    QVERIFY(main.isVisible());
+  }
+
+  void closingTheSimulatorEndsTheProgram() {
+    Program& p = *run;
+    QTest::mouseClick(p.main.ui.Simulator, Qt::LeftButton);
+    QVERIFY(p.form1.isVisible());
+    p.form1.close();
+    QTRY_COMPARE(run.ended, 1);
+    // Hiding is no closing.
+    p.form1.show();
+    p.form1.hide();
+    QTest::qWait(20);
+    QCOMPARE(run.ended, 1);
+  }
+
+  void simulatorEntryPreparesAFreeFlight() {
+    Program& p = *run;
+    auto& f = p.form1.ui;
+    // Left behind by an earlier visit: a disabled simulator, a hidden map,
+    // another type, the holding not drawn, automatic placement off.
+    p.form1.setEnabled(false);
+    p.form1.SetTypegroupIndex(2);
+    QCOMPARE(Sim.AircraftType, QString("737"));
+    f.Beaconbox->setCurrentText("MMM");
+    f.beaconinput->setText("MMM");
+    p.mapform.SetMapkeuze(kNoHolding);
+    Sim.Obs1Course = 10;
+    Sim.Obs2Course = 20;
+    p.exform.showNormal();
+    p.windtriangle.showNormal();
+    Settle();
+
+    QTest::mouseClick(p.main.ui.Simulator, Qt::LeftButton);
+
+    QVERIFY(p.form1.isVisible());
+    QVERIFY(p.form1.isEnabled());
+    QVERIFY(p.form1.windowState() & Qt::WindowMaximized);
+    for (const QAction* hidden : {f.Exitmenu, f.Areamenu, f.Mapmenu, f.Instrumentsmenu}) QVERIFY(!hidden->isVisible());
+    QVERIFY(f.Startpositionmenu->isVisible());
+    QVERIFY(f.Optionsmenu->menuAction()->isVisible());
+    QVERIFY(f.STARTPanel->isVisible());
+    QVERIFY(f.START->isVisible());
+    QVERIFY(f.Startbit->isVisible());
+    QCOMPARE(f.Autopos->currentText(), QString("ON-LEFT"));
+    QCOMPARE(f.Autopos->palette().color(QPalette::Base), QColor(255, 0, 255));  // the start panel's colours
+    QVERIFY(!p.main.isVisible());
+    QVERIFY(Sim.MapVisible);
+    QVERIFY(f.MAPChart->isVisible());
+    // The holding around the start beacon, drawn, the holding window away.
+    QCOMPARE(p.mapform.ui.Holdingbeacon->text(), QString("MMM"));
+    QCOMPARE(p.mapform.Mapkeuze(), kDrawHolding);
+    QVERIFY(!p.mapform.isVisible());
+    const AreaBeacon& mmm = Areas.NdbList[0];
+    QCOMPARE(mmm.Name, QString("MMM"));
+    QCOMPARE(Sim.HoldingX, mmm.X);
+    QCOMPARE(Sim.HoldingY, mmm.Y);
+    QCOMPARE(Sim.Obs1Course, 270);
+    QCOMPARE(Sim.Obs2Course, 180);
+    QVERIFY(Minimised(&p.exform));
+    QVERIFY(Minimised(&p.windtriangle));
+    QVERIFY(Minimised(&p.massbal));
+    QVERIFY(Minimised(&p.conv));
+    QVERIFY(ShownNormally(&p.form1));  // the tools went without the simulator
+    QCOMPARE(Sim.AircraftType, QString("SEP"));
+    QCOMPARE(p.form1.TypegroupIndex(), 0);
+    QCOMPARE(test::ComboItems(f.Configbox), PistonPresetItems());
+  }
+
+  void simulatorTwiceReappliesTheTypeAndShowsTheMap() {
+    Program& p = *run;
+    auto& f = p.form1.ui;
+    QTest::mouseClick(p.main.ui.Simulator, Qt::LeftButton);
+    // The pilot hides the map, takes the jet and leaves by the start panel's Exit.
+    p.form1.mapschakelaar();
+    QVERIFY(!f.MAPChart->isVisible());
+    f.Typegroup2->click();
+    QCOMPARE(Sim.AircraftType, QString("737"));
+    QVERIFY(test::ComboItems(f.Configbox) != PistonPresetItems());
+    QTest::mouseClick(f.CloseAreabit, Qt::LeftButton);
+    QVERIFY(p.main.isVisible());
+    QVERIFY(Minimised(&p.form1));
+
+    QTest::mouseClick(p.main.ui.Simulator, Qt::LeftButton);
+    QVERIFY(ShownNormally(&p.form1));
+    QVERIFY(f.MAPChart->isVisible());
+    QCOMPARE(Sim.AircraftType, QString("SEP"));
+    QCOMPARE(test::ComboItems(f.Configbox), PistonPresetItems());
+    QVERIFY(!p.main.isVisible());
+  }
+
+  void theHiddenBoeingPanelIsTheSimulatorEntry() {
+    Program& p = *run;
+    p.main.ui.B757panel->show();
+    QTest::mouseClick(p.main.ui.B757panel, Qt::LeftButton);
+    QVERIFY(p.form1.isVisible());
+    QVERIFY(!p.main.isVisible());
+    QCOMPARE(Sim.AircraftType, QString("SEP"));
+  }
+
+  void exercisesEntryWaitsBehindTheExercisesWindow() {
+    Program& p = *run;
+    auto& f = p.form1.ui;
+    // An earlier free flight elsewhere, the map shown.
+    QTest::mouseClick(p.main.ui.Simulator, Qt::LeftButton);
+    f.beaconinput->setText("BBB");
+    p.form1.SetTypegroupIndex(2);
+    QVERIFY(f.MAPChart->isVisible());
+    QTest::mouseClick(f.CloseAreabit, Qt::LeftButton);
+    p.exform.ui.ExPanel->move(30, 40);
+    p.windtriangle.showNormal();
+    Settle();
+
+    QTest::mouseClick(p.main.ui.Exercises, Qt::LeftButton);
+
+    // The default position of the default area.
+    QCOMPARE(f.beaconinput->text(), QString("AAA"));
+    QCOMPARE(f.Radialinput->text(), QString("090"));
+    QCOMPARE(Areas.AreaName, QString("Area1"));
+    QVERIFY(!Sim.MapVisible);
+    QVERIFY(!f.MAPChart->isVisible());
+    QVERIFY(p.form1.isVisible());
+    QVERIFY(!p.form1.isEnabled());
+    QVERIFY(p.form1.windowState() & Qt::WindowMaximized);
+    QCOMPARE(Sim.AircraftType, QString("SEP"));
+    QCOMPARE(p.form1.TypegroupIndex(), 0);
+    for (const QAction* hidden : {f.Exitmenu, f.Startpositionmenu, f.Areamenu, f.Mapmenu, f.Instrumentsmenu})
+      QVERIFY(!hidden->isVisible());
+    QVERIFY(!f.Optionsmenu->menuAction()->isVisible());
+    QCOMPARE(f.Autopos->currentText(), QString("OFF"));
+    QCOMPARE(f.Autopos->palette().color(QPalette::Base), QColor(Qt::white));
+    QVERIFY(!f.STARTPanel->isVisible());
+    QVERIFY(ShownNormally(&p.exform));
+    QCOMPARE(p.exform.ui.ExPanel->pos(), QPoint(0, 0));
+    QVERIFY(!p.main.isVisible());
+    QVERIFY(Minimised(&p.windtriangle));
+    QVERIFY(Minimised(&p.massbal));
+    QVERIFY(Minimised(&p.conv));
+
+    // Only the exercises window takes input; START brings the simulator to life.
+    QVERIFY(p.exform.isEnabled());
+    p.exform.ui.Exlijst->setCurrentRow(1);
+    p.exform.ui.Exgroup->SetItemIndex(0);
+    QTest::mouseClick(p.exform.ui.startexbit, Qt::LeftButton);
+    QVERIFY(p.form1.isEnabled());
+    QVERIFY(f.Staticpanel->isVisible());
+    QVERIFY(!p.exform.isVisible());
+  }
+
+  void exercisesPlaceTheAircraftWithoutAutomaticPlacement() {
+    Program& p = *run;
+    auto& f = p.form1.ui;
+    QTest::mouseClick(p.main.ui.Simulator, Qt::LeftButton);
+    QCOMPARE(f.Autopos->currentText(), QString("ON-LEFT"));
+    QTest::mouseClick(f.CloseAreabit, Qt::LeftButton);
+    QTest::mouseClick(p.main.ui.Exercises, Qt::LeftButton);
+    // What a generator writes stands: 20 NM out on radial 045, not the
+    // holding entry 3 NM out that automatic placement makes of it.
+    f.beaconinput->setText("AAA");
+    f.Radialinput->setText("045");
+    f.DMEinput->setText("20");
+    f.HDGinput->setText("100");
+    p.exform.PlaceAircraft();
+    QCOMPARE(f.DMEinput->text(), QString("20"));
+    QCOMPARE(f.HDGinput->text(), QString("100"));
+    const AreaBeacon& aaa = Areas.VorList[0];
+    QVERIFY(qAbs(std::hypot(Sim.AircraftX - aaa.X, Sim.AircraftY - aaa.Y) - 20) < 0.01);
+  }
+
+  void toolsOpenMaximisedAndComeBackToTheMenu() {
+    Program& p = *run;
+    struct Entry {
+      QPushButton* button;
+      ToolWindow* tool;
+      QPushButton* exit;
+    };
+    const Entry entries[] = {{p.main.ui.Navlog, &p.windtriangle, p.windtriangle.ui.mainmenubit},
+                             {p.main.ui.MassBal, &p.massbal, p.massbal.ui.mainmenubit},
+                             {p.main.ui.Conversion, &p.conv, p.conv.ui.mainmenubit}};
+    for (const Entry& e : entries) {
+      const QString name = e.tool->metaObject()->className();
+      for (const Entry& other : entries) other.tool->showNormal();
+      p.form1.showNormal();
+      p.main.ShowMenu();
+      Settle();
+      QTest::mouseClick(e.button, Qt::LeftButton);
+      QVERIFY2(ShownNormally(e.tool), qPrintable(name));
+      QVERIFY2(e.tool->windowState() & Qt::WindowMaximized, qPrintable(name));
+      QVERIFY2(!p.main.isVisible(), qPrintable(name));
+      QVERIFY2(Minimised(&p.form1), qPrintable(name));
+      for (const Entry& other : entries)
+        if (other.tool != e.tool) QVERIFY2(Minimised(other.tool), qPrintable(name));
+
+      // EXIT, a while later, shows the menu, whose paint puts the tool away.
+      Settle();
+      QTest::mouseClick(e.exit, Qt::LeftButton);
+      QVERIFY2(p.main.isVisible(), qPrintable(name));
+      QVERIFY(QTest::qWaitForWindowExposed(&p.main));
+      p.main.repaint();
+      QVERIFY2(Minimised(e.tool), qPrintable(name));
+      QVERIFY2(ShownNormally(&p.main), qPrintable(name));
+      QCOMPARE(run.ended, 0);
+    }
+  }
+
+  void theSimulatorAndTheExercisesComeBackToTheMenu() {
+    Program& p = *run;
+    QTest::mouseClick(p.main.ui.Simulator, Qt::LeftButton);
+    QTest::mouseClick(p.form1.ui.CloseAreabit, Qt::LeftButton);
+    QVERIFY(p.main.isVisible());
+    QVERIFY(Minimised(&p.form1));
+
+    QTest::mouseClick(p.main.ui.Exercises, Qt::LeftButton);
+    QVERIFY(!p.main.isVisible());
+    QTest::mouseClick(p.exform.ui.exitbit, Qt::LeftButton);
+    QVERIFY(p.main.isVisible());
+    QVERIFY(p.form1.isEnabled());
+    QVERIFY(Minimised(&p.form1));
+    QVERIFY(!p.exform.isVisible());
+  }
+
+  void hoverTextsFollowTheMouse() {
+    TMain& main = run->main;
+    main.resize(1600, 900);
+    auto& ui = main.ui;
+    QTest::mouseMove(ui.Simulator, QPoint(20, 20));
+    QTRY_COMPARE(main.HoverKey, QString(kHoverSimulator));
+    QCOMPARE(MemoLines(main), HoverLines(kHoverSimulator));
+
+    // Back and forth over the same button leaves the memo alone.
+    ui.Mainmemo->setPlainText("left alone");
+    QTest::mouseMove(ui.Simulator, QPoint(40, 30));
+    QTest::mouseMove(ui.Simulator, QPoint(25, 22));
+    QTest::qWait(20);
+    QCOMPARE(ui.Mainmemo->toPlainText(), QString("left alone"));
+
+    // Another button and back rewrites it.
+    QTest::mouseMove(ui.Exercises, QPoint(30, 30));
+    QTRY_COMPARE(main.HoverKey, QString(kHoverExercises));
+    QCOMPARE(MemoLines(main), HoverLines(kHoverExercises));
+    QTest::mouseMove(ui.Simulator, QPoint(30, 30));
+    QTRY_COMPARE(main.HoverKey, QString(kHoverSimulator));
+    QCOMPARE(MemoLines(main), HoverLines(kHoverSimulator));
+
+    const QList<QPair<QWidget*, QString>> buttons{{ui.Navlog, kHoverNavlog},
+                                                  {ui.MassBal, kHoverMassBal},
+                                                  {ui.Conversion, kHoverConversion},
+                                                  {ui.CloseAreabit, kHoverExit}};
+    for (const auto& [button, word] : buttons) {
+      QTest::mouseMove(button, QPoint(10, 10));
+      QTRY_COMPARE(main.HoverKey, word);
+      QCOMPARE(MemoLines(main), HoverLines(word));
+    }
+
+    // A control without a text of its own leaves the memo as it is; the
+    // background shows who made the program.
+    QTest::mouseMove(ui.Mainmemo, QPoint(30, 30));
+    QTest::qWait(20);
+    QCOMPARE(main.HoverKey, QString(kHoverExit));
+    // Between the two columns, right of the SIM button.
+    const QPoint open = ui.Simulator->mapTo(ui.Innerpanel, QPoint(ui.Simulator->width() + 40, 20));
+    QVERIFY(!ui.Innerpanel->childAt(open));
+    QTest::mouseMove(ui.Innerpanel, open);
+    QTRY_COMPARE(main.HoverKey, QString(kHoverCreated));
+    QCOMPARE(MemoLines(main), HoverLines(kHoverCreated));
+  }
+
+  void hiddenPanelsHaveTheirHoverTexts() {
+    TMain& main = run->main;
+    // Each shown alone takes the same place below Exit: two points in it.
+    int x = 5;
+    for (const auto& [panel, word] :
+         {std::pair<QWidget*, QString>{main.ui.B757panel, kHoverBoeing757}, {main.ui.Exit, kHoverExit}}) {
+      panel->show();
+      Settle();  // laid out
+      QTest::mouseMove(panel, QPoint(x, 5));
+      QTRY_COMPARE(main.HoverKey, word);
+      QCOMPARE(MemoLines(main), HoverLines(word));
+      panel->hide();
+      x += 20;
+    }
+  }
+
+  void bannerCyclesOnTheTimer() {
+    TMain& main = run->main;
+    QStringList seen;
+    for (int i = 0; i < 8; ++i) {
+      QMetaObject::invokeMethod(main.Maintimer, "timeout", Qt::DirectConnection);
+      seen << main.ui.Ondertitel->text();
+    }
+    const QStringList cycle{"Fly", "Fly at a Higher", "Fly at a Higher Level !", ""};
+    QCOMPARE(seen, cycle + cycle);
+  }
+
+  void linksGoThroughTheShellAndFailQuietly() {
+    TMain& main = run->main;
+    ScopedRecordingShell shell;
+    shell.result = false;  // nothing could open them
+    ScopedRecordingMessages messages;
+    QTest::mouseClick(main.ui.Emailbit, Qt::LeftButton);
+    QTest::mouseClick(main.ui.Fbimage, Qt::LeftButton);
+    QTest::mouseClick(main.ui.BitBtn1, Qt::LeftButton);
+    QTest::mouseClick(main.ui.BitBtn2, Qt::LeftButton);
+    QCOMPARE(shell.opened.size(), 4);
+    const QUrl mail = shell.opened[0];
+    QCOMPARE(mail.scheme(), QString("mailto"));
+    QVERIFY(mail.path().isEmpty());  // no recipient: the user chooses the friend
+    QCOMPARE(mail, MailLink(InvitationSubject(), InvitationBody()));
+    QVERIFY(InvitationBody().contains(kProductWebName));
+    QVERIFY(InvitationSubject().contains("Tarvinex Sim"));
+    QCOMPARE(shell.opened[1], QUrl(kCommunityPage));
+    QCOMPARE(shell.opened[2], QUrl::fromLocalFile(DocumentPath(kManualPdf)));
+    QCOMPARE(shell.opened[3], QUrl::fromLocalFile(DataRoot() + "/Summary.pdf"));
+    QVERIFY(messages.entries.isEmpty());
+    QVERIFY(main.isVisible());
+  }
+
+  void pictureOfTheMenu() {
+    TMain& main = run->main;
+    main.resize(1600, 900);
+    QTest::mouseMove(main.ui.Simulator, QPoint(20, 20));
+    QTRY_COMPARE(main.HoverKey, QString(kHoverSimulator));
+    main.MaintimerTimer();
+    main.MaintimerTimer();
+    main.MaintimerTimer();
+    const QImage shot = test::Grab(&main);
+    test::SavePng(shot, "mainmenu");
+    QCOMPARE(shot.size(), QSize(1600, 900));
+    // The background picture: sky above, the runway's dark surface at the
+    // bottom in the middle, green grass beside it.
+    const QColor sky = shot.pixelColor(800, 30);
+    QVERIFY2(sky.blue() > sky.red() + 40, qPrintable(sky.name()));
+    const QColor runway = shot.pixelColor(800 - 40, 880);
+    QVERIFY2(runway.red() < 90 && qAbs(runway.red() - runway.blue()) < 20, qPrintable(runway.name()));
+    const QColor grass = shot.pixelColor(800 - 500, 880);
+    QVERIFY2(grass.green() > grass.red() + 15 && grass.green() > grass.blue() + 15, qPrintable(grass.name()));
+    // The SIM button's face is green, its picture an attitude indicator (blue sky in it).
+    const QRect sim(main.ui.Simulator->mapTo(&main, QPoint(0, 0)), main.ui.Simulator->size());
+    const QColor face = shot.pixelColor(sim.right() - 12, sim.center().y());
+    QVERIFY2(face.green() > 100 && face.red() < 60, qPrintable(face.name()));
+    bool skyBlueInIcon = false;
+    for (int x = sim.left(); x < sim.left() + 160 && !skyBlueInIcon; ++x) {
+      const QColor c = shot.pixelColor(x, sim.center().y() - 20);
+      skyBlueInIcon = c.blue() > 180 && c.red() < 90;
+    }
+    QVERIFY(skyBlueInIcon);
+    // The memo: white text on navy.
+    const QRect memo(main.ui.Mainmemo->mapTo(&main, QPoint(0, 0)), main.ui.Mainmemo->size());
+    QCOMPARE(shot.pixelColor(memo.right() - 20, memo.bottom() - 20), QColor(0, 0, 128));
+    int white = 0;
+    for (int y = memo.top(); y < memo.top() + 40; ++y)
+      for (int x = memo.left(); x < memo.left() + 200; ++x) white += shot.pixelColor(x, y).lightness() > 200;
+    QVERIFY(white > 30);
+  }
+
+  void brokenPicturesLeaveTheMenuPlain() {
+    TMain& main = run->main;
+    const QString folder = TMain::PictureFolder();
+    const QString background = folder + "/menu-background.jpg";
+    const QString group = folder + "/menu-pilotsgroup.jpg";
+    QFile whole(background);
+    QVERIFY(whole.open(QIODevice::ReadOnly));
+    const QByteArray backgroundBytes = whole.readAll();
+    whole.close();
+    QVERIFY(!main.ui.Innerpanel->Picture().isNull());
+    QVERIFY(!main.ui.Fbimage->pixmap().isNull());
+
+    // A background cut short and a link picture that is no JPEG.
+    auto write = [](const QString& path, const QByteArray& bytes) {
+      QFile file(path);
+      QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+      file.write(bytes);
+    };
+    QFile groupFile(group);
+    QVERIFY(groupFile.open(QIODevice::ReadOnly));
+    const QByteArray groupBytes = groupFile.readAll();
+    groupFile.close();
+    write(background, backgroundBytes.left(backgroundBytes.size() / 2));
+    write(group, "not a picture");
+    main.LoadPictures();
+    QVERIFY(main.ui.Innerpanel->Picture().isNull());
+    QVERIFY(main.ui.Fbimage->pixmap().isNull());
+    QCOMPARE(main.ui.Fbimage->text(), QString("Pilots' group"));
+    main.resize(1280, 800);
+    const QImage plain = test::Grab(&main);
+    test::SavePng(plain, "mainmenu-without-pictures");
+    QVERIFY(!plain.isNull());
+
+    write(background, backgroundBytes);
+    write(group, groupBytes);
+    main.LoadPictures();
+    QVERIFY(!main.ui.Innerpanel->Picture().isNull());
+    QVERIFY(!main.ui.Fbimage->pixmap().isNull());
+  }
+
+  void shippedPicturesDecode() {
+    const QStringList names{"menu-background.jpg", "menu-simulator.jpg", "menu-exercises.jpg", "menu-pilotsgroup.jpg"};
+    for (const QString& name : names) {
+      const QImage picture = LoadJpeg(ShippedDataDir() + "/pictures/" + name);
+      QVERIFY2(!picture.isNull(), qPrintable(name));
+      test::SavePng(picture, "picture-" + QFileInfo(name).baseName());
+      // Not a flat colour: something was drawn.
+      const QColor corner = picture.pixelColor(0, 0);
+      const QColor middle = picture.pixelColor(picture.width() / 2, picture.height() / 2);
+      QVERIFY2(corner != middle, qPrintable(name));
+    }
+  }
+};
+
+QTEST_MAIN(tst_MainMenu)
+#include "tst_mainmenu.moc"
