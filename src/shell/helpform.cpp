@@ -2,7 +2,11 @@
 
 #include <QCloseEvent>
 #include <QFontDatabase>
+#include <QFontInfo>
+#include <QAbstractTextDocumentLayout>
 #include <QScrollBar>
+#include <QTextBlock>
+#include <cmath>
 
 #include "platform/anchor.h"
 #include "simulator/form1.h"
@@ -47,22 +51,41 @@ QStringList KeyboardHelpLines() {
   };
 }
 
+namespace {
+
+QFont FixedPitchFont() {
+  for (const char* family : {"DejaVu Sans Mono", "Liberation Mono", "Courier New"}) {
+    const QFont candidate(family);
+    if (QFontInfo(candidate).fixedPitch()) return candidate;
+  }
+  return QFontDatabase::systemFont(QFontDatabase::FixedFont);
+}
+
+}  // namespace
+
 THelpform::THelpform(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
   Helpform = this;
   ui.setupUi(this);
-  // The columns line up only in a fixed-pitch font.
-  QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  // The columns line up only in a font whose every glyph, the degree sign
+  // too, has the same width.
+  QFont fixed = FixedPitchFont();
   fixed.setPointSize(10);
   ui.Memo1->setFont(fixed);
   const QStringList lines = KeyboardHelpLines();
   ui.Memo1->setPlainText(lines.join('\n'));
-  // Room for every line, so that no key hides behind a scroll bar.
-  const QFontMetrics metrics(fixed);
-  int widest = 0;
-  for (const QString& line : lines) widest = std::max(widest, metrics.horizontalAdvance(line));
-  const int margins = 2 * (ui.Memo1->frameWidth() + static_cast<int>(ui.Memo1->document()->documentMargin())) + 8;
-  ui.Memo1->setMinimumSize(widest + margins, static_cast<int>(lines.size()) * metrics.lineSpacing() + margins);
+  // Room for every line as the memo lays it out, so that no key hides
+  // behind a scroll bar.
+  QTextDocument* text = ui.Memo1->document();
+  QAbstractTextDocumentLayout* layout = text->documentLayout();
+  qreal width = 0, height = 0;
+  for (QTextBlock block = text->begin(); block.isValid(); block = block.next()) {
+    height += layout->blockBoundingRect(block).height();
+    for (int i = 0; i < block.layout()->lineCount(); ++i)
+      width = std::max(width, block.layout()->lineAt(i).naturalTextWidth());
+  }
+  const int margins = 2 * (ui.Memo1->frameWidth() + static_cast<int>(text->documentMargin())) + 6;
+  ui.Memo1->setMinimumSize(static_cast<int>(std::ceil(width)) + margins, static_cast<int>(std::ceil(height)) + margins);
   ui.Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   ui.Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   connect(ui.Close, &QPushButton::clicked, this, &THelpform::CloseClick);
