@@ -19,6 +19,7 @@ QRect CoveringSourceRect(const QSize& pictureSize, const QSize& target) {
 
 void PicturePanel::SetPicture(const QImage& picture) {
   picture_ = picture;
+  scaled_ = QPixmap();
   update();
 }
 
@@ -27,8 +28,11 @@ void PicturePanel::paintEvent(QPaintEvent* event) {
   if (picture_.isNull()) {
     painter.fillRect(rect(), palette().window());
   } else {
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(rect(), picture_, CoveringSourceRect(picture_.size(), size()));
+    // Scaled once per size: the panel lies under controls that repaint often.
+    if (scaled_.size() != size())
+      scaled_ = QPixmap::fromImage(picture_.copy(CoveringSourceRect(picture_.size(), size()))
+                                       .scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    painter.drawPixmap(0, 0, scaled_);
   }
   painter.end();
   QFrame::paintEvent(event);

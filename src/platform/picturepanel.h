@@ -4,6 +4,7 @@
 // there is no picture.
 #include <QFrame>
 #include <QImage>
+#include <QPixmap>
 
 namespace tvx {
 
@@ -20,6 +21,7 @@ class PicturePanel : public QFrame {
 
  private:
   QImage picture_;
+  QPixmap scaled_;  // the picture as it covers the panel, made again after a resize
 };
 
 // The part of a picture of `pictureSize` that covers `target` when scaled

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
@@ -162,11 +163,6 @@ void TMain::FormPaint() {
     PutAwayMinimised(w);
 }
 
-void TMain::paintEvent(QPaintEvent* event) {
-  ToolWindow::paintEvent(event);
-  FormPaint();
-}
-
 void TMain::ShowMenu() {
   ShowMaximisedOnScreen(this);
   raise();
@@ -270,8 +266,12 @@ void TMain::HoverOver(const QString& word) {
 }
 
 bool TMain::eventFilter(QObject* watched, QEvent* event) {
-  // The background panel covers the whole window, so its paints are the menu's.
-  if (event->type() == QEvent::Paint && watched == ui.Innerpanel) FormPaint();
+  // The background panel covers the whole window: a paint of all of it is
+  // the menu's paint (shown, restored, uncovered). A control repainting
+  // itself over it (the banner, a button under the mouse) is not.
+  if (event->type() == QEvent::Paint && watched == ui.Innerpanel &&
+      static_cast<QPaintEvent*>(event)->rect() == ui.Innerpanel->rect())
+    FormPaint();
   if (event->type() == QEvent::MouseMove) {
     const auto it = hoverWords_.constFind(watched);
     if (it != hoverWords_.cend()) {

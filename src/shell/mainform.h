@@ -33,7 +33,8 @@ class TMain : public ToolWindow {
   void LoadPictures();
 
   void FormCreate();
-  // At every paint: the simulator, the exercises and the tools minimised.
+  // At every paint of the menu: the simulator, the exercises and the tools
+  // minimised.
   void FormPaint();
   // Brings the menu up: maximised, in front and active.
   void ShowMenu();
@@ -54,7 +55,6 @@ class TMain : public ToolWindow {
   void HoverOver(const QString& word);
 
  protected:
-  void paintEvent(QPaintEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

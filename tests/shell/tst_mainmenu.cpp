@@ -130,6 +130,25 @@ class tst_MainMenu : public QObject {
     QVERIFY(ShownNormally(&p.main));
   }
 
+  void theBannerRepaintingPutsNothingAway() {
+    Program& p = *run;
+    QVERIFY(QTest::qWaitForWindowExposed(&p.main));
+    Settle();  // the menu has painted
+    // The user brings the navigation log back from the task bar while the
+    // menu is up; it stays while the banner repaints.
+    p.windtriangle.showNormal();
+    Settle();
+    QVERIFY(ShownNormally(&p.windtriangle));
+    for (int i = 0; i < 3; ++i) {
+      p.main.MaintimerTimer();
+      p.main.ui.Ondertitel->repaint();
+    }
+    QVERIFY(ShownNormally(&p.windtriangle));
+    // The menu's own paint does.
+    p.main.repaint();
+    QVERIFY(Minimised(&p.windtriangle));
+  }
+
   void windowCommandsOfTheMenu() {
     Program& p = *run;
     p.form1.showNormal();
