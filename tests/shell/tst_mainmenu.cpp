@@ -81,6 +81,15 @@ class tst_MainMenu : public QObject {
     QVERIFY(!p.dbase.Database.Airports.empty());
   }
 
+  void hooksGoWithTheProgram() {
+    run.Stop();
+    // No exit leads to a menu or a help window that is no more.
+    QVERIFY(!TForm1::ShowMainMenu);
+    QVERIFY(!ToolWindow::ShowMainMenu);
+    QVERIFY(!TForm1::ShowKeyboardHelp);
+    QVERIFY(!Main);
+  }
+
   void captionsAndHintsAreTheMenusOwn() {
     const auto& ui = run->main.ui;
     QCOMPARE(ui.Simulator->text(), QString("SIM"));
@@ -326,7 +335,14 @@ class tst_MainMenu : public QObject {
     QTest::mouseClick(p.main.ui.Simulator, Qt::LeftButton);
     QCOMPARE(f.Autopos->currentText(), QString("ON-LEFT"));
     QTest::mouseClick(f.CloseAreabit, Qt::LeftButton);
+    Sim.HoldingRadial = 10;
+    Sim.Obs2Course = 42;
+    Sim.HoldingX = 5;
     QTest::mouseClick(p.main.ui.Exercises, Qt::LeftButton);
+    // Placing the default position did not make a holding entry of it: the
+    // holding fix and the VOR 2 course stay.
+    QCOMPARE(Sim.Obs2Course, 42);
+    QCOMPARE(Sim.HoldingX, 5.0);
     // What a generator writes stands: 20 NM out on radial 045, not the
     // holding entry 3 NM out that automatic placement makes of it.
     f.beaconinput->setText("AAA");
