@@ -101,14 +101,15 @@ TMain::TMain(QWidget* parent) : ToolWindow(parent) {
   ui.B757panel->installEventFilter(new ClickFilter(ui.B757panel, [this] { SIMULATORClick(); }));
   ui.Fbimage->installEventFilter(new ClickFilter(ui.Fbimage, [this] { FbimageClick(); }));
 
-  hoverWords_ = {{ui.Simulator, kHoverSimulator}, {ui.B757panel, kHoverBoeing757}, {ui.Exercises, kHoverExercises},
-                 {ui.Navlog, kHoverNavlog},       {ui.MassBal, kHoverMassBal},      {ui.Conversion, kHoverConversion},
-                 {ui.Exit, kHoverExit},           {ui.CloseAreabit, kHoverExit},    {ui.Innerpanel, kHoverCreated},
-                 {this, kHoverCreated}};
-  for (auto it = hoverWords_.cbegin(); it != hoverWords_.cend(); ++it) {
-    auto* w = const_cast<QWidget*>(static_cast<const QWidget*>(it.key()));
-    w->setMouseTracking(true);
-    w->installEventFilter(this);
+  const std::pair<QWidget*, const char*> hovers[] = {
+      {ui.Simulator, kHoverSimulator}, {ui.B757panel, kHoverBoeing757},  {ui.Exercises, kHoverExercises},
+      {ui.Navlog, kHoverNavlog},       {ui.MassBal, kHoverMassBal},      {ui.Conversion, kHoverConversion},
+      {ui.Exit, kHoverExit},           {ui.CloseAreabit, kHoverExit},    {ui.Innerpanel, kHoverCreated},
+      {this, kHoverCreated}};
+  for (const auto& [control, word] : hovers) {
+    control->setMouseTracking(true);
+    control->installEventFilter(this);
+    hoverWords_.insert(control, word);
   }
 
   ui.Mainmemo->setWordWrapMode(QTextOption::WordWrap);
