@@ -206,6 +206,7 @@ class TForm1 : public QMainWindow {
   void AreamenuClick();
   // A beacon chosen in the start panel's list becomes the start beacon.
   void BeaconboxChange();
+  void AutoposChange();
   // The start panel's fields coloured: magenta where the automatic holding
   // or ILS start computes them, white elsewhere.
   void startkleur();

@@ -41,6 +41,12 @@ void TForm1::BeaconboxChange() {
   ui.Update->setFocus();
 }
 
+void TForm1::AutoposChange() {
+  DoeUpdate();
+  startkleur();
+  ui.Update->setFocus();
+}
+
 void TForm1::startkleur() {
   for (QWidget* w : {static_cast<QWidget*>(ui.HDGinput), static_cast<QWidget*>(ui.Radialinput),
                      static_cast<QWidget*>(ui.DMEinput), static_cast<QWidget*>(ui.Autopos)})

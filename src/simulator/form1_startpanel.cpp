@@ -41,6 +41,8 @@ void TForm1::ConnectStartPanel() {
   connect(ui.Startbit, &QPushButton::clicked, this, [this] { STARTClick(); });
   // A beacon chosen from the list (not each letter typed into it).
   connect(ui.Beaconbox, &QComboBox::textActivated, this, [this] { BeaconboxChange(); });
+  // Only the user's choice applies the panel; code that sets the box does its own update.
+  connect(ui.Autopos, &QComboBox::activated, this, [this] { AutoposChange(); });
 }
 
 void TForm1::leesinput() {

@@ -289,6 +289,27 @@ class tst_StartPanel : public QObject {
     QCOMPARE(Sim.AircraftX, x);
   }
 
+  // Choosing an automatic start in the list applies it at once and paints
+  // the computed fields magenta; setting the box from code applies nothing.
+  void autoposChoiceAppliesThePanel() {
+    TForm1 form;
+    ScopedRecordingMessages msgs;
+    auto& ui = form.ui;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    ui.Autopos->setCurrentIndex(1);
+    QCOMPARE(ui.DMEinput->text(), QString("3"));
+    QCOMPARE(ui.HDGinput->text(), QString("270"));  // untouched by code
+    ui.Autopos->setCurrentIndex(2);
+    ui.Autopos->setFocus();
+    QTest::keyClick(ui.Autopos, Qt::Key_Up);  // the user picks "ON-RIGHT"
+    QCOMPARE(ui.Autopos->currentText(), QString("ON-RIGHT"));
+    QCOMPARE(ui.HDGinput->text(), QString("270"));  // radial 090 + 180: inbound
+    QCOMPARE(Sim.Obs1Course, 270);
+    QCOMPARE(ui.DMEinput->palette().color(QPalette::Base), QColor(255, 0, 255));
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(ui.Update));
+  }
+
   // The FLY/STOP buttons must be reachable in both states: beside the map
   // while stopped, and with the start panel hidden while flying.
   void flyStopButtonsStayInView() {
