@@ -1,6 +1,7 @@
 // The navigation database: record layouts, table reading, searches, range
 // scans and the area built from a scan.
 #include "areas/navdatabase.h"
+#include "platform/dataroot.h"
 
 #include <gtest/gtest.h>
 
@@ -478,7 +479,7 @@ TEST(NavDatabaseBuild, AreaNameAndLocatorRounding) {
 // ---- The shipped files ----
 
 QByteArray Shipped(const char* name) {
-  QFile f(QStringLiteral(TARVINEX_SHIPPED_DATA) + "/Navdata/" + name);
+  QFile f(ShippedDataDir() + "/Navdata/" + name);
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
