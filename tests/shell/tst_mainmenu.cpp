@@ -30,11 +30,15 @@ void Settle() { QTest::qWait(30); }
 class tst_MainMenu : public QObject {
   Q_OBJECT
   test::ProgramRun run;
+  QElapsedTimer started;  // the banner may have taken a step once a second has passed
 
  private slots:
   void initTestCase() { test::ProgramRun::Prepare(); }
 
-  void init() { QVERIFY(run.Start()); }
+  void init() {
+    started.start();
+    QVERIFY(run.Start());
+  }
 
   void cleanup() { run.Stop(); }
 
@@ -70,7 +74,8 @@ class tst_MainMenu : public QObject {
       QVERIFY(entry->isEnabled());
     QVERIFY(main.HoverKey.isEmpty());
     QVERIFY(main.ui.Mainmemo->toPlainText().isEmpty());
-    QVERIFY(main.ui.Ondertitel->text().isEmpty());
+    QVERIFY2(main.ui.Ondertitel->text().isEmpty() || started.elapsed() >= main.Maintimer->interval(),
+             qPrintable(main.ui.Ondertitel->text()));
     QVERIFY(main.Maintimer->isActive());
     QCOMPARE(main.Maintimer->interval(), 1000);
     // The exits of the simulator, the exercises and the tools, and the help entries, lead somewhere.
@@ -472,6 +477,9 @@ class tst_MainMenu : public QObject {
 
   void bannerCyclesOnTheTimer() {
     TMain& main = run->main;
+    // Steps of its own from a loaded machine must not mix with the ones counted here.
+    main.Maintimer->stop();
+    main.ui.Ondertitel->clear();
     QStringList seen;
     for (int i = 0; i < 8; ++i) {
       QMetaObject::invokeMethod(main.Maintimer, "timeout", Qt::DirectConnection);
