@@ -26,8 +26,8 @@ AnswerCheck CheckAnswer(const QString& boxText, int exAnswer, const QString& exA
       check.Outcome = check.BoxText == exAnswerText ? AnswerOutcome::Right : AnswerOutcome::Wrong;
       break;
     case AnswerForm::Whole: {
-      // North may be typed as 360.
-      if (check.BoxText == "360") check.BoxText = "0";
+      // North may be typed as 360; a climb rate of 360 ft/min is 360.
+      if (check.BoxText == "360" && exAnswer == 0) check.BoxText = "0";
       check.Expected = QString::number(exAnswer);
       int typed = 0;
       if (!TryParseInt(check.BoxText, typed)) check.Outcome = AnswerOutcome::NotANumber;

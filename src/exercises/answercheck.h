@@ -24,7 +24,7 @@ enum class AnswerOutcome {
 struct AnswerCheck {
   AnswerOutcome Outcome = AnswerOutcome::Empty;
   // The answer box's text after the check: "2" reads "2.0" for a decimal
-  // answer, "360" reads "0" for a whole-number one.
+  // answer, "360" reads "0" where the whole number expected is 0.
   QString BoxText;
   // The expected answer as the panel names it after a wrong answer.
   QString Expected;

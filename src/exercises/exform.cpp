@@ -5,6 +5,7 @@
 
 #include "areas/area.h"
 #include "areas/areamodel.h"
+#include "areas/instrform.h"
 #include "areas/instroptions.h"
 #include "areas/mapform.h"
 #include "exercises/answercheck.h"
@@ -122,6 +123,7 @@ void TExform::ExitClick() {
   if (Area) Area->hide();
   // Minimised without being shown, should it be hidden.
   if (Mapform) Mapform->setWindowState(Mapform->windowState() | Qt::WindowMinimized);
+  if (Instr) Instr->hide();
 }
 
 void TExform::DoeStatic() { SetPanelLayout(true); }

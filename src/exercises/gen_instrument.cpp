@@ -14,7 +14,7 @@ namespace {
 void RunInstrumentTask(TExform& form, InstrumentTask task) {
   if (task == InstrumentTask::Reciprocal) form.DoeStatic();
   else form.DoeFly();
-  for (const QString& line : DrawInstrumentTask(task, Ex, Sim.Altitude, Sim.Heading)) form.AddTask(line);
+  for (const QString& line : DrawInstrumentTask(task, Ex, Sim.Altitude, Sim.Heading, Sim.AirportElevation)) form.AddTask(line);
 }
 
 }  // namespace

@@ -11,14 +11,20 @@ namespace {
 
 QString Num(int value) { return QString::number(value); }
 
-// The level-change line of a climb, or of a descent when the descent stays
-// at or above the lowest level; `withRpm` adds the power of the plain
-// descent task.
-QString LevelChangeLine(bool climb, int speed, double altitude, bool withRpm, ExerciseState& ex) {
-  const int below = RoundedLevel(altitude) - 500;
-  if (climb || below < kLowestDescentLevel) {
-    ex.ExValueB = RoundedLevel(altitude) + 500;
+// The level-change line of a climb or a descent; `withRpm` adds the power of
+// the plain descent task. A descent that would end at or below the airport
+// is not flown into the ground: the line says why and holds the level.
+QString LevelChangeLine(bool climb, int speed, double altitude, int elevation, bool withRpm, ExerciseState& ex) {
+  const int level = RoundedLevel(altitude);
+  if (climb) {
+    ex.ExValueB = level + 500;
     return "Climb at " + Num(speed) + " knots to altitude " + Num(ex.ExValueB) + " ft.";
+  }
+  const int below = level - 500;
+  if (below <= elevation) {
+    ex.ExValueB = level;
+    return "No descent: altitude " + Num(below) + " ft is not above the airport elevation (" + Num(elevation) +
+           " ft). Maintain altitude " + Num(level) + " ft at " + Num(speed) + " knots.";
   }
   ex.ExValueB = below;
   return "Descend at " + Num(speed) + " knots to altitude " + Num(below) + " ft" +
@@ -54,7 +60,8 @@ int TurnTargetHeading(double heading, int angle, int side) {
 
 int ReciprocalHeading(int heading) { return Compass0To359(heading + 180); }
 
-QStringList DrawInstrumentTask(InstrumentTask task, ExerciseState& ex, double altitude, double heading) {
+QStringList DrawInstrumentTask(InstrumentTask task, ExerciseState& ex, double altitude, double heading,
+                               int airportElevation) {
   switch (task) {
     case InstrumentTask::LevelSpeed:
       ex.ExValueA = DrawStep(80, 120, 5);
@@ -65,12 +72,12 @@ QStringList DrawInstrumentTask(InstrumentTask task, ExerciseState& ex, double al
       return {"Enter the reciprocal of:", HeadingLabelText(ex.ExValueA)};
     case InstrumentTask::ClimbSpeed:
       ex.ExValueA = DrawStep(80, 100, 10);
-      return {LevelChangeLine(true, ex.ExValueA, altitude, false, ex)};
+      return {LevelChangeLine(true, ex.ExValueA, altitude, airportElevation, false, ex)};
     case InstrumentTask::ClimbRate:
       return {RateLine("Climb", ex)};
     case InstrumentTask::DescentSpeed:
       ex.ExValueA = DrawStep(80, 100, 10);
-      return {LevelChangeLine(false, ex.ExValueA, altitude, true, ex)};
+      return {LevelChangeLine(false, ex.ExValueA, altitude, airportElevation, true, ex)};
     case InstrumentTask::DescentRate:
       return {RateLine("Descend", ex)};
     case InstrumentTask::Turn:
@@ -78,7 +85,7 @@ QStringList DrawInstrumentTask(InstrumentTask task, ExerciseState& ex, double al
     case InstrumentTask::Vector: {
       ex.ExSide = Rng().Random(2);
       ex.ExValueA = DrawStep(80, 100, 10);
-      const QString level = LevelChangeLine(ex.ExSide == 0, ex.ExValueA, altitude, false, ex);
+      const QString level = LevelChangeLine(ex.ExSide == 0, ex.ExValueA, altitude, airportElevation, false, ex);
       return {level, TurnLine(ex, heading)};
     }
   }

@@ -12,10 +12,6 @@ namespace tvx {
 // The present altitude rounded to the nearest 100 ft (halves away from zero).
 int RoundedLevel(double altitude);
 
-// The lowest level a descent task names: a descent that would end lower is
-// given as a climb, so that no task sends the aircraft into the ground.
-constexpr int kLowestDescentLevel = 500;
-
 // A heading of a turn by `angle` from the present heading rounded to 10
 // degrees: to the right when `side` is 0, to the left when 1. Always in
 // 10..360; north is 360, never 0.
@@ -39,7 +35,10 @@ enum class InstrumentTask {
 // the heading asked, or the turn angle), ExValueB the level (or the rounded
 // heading), ExValueC the vertical speed (or the new heading), ExSide the
 // 0/1 draw; the reciprocal question also stores its answer in ExAnswer.
-QStringList DrawInstrumentTask(InstrumentTask task, ExerciseState& ex, double altitude, double heading);
+// A descent whose level would be at or below `airportElevation` is not given:
+// its line says so and names the present level to hold (ExValueB).
+QStringList DrawInstrumentTask(InstrumentTask task, ExerciseState& ex, double altitude, double heading,
+                               int airportElevation);
 
 // The wind demonstration: the aircraft 6 NM west of VOR "AAA" heading 270,
 // in a wind drawn anew each time (ExValueC direction, ExValueD speed).

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "simulator/aircrafttype.h"
+#include "simulator/flightmodel.h"
 
 namespace tvx {
 
@@ -65,6 +66,9 @@ QStringList ItemsOf(const Table& table) {
 }
 
 PresetOutcome ApplyPistonPreset(SimState& s, const PistonPreset& p) {
+  // Only the jet has a ground roll; a piston preset is flown at once, also
+  // after the jet's take-off preset left the runway state behind.
+  s.OnGround = false;
   s.Airspeed = p.airspeed;
   s.EngineRpm = s.CommandedRpm = s.DisplayedRpm = p.rpm;
   s.PresetPower = p.rpm;
@@ -77,6 +81,12 @@ PresetOutcome ApplyPistonPreset(SimState& s, const PistonPreset& p) {
   s.DragCoefficient = p.cd;
   s.ParasiteDrag = 0.0452;
   s.DisplayedAirspeed = s.Airspeed;
+  // A trimmed state: the forces of the flight before do not carry over, so
+  // that a flight that ran away leaves nothing behind.
+  s.EnginePower = 100 * p.rpm - 145700;
+  s.Thrust = s.EnginePower / (p.airspeed * flight::kKnot);
+  s.Drag = s.Thrust;
+  s.Lift = s.Weight;
   return {p.flaps, p.gear, false};
 }
 
@@ -141,6 +151,8 @@ void LoadCategoryConstants(SimState& s) {
     s.AspectRatio = 7.217;
     s.OswaldFactor = 0.85;
     s.Weight = 9810;
+    // The jet's ground roll does not carry over: the pistons bank at once.
+    s.OnGround = false;
   } else {
     s.AirDensity = 1.058;
     s.LiftCoefficient = 0.767;
@@ -154,6 +166,11 @@ void LoadCategoryConstants(SimState& s) {
   }
   s.BankAngle = 0;
   s.Lift = s.Weight;
+  // Nothing of the forces of a flight before (one that ran away included)
+  // carries over into the new aircraft.
+  s.Thrust = 0;
+  s.Drag = 0;
+  s.Acceleration = 0;
 }
 
 std::optional<PresetOutcome> ApplyPreset(SimState& s, int index) {
@@ -178,10 +195,12 @@ void ApplyJetFlapLever(SimState& s, int position, int gear) {
       break;
     case 1:
       if (!s.OneEngineOut && s.SpeedBugPhase == "GA" && p == 2) s.SpeedBugPhase = "APCH";
-      if (p != 0) {
+      // The gear lever runs the flap routine too: the nose moves only when
+      // the flaps do.
+      if (p != 0 && p != 1) {
         s.AngleOfAttack -= 0.9;
         s.FlightPathAngle -= 0.3;
-      } else {
+      } else if (p == 0) {
         s.AngleOfAttack += 1.0;
       }
       if (s.OneEngineOut && s.TakeoffState == "GAarmed") {

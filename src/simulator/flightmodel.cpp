@@ -47,6 +47,8 @@ void PistonStep(SimState& s) {
 
   s.Acceleration = kGravity / w * (s.Thrust - s.Drag) - kGravity * SinDeg(s.FlightPathAngle);
   s.Airspeed += s.Acceleration * s.TickSeconds * 3600 / 1852;
+  // No aircraft flies backwards: the speed ends at a standstill.
+  s.Airspeed = std::max(s.Airspeed, 0.0);
 
   const double newV = s.Airspeed * kKnot;
   const double q = LiftPerCoefficient(s, s.Airspeed);
@@ -66,7 +68,6 @@ void JetStep(SimState& s) {
   s.BodyAngle = s.AngleOfAttack + s.FlightPathAngle;
   if (s.OnGround && s.BodyAngle >= 0.1) s.OnGround = false;  // lift-off
 
-  bool braking = false;
   if (s.OnGround && s.N1 < 93) {
     s.N1 = 20;
     s.BrakeState = "ON";
@@ -77,7 +78,6 @@ void JetStep(SimState& s) {
       s.BrakeState = "OFF";
     } else {
       s.Acceleration = -4;
-      braking = true;
     }
   } else {
     s.Acceleration = kGravity / w * (s.Thrust - s.Drag) - kGravity * SinDeg(s.FlightPathAngle);
@@ -86,8 +86,9 @@ void JetStep(SimState& s) {
   if (s.OneEngineOut) s.ParasiteDrag = EngineOutParasiteDrag(s.TakeoffState, s.BodyAngle, s.GearDown, s.ParasiteDrag);
 
   s.Airspeed += 0.1 * s.Acceleration * 3600 / 1852;
-  // The brakes stop the aircraft; they do not roll it backwards.
-  if (braking && s.Airspeed < 0) s.Airspeed = 0;
+  // The brakes stop the aircraft, they do not roll it backwards; nor does a
+  // thrust far below the drag in flight.
+  s.Airspeed = std::max(s.Airspeed, 0.0);
 
   if (!s.OneEngineOut && s.FlapSetting == 0)
     s.LiftCoefficient = s.Airspeed > 210 ? 0.0839 * s.AngleOfAttack + 0.3475 : 0.767;
@@ -157,6 +158,13 @@ double DensityRatioAt(double h) {
   return band->ratio - (h - band->base) * band->drop / 5000;
 }
 
+double WrapHeading(double heading) {
+  if (!std::isfinite(heading)) return 360;
+  double h = std::fmod(heading, 360.0);
+  if (h <= 0) h += 360;
+  return h;
+}
+
 double TemperatureAt(double h) { return 15 - 2 * h / 1000 < -56.5 ? 216.5 : 288 - 2 * h / 1000; }
 
 void Winddriehoek(SimState& s) {
@@ -186,6 +194,13 @@ void Winddriehoek(SimState& s) {
     s.DriftAngle = 0;
     s.TrackAngle = s.Heading;
     s.GroundSpeed = diff == 0 ? tas - wind : tas + wind;
+  }
+  // An aircraft standing on the runway does not move with the wind: it
+  // points where it stands.
+  if (s.OnGround && s.Airspeed <= 0) {
+    s.GroundSpeed = 0;
+    s.DriftAngle = 0;
+    s.TrackAngle = s.Heading;
   }
 }
 
@@ -226,20 +241,16 @@ void Brpos(SimState& s) {
     step = s.GroundSpeed * s.TickSeconds / 3600;
   } else {
     step = s.TrueAirspeed * s.TickSeconds / 3600;
-    if (s.TurnRadius != 0) {
+    // Standing still there is no turn; near it the turn radius (from the
+    // square of the speed) is tiny and one step can be many turns.
+    if (s.TurnRadius != 0 && s.Airspeed > 0 && step > 0) {
       const double headingStep = 360 * step / (2 * kPi * s.TurnRadius);
-      if (s.BankAngle < 0) s.Heading -= headingStep;
-      else s.Heading += headingStep;
-      if (s.Heading > 360) s.Heading -= 360;
-      if (s.Heading < 0) s.Heading += 360;
+      s.Heading = WrapHeading(s.BankAngle < 0 ? s.Heading - headingStep : s.Heading + headingStep);
     }
     Winddriehoek(s);
   }
   // A jet standing on the runway does not drift with the wind.
-  if (s.OnGround && s.Airspeed <= 0) {
-    s.GroundSpeed = 0;
-    return;
-  }
+  if (s.OnGround && s.Airspeed <= 0) return;
   s.AircraftX += CosDeg(s.TrackAngle - 90) * step;
   s.AircraftY += SinDeg(s.TrackAngle - 90) * step;
 }

@@ -31,6 +31,10 @@ bool WindshearActive(const SimState& s);
 double SafeAsinDeg(double x);
 double SafeAcosDeg(double x);
 
+// A heading brought into (0, 360] however far outside it lies (an exact 0
+// and every whole turn become 360; a value that is no number 360).
+double WrapHeading(double heading);
+
 // Air density against sea level, piecewise linear in bands of 5000 ft.
 double DensityRatioAt(double altitudeFt);
 // Standard temperature (K) with 288 at sea level, held at 216.5 above the

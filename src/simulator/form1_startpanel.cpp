@@ -74,14 +74,15 @@ void TForm1::leesinput() {
     };
     // The automatic holding start: 3 NM out on the typed radial, flying
     // inbound, the holding drawn at the beacon. Returns the inbound heading,
-    // -1 when the radial is no number (it is refused below).
+    // -1 when the radial is no number or outside 0..360: it is refused below,
+    // and nothing is placed for it.
     auto holdingStart = [this, &s](double x, double y) {
+      int radial = 0;
+      if (!TryParseInt(ui.Radialinput->text(), radial) || !RadialInRange(radial)) return -1;
       ui.DMEinput->setText("3");
       s.Obs2Course = Wrap360(s.HoldingRadial + 180);
       s.HoldingX = x;
       s.HoldingY = y;
-      int radial = 0;
-      if (!TryParseInt(ui.Radialinput->text(), radial)) return -1;
       const int heading = Wrap360(radial + 180);
       ui.HDGinput->setText(QString::number(heading));
       return heading;

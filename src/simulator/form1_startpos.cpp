@@ -74,8 +74,11 @@ void TForm1::ConnectStartPositions() {
   connect(ui.loadplane, &QPushButton::clicked, this, [this] { loadplaneClick(); });
   auto* labelKeys = new KeyReleaseFilter(
       this, [this](int key, Qt::KeyboardModifiers modifiers) { Equiflap0KeyUp(key, modifiers); });
-  for (QLineEdit* edit : {ui.Equiflap0, ui.Equiflap1, ui.Equiflap2, ui.Equiflap3, ui.Equiflap4})
+  for (QLineEdit* edit : {ui.Equiflap0, ui.Equiflap1, ui.Equiflap2, ui.Equiflap3, ui.Equiflap4}) {
     edit->installEventFilter(labelKeys);
+    // Every label typed here fits the airplane file and loads back.
+    edit->setMaxLength(kFlapLabelMaxLength);
+  }
 }
 
 std::optional<StartPosition> TForm1::CurrentStartPosition() {
@@ -84,7 +87,7 @@ std::optional<StartPosition> TForm1::CurrentStartPosition() {
   if (Sim.StartInputError) return std::nullopt;
   StartPosition p;
   if (!TryParseReal(ui.Attiinput->text(), p.Attitude)) {
-    Messages().ShowMessage("'" + ui.Attiinput->text() + "' is not a valid floating point value");
+    Messages().ShowMessage(kCannotSave);
     ui.Attiinput->setFocus();
     return std::nullopt;
   }
@@ -116,6 +119,11 @@ std::optional<StartPosition> TForm1::CurrentStartPosition() {
   p.ConfigName = ConfigNameOfIndex(s.AircraftType, ui.Configbox->currentIndex());
   p.AreaName = Areas.AreaName;
   p.Minimums = s.Minimums;
+  // A file that could not be loaded again is not written.
+  if (!StartPositionInRange(p)) {
+    Messages().ShowMessage(kCannotSave);
+    return std::nullopt;
+  }
   return p;
 }
 
@@ -137,7 +145,7 @@ void TForm1::LoadposClick(bool jetlinerExercises) {
   // The whole record is read and checked before anything of it is used.
   const std::optional<QByteArray> bytes = ReadAtMost(*chosen, kStartPositionBytes);
   const std::optional<StartPosition> position = bytes ? DecodeStartPosition(*bytes) : std::nullopt;
-  if (!position) {
+  if (!position || !StartPositionInRange(*position)) {
     Messages().ShowMessage(kCannotOpenStartPosition);
     return;
   }
@@ -185,6 +193,9 @@ void TForm1::ApplyStartPosition(const StartPosition& p) {
   ui.Configbox->setCurrentIndex(ConfigIndexOfName(s.AircraftType, p.ConfigName));
   ConfigboxChange();
   s.Minimums = p.Minimums;
+  // The altimeter is set for the new start; the panel sets STD again above
+  // 18000 ft.
+  s.BaroStd = false;
 
   Zoekfreq();
   DoeUpdate();

@@ -8,9 +8,8 @@ namespace tvx {
 
 namespace {
 
-QString Normalised(QString name, int maxBlanks, bool runway) {
+QString WithoutTrailingBlanks(QString name, int maxBlanks) {
   for (int i = 0; i < maxBlanks && name.endsWith(' '); ++i) name.chop(1);
-  if (runway && name.size() > 1 && name.startsWith('0')) name.remove(0, 1);
   return name;
 }
 
@@ -20,9 +19,12 @@ double SinDeg(double deg) { return std::sin(deg * 3.141592653589793 / 180); }
 }  // namespace
 
 bool BeaconNamesMatch(const QString& stored, const QString& typed, int maxBlanks, bool runway) {
-  const QString a = Normalised(stored, maxBlanks, runway);
-  const QString b = Normalised(typed, maxBlanks, runway);
-  return !b.trimmed().isEmpty() && a == b;
+  const QString a = WithoutTrailingBlanks(stored, maxBlanks);
+  const QString b = WithoutTrailingBlanks(typed, maxBlanks);
+  if (b.trimmed().isEmpty()) return false;
+  // One side may carry one more leading "0" than the other: "9" finds "09",
+  // and "009" finds "09" too.
+  return a == b || (runway && ("0" + a == b || a == "0" + b));
 }
 
 StartBeaconHit FindStartBeacon(const AreaState& area, const QString& typed) {

@@ -18,7 +18,8 @@ struct StartBeaconHit {
 
 // Whether a stored beacon name and a typed one name the same beacon: equal
 // once up to `maxBlanks` trailing blanks are taken off either side, and for
-// runways also once a leading "0" is taken off either side ("9" is "09").
+// runways also when one side is the other with a leading "0" ("9" is "09",
+// "009" is "09").
 bool BeaconNamesMatch(const QString& stored, const QString& typed, int maxBlanks, bool runway);
 
 // The start beacon: slot 0 to 14, in each the VOR, the NDB, the ILS runway
@@ -32,6 +33,9 @@ QPointF LocatorPosition(const AreaBeacon& ils);
 // A locator the ADF is not tuned to: an outer marker without its own
 // beacon, or a missing frequency.
 bool LocatorTunable(const AreaBeacon& ils);
+
+// A radial, heading or wind direction the start panel takes: 0..360.
+constexpr bool RadialInRange(int degrees) { return degrees >= 0 && degrees <= 360; }
 
 // A course or heading past 360 brought back into 1..360.
 int Wrap360(int degrees);

@@ -140,6 +140,15 @@ std::optional<StartPosition> DecodeStartPosition(const QByteArray& bytes) {
   return p;
 }
 
+bool StartPositionInRange(const StartPosition& p) {
+  auto within = [](double v, double low, double high) { return v >= low && v <= high; };
+  return within(p.Heading, 0, 360) && within(p.Altitude, -500, 41000) && within(p.Radial, 0, 360) &&
+         within(p.Dme, 0, 200) && within(p.WindDirection, 0, 360) && within(p.WindSpeed, 0, 60) &&
+         within(p.Obs1Course, 0, 360) && within(p.Obs2Course, 0, 360) && within(p.Rpm, 0, 2700) &&
+         within(p.FlapPosition, 0, 4) && within(p.GearPosition, 0, 1) && within(p.Attitude, -90, 90) &&
+         within(p.Minimums, -99999, 99999) && p.AdfRmiMode >= 0 && p.AdfRmiMode < kAdfRmiModes;
+}
+
 QString ConfigNameOfIndex(const QString& type, int index) {
   const QStringList& names = ConfigNamesOf(type);
   return index >= 0 && index < names.size() ? names[index] : QString();
@@ -162,8 +171,10 @@ int TypegroupIndexOfType(const QString& type) {
 QByteArray EncodeFlapLabels(const FlapLabels& labels) {
   QByteArray out;
   for (QString label : labels) {
+    label.truncate(kFlapLabelMaxLength);
     label.replace('\r', ' ');
     label.replace('\n', ' ');
+    label.replace(QChar(0), ' ');
     out += label.toLatin1();
     out += "\r\n";
   }

@@ -48,6 +48,14 @@ QByteArray EncodeStartPosition(const StartPosition& p);
 // none of the three, so that a wrong or damaged file changes nothing.
 std::optional<StartPosition> DecodeStartPosition(const QByteArray& bytes);
 
+// Every number of the record within what the start panel and the levers can
+// hold when it is saved: heading, radial, wind direction and both courses
+// 0..360, altitude -500..41000 ft, DME 0..200 NM, wind 0..60 kt, RPM 0..2700,
+// flap lever 0..4, gear 0..1, attitude -90..90, minimums -99999..99999 ft.
+// A record outside it is refused whole, so that no value of it can overflow
+// an instrument or run the flight model away.
+bool StartPositionInRange(const StartPosition& p);
+
 // The name a configuration list index is stored under: for "SEP" the piston
 // names, for every other type (the glass piston too) the jet names of the same
 // index. Empty for an index that is no item.
@@ -68,9 +76,14 @@ using FlapLabels = std::array<QString, kFlapLabelCount>;
 
 // An airplane file is a few short lines; anything larger is no airplane file.
 constexpr qint64 kFlapLabelFileMaxBytes = 4096;
+// The longest label the edits take and the file keeps: five of them always
+// fit an airplane file.
+constexpr int kFlapLabelMaxLength = 20;
+static_assert(kFlapLabelCount * (kFlapLabelMaxLength + 2) <= kFlapLabelFileMaxBytes);
 
-// Five lines, each ending in CR LF. A line break inside a label would shift
-// every label after it, so it is written as a blank.
+// Five lines, each ending in CR LF, each label cut to kFlapLabelMaxLength. A
+// line break inside a label would shift every label after it, and a NUL would
+// make the file unreadable, so both are written as blanks.
 QByteArray EncodeFlapLabels(const FlapLabels& labels);
 
 // The first five lines (CR LF, LF or CR ends); nothing when the file holds

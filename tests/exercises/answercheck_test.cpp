@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "exercises/approachdraws.h"
+
 namespace tvx {
 namespace {
 
@@ -42,10 +44,11 @@ TEST(AnswerCheck, TableOfAnswers) {
       {"1.5", -1, "1.5", O::Right, "1.5", "1.5"},
       {"1.50", -1, "1.5", O::Wrong, "1.50", "1.5"},
       {"abc", -1, "1.5", O::Wrong, "abc", "1.5"},
-      // Whole numbers: "360" reads "0".
+      // Whole numbers: "360" reads "0" only where 0 is expected.
       {"360", 0, "", O::Right, "0", "0"},
       {"0", 0, "", O::Right, "0", "0"},
-      {"360", 180, "", O::Wrong, "0", "180"},
+      {"360", 180, "", O::Wrong, "360", "180"},
+      {"360", 360, "", O::Right, "360", "360"},
       {"180", 180, "", O::Right, "180", "180"},
       {"-10", -10, "", O::Right, "-10", "-10"},
       {"10", -10, "", O::Wrong, "10", "-10"},
@@ -64,6 +67,17 @@ TEST(AnswerCheck, TableOfAnswers) {
     EXPECT_EQ(check.Outcome, c.outcome) << c.typed << " for " << c.answer << "/" << c.answerText;
     EXPECT_EQ(check.BoxText, QString(c.boxAfter)) << c.typed;
     if (c.outcome != O::Empty) EXPECT_EQ(check.Expected, QString(c.expected)) << c.typed;
+  }
+}
+
+// Every climb gradient of the departure question, typed as its rate of climb.
+TEST(AnswerCheck, EveryClimbRateOfTheGradientQuestionIsRight) {
+  for (int tenths = 33; tenths <= 82; ++tenths) {
+    const QString gradient = QString("%1.%2").arg(tenths / 10).arg(tenths % 10);
+    const QString typed = QString::number(tenths * 10);
+    const AnswerCheck check = CheckAnswer(typed, ClimbRateForGradient(gradient), "");
+    EXPECT_EQ(check.Outcome, O::Right) << qPrintable(gradient);
+    EXPECT_EQ(check.BoxText, typed) << qPrintable(gradient);
   }
 }
 

@@ -11,8 +11,8 @@
 namespace tvx {
 namespace {
 
-QStringList Draw(InstrumentTask task, double altitude = 3000, double heading = 90) {
-  return DrawInstrumentTask(task, Ex, altitude, heading);
+QStringList Draw(InstrumentTask task, double altitude = 3000, double heading = 90, int elevation = 120) {
+  return DrawInstrumentTask(task, Ex, altitude, heading, elevation);
 }
 
 class InstrumentTasks : public ::testing::Test {
@@ -41,26 +41,38 @@ TEST_F(InstrumentTasks, LevelsRoundToTheNearestHundredFeet) {
   }
 }
 
-// Near the ground a descent of 500 ft would end below the lowest level (or
-// below sea level): the task climbs instead.
-TEST_F(InstrumentTasks, NoDescentBelowTheLowestLevel) {
-  const QStringList at1000 = Draw(InstrumentTask::DescentSpeed, 1000);
-  EXPECT_TRUE(at1000.first().endsWith("to altitude 500 ft with RPM 1500.")) << at1000.first().toStdString();
-  for (double altitude : {940.0, 400.0, 0.0, -30.0}) {
+// A descent to any level above the airport is the task as drawn, 400 ft
+// over an airport at 120 ft included; one that would end at or below the
+// airport says so and holds the level: it never becomes a climb.
+TEST_F(InstrumentTasks, DescentsStayDescentsAboveTheAirport) {
+  for (const auto& [altitude, level] : {std::pair{900.0, 400}, std::pair{1000.0, 500}, std::pair{680.0, 200}}) {
     const QStringList task = Draw(InstrumentTask::DescentSpeed, altitude);
-    ASSERT_EQ(task.size(), 1);
-    EXPECT_TRUE(task.first().startsWith("Climb at ")) << altitude;
-    EXPECT_EQ(Ex.ExValueB, RoundedLevel(altitude) + 500);
-    EXPECT_GE(Ex.ExValueB, kLowestDescentLevel);
+    EXPECT_EQ(task, QStringList{"Descend at " + QString::number(Ex.ExValueA) + " knots to altitude " +
+                                QString::number(level) + " ft with RPM 1500."});
+    EXPECT_EQ(Ex.ExValueB, level);
+  }
+  for (const auto& [altitude, elevation] : {std::pair{620.0, 120}, std::pair{600.0, 100}, std::pair{0.0, 0},
+                                            std::pair{2800.0, 2300}}) {
+    const QStringList task = Draw(InstrumentTask::DescentSpeed, altitude, 90, elevation);
+    const int level = RoundedLevel(altitude);
+    EXPECT_EQ(task, QStringList{"No descent: altitude " + QString::number(level - 500) +
+                                " ft is not above the airport elevation (" + QString::number(elevation) +
+                                " ft). Maintain altitude " + QString::number(level) + " ft at " +
+                                QString::number(Ex.ExValueA) + " knots."});
+    EXPECT_EQ(Ex.ExValueB, level);
   }
   // The radar vector's descent too, whichever side it draws.
+  bool descended = false;
   for (int i = 0; i < 40; ++i) {
-    const QStringList task = Draw(InstrumentTask::Vector, 800, 90);
-    // The turn's draw has taken ExValueA over by now.
-    EXPECT_TRUE(
-        QRegularExpression("^Climb at (80|90|100) knots to altitude 1300 ft\\.$").match(task.first()).hasMatch())
+    const QStringList task = Draw(InstrumentTask::Vector, 900, 90);
+    EXPECT_TRUE(QRegularExpression("^(Climb at (80|90|100) knots to altitude 1400 ft|Descend at (80|90|100) knots to "
+                                   "altitude 400 ft)\\.$")
+                    .match(task.first())
+                    .hasMatch())
         << task.first().toStdString();
+    descended = descended || task.first().startsWith("Descend");
   }
+  EXPECT_TRUE(descended);
 }
 
 TEST_F(InstrumentTasks, TurnsNameHeadingsFrom10To360) {

@@ -91,7 +91,8 @@ class tst_ExercisePanel : public QObject {
     QTest::addColumn<QString>("boxAfter");
     QTest::newRow("360 for 0") << 0 << "360" << true << "";
     QTest::newRow("0 for 0") << 0 << "0" << true << "";
-    QTest::newRow("360 for 90") << 90 << "360" << false << "0";
+    QTest::newRow("360 for 90") << 90 << "360" << false << "360";
+    QTest::newRow("360 for 360") << 360 << "360" << true << "";
     QTest::newRow("left needle") << -10 << "-10" << true << "";
     QTest::newRow("needle on the wrong side") << -10 << "10" << false << "10";
   }

@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "areas/area.h"
+#include "areas/instrform.h"
 #include "areas/mapform.h"
 #include "exercises/catalogue.h"
 #include "exercises/generatorkit.h"
@@ -238,6 +239,8 @@ class tst_Exform : public QObject {
     TArea area;
     area.show();
     TMapform holding;
+    TInstr options;
+    options.show();
     w.StartRun(2, 0);
     w.ex->tekencrs("AAA", 90);
     w.sim->setEnabled(false);
@@ -252,6 +255,7 @@ class tst_Exform : public QObject {
     QVERIFY(area.isHidden());
     QVERIFY(holding.windowState() & Qt::WindowMinimized);
     QVERIFY(holding.isHidden());
+    QVERIFY(options.isHidden());
   }
 
   void closingEndsTheProgram() {

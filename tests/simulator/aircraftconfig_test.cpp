@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "simulator/aircrafttype.h"
+#include "simulator/flightmodel.h"
 
 namespace tvx {
 namespace {
@@ -334,7 +335,7 @@ TEST(JetFlapLever, AttitudeAndPhaseChangesOfEachMove) {
       {"2 to 1 engine out, GA armed", 2, 1, true, "APCH", "GAarmed", -1.1, -0.8, "APCH", "GA"},
       {"2 to 1 GA armed, both engines", 2, 1, false, "APCH", "GAarmed", -0.9, -0.3, "APCH", "GAarmed"},
       {"0 to 1 engine out, GA armed", 0, 1, true, "APCH", "GAarmed", 0.8, -0.5, "APCH", "GA"},
-      {"1 to 1", 1, 1, false, "APCH", "OFF", -0.9, -0.3, "APCH", "OFF"},
+      {"1 to 1", 1, 1, false, "APCH", "OFF", 0, 0, "APCH", "OFF"},
       {"3 to 2", 3, 2, false, "GA", "OFF", 0, 0, "APCH", "OFF"},
       {"3 to 2 engine out", 3, 2, true, "APCH", "OFF", 0, 0, "GA", "OFF"},
       {"1 to 2", 1, 2, false, "APCH", "OFF", 0.9, 0.3, "APCH", "OFF"},
@@ -358,6 +359,41 @@ TEST(JetFlapLever, AttitudeAndPhaseChangesOfEachMove) {
     EXPECT_EQ(s.SpeedBugPhase, c.phaseAfter);
     EXPECT_EQ(s.TakeoffState, c.takeoffAfter);
     EXPECT_EQ(s.FlapIndex, c.to);
+  }
+}
+
+TEST(JetFlapLever, GearMovesAtFlapsOneLeaveTheAttitude) {
+  // Each gear move runs the flap routine with the flaps where they are.
+  SimState s;
+  s.FlapIndex = 1;
+  s.AngleOfAttack = 5.0;
+  s.FlightPathAngle = 0.0;
+  for (int gear : {1, 0, 1}) ApplyJetFlapLever(s, 1, gear);
+  EXPECT_DOUBLE_EQ(s.AngleOfAttack, 5.0);
+  EXPECT_DOUBLE_EQ(s.FlightPathAngle, 0.0);
+  EXPECT_DOUBLE_EQ(s.ParasiteDrag, 0.182);
+}
+
+TEST(Presets, PistonsAreFlyableAfterTheJetTakeoffPreset) {
+  SimState s;
+  s.AircraftType = "737";
+  LoadCategoryConstants(s);
+  ApplyPreset(s, kJetTakeoffPreset);
+  ASSERT_TRUE(s.OnGround);
+  for (const char* type : {"SEP", "SEP EFIS"}) {
+    SCOPED_TRACE(type);
+    SimState typeChange = s;
+    typeChange.AircraftType = type;
+    LoadCategoryConstants(typeChange);
+    EXPECT_FALSE(typeChange.OnGround);
+    for (int index : {0, 1, 2}) {
+      SimState preset = s;
+      preset.AircraftType = type;
+      ApplyPreset(preset, index);
+      EXPECT_FALSE(preset.OnGround) << index;
+      flight::draailinks(preset);
+      EXPECT_DOUBLE_EQ(preset.BankAngle, -1.0) << index;
+    }
   }
 }
 

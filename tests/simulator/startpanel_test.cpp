@@ -17,6 +17,9 @@ TEST(StartBeaconNames, BlanksAndRunwayZeros) {
       {"09", "9", 2, true, true},       {"9", "09", 2, true, true},       {"09L", "9L", 2, true, true},
       {"09 ", "9", 2, true, true},      {"27", "09", 2, true, false},     {"", "  ", 2, false, false},
       {"LCA ", "LCA", 2, false, true},  {"05", "5 ", 2, true, true},
+      // The leading "0" on one side only.
+      {"09", "009", 2, true, true},     {"009", "09", 2, true, true},     {"09", "0009", 2, true, false},
+      {"009", "9", 2, true, false},     {"009", "09", 1, false, false},
   };
   for (const auto& c : cases)
     EXPECT_EQ(BeaconNamesMatch(c.stored, c.typed, c.blanks, c.runway), c.match)

@@ -133,6 +133,65 @@ TEST(StartPositionFile, RefusesRealsThatAreNoNumbersAndUnknownModes) {
   }
 }
 
+// Each number of the record at the ends of what the panel can save, and
+// just outside them (the large ones once ran the flight model away or
+// overflowed an instrument).
+TEST(StartPositionFile, RangeOfEveryNumber) {
+  EXPECT_TRUE(StartPositionInRange(Sample()));
+  using Field = std::int32_t StartPosition::*;
+  const struct {
+    const char* name;
+    Field field;
+    std::int32_t low, high;
+  } ints[] = {
+      {"heading", &StartPosition::Heading, 0, 360},
+      {"altitude", &StartPosition::Altitude, -500, 41000},
+      {"radial", &StartPosition::Radial, 0, 360},
+      {"wind direction", &StartPosition::WindDirection, 0, 360},
+      {"wind speed", &StartPosition::WindSpeed, 0, 60},
+      {"course 1", &StartPosition::Obs1Course, 0, 360},
+      {"course 2", &StartPosition::Obs2Course, 0, 360},
+      {"rpm", &StartPosition::Rpm, 0, 2700},
+      {"flaps", &StartPosition::FlapPosition, 0, 4},
+      {"gear", &StartPosition::GearPosition, 0, 1},
+      {"minimums", &StartPosition::Minimums, -99999, 99999},
+      {"ADF/RMI mode", &StartPosition::AdfRmiMode, 0, 2},
+  };
+  for (const auto& f : ints) {
+    SCOPED_TRACE(f.name);
+    for (std::int32_t v : {f.low, f.high}) {
+      StartPosition p = Sample();
+      p.*f.field = v;
+      EXPECT_TRUE(StartPositionInRange(p)) << v;
+    }
+    for (std::int32_t v : {f.low - 1, f.high + 1, std::numeric_limits<std::int32_t>::min(),
+                           std::numeric_limits<std::int32_t>::max(), 1000000000}) {
+      StartPosition p = Sample();
+      p.*f.field = v;
+      EXPECT_FALSE(StartPositionInRange(p)) << v;
+    }
+  }
+  const struct {
+    const char* name;
+    double StartPosition::*field;
+    double low, high;
+  } reals[] = {{"DME", &StartPosition::Dme, 0, 200}, {"attitude", &StartPosition::Attitude, -90, 90}};
+  for (const auto& f : reals) {
+    SCOPED_TRACE(f.name);
+    for (double v : {f.low, f.high}) {
+      StartPosition p = Sample();
+      p.*f.field = v;
+      EXPECT_TRUE(StartPositionInRange(p)) << v;
+    }
+    for (double v : {f.low - 0.1, f.high + 0.1, 7.7e8, std::numeric_limits<double>::quiet_NaN(),
+                     std::numeric_limits<double>::infinity()}) {
+      StartPosition p = Sample();
+      p.*f.field = v;
+      EXPECT_FALSE(StartPositionInRange(p)) << v;
+    }
+  }
+}
+
 TEST(StartPositionFile, DamagedLengthsStayInsideTheirField) {
   QByteArray bytes = EncodeStartPosition(Sample());
   bytes[8] = char(200);       // beacon length past its capacity
@@ -218,6 +277,15 @@ TEST(FlapLabelFile, ReadsTheFirstFiveLinesOfAnyLineEnd) {
   EXPECT_EQ((*blanks)[2], "");
   const FlapLabels latin{QString::fromUtf8("0°"), "1", "2", "3", "FULL"};
   EXPECT_EQ(DecodeFlapLabels(EncodeFlapLabels(latin)), latin);
+}
+
+// Whatever labels the program is given, the file it writes loads back.
+TEST(FlapLabelFile, WhatIsSavedLoadsBack) {
+  const QString longest(kFlapLabelMaxLength, 'L');
+  const FlapLabels edits{longest + "TAIL", QString(5000, 'x'), "5", QString::fromLatin1("A\0B", 3), longest};
+  const auto back = DecodeFlapLabels(EncodeFlapLabels(edits));
+  ASSERT_TRUE(back);
+  EXPECT_EQ(*back, (FlapLabels{longest, QString(kFlapLabelMaxLength, 'x'), "5", "A B", longest}));
 }
 
 TEST(FlapLabelFile, RefusesWhatIsNoAirplaneFile) {

@@ -130,6 +130,20 @@ class tst_AircraftTypes : public QObject {
     for (QAbstractButton* b : form.ui.Typegroup0->group()->buttons()) QVERIFY(!b->isChecked());
   }
 
+  void pistonBanksAfterTheJetTakeoffPreset() {
+    TForm1 form;
+    form.SetTypegroupIndex(2);
+    test::ChooseConfig(form, kJetTakeoffPreset);
+    QVERIFY(Sim.OnGround);
+    form.SetTypegroupIndex(0);
+    QVERIFY(!Sim.OnGround);
+    form.draailinks();
+    QCOMPARE(Sim.BankAngle, -1.0);
+    form.draairechts();
+    form.draairechts();
+    QCOMPARE(Sim.BankAngle, 1.0);
+  }
+
   void autopilotIsDisengagedByATypeChange() {
     TForm1 form;
     form.SetTypegroupIndex(2);

@@ -236,6 +236,46 @@ class tst_StartPanel : public QObject {
     QCOMPARE(Sim.HoldingX, Areas.NdbList[1].X);
   }
 
+  // A radial outside 0..360 or no number is refused with its message before
+  // the automatic holding start places anything from it (a radial of ten
+  // digits once overflowed the inbound heading).
+  void automaticHoldingRefusesABadRadialBeforePlacing_data() {
+    QTest::addColumn<QString>("radial");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("largest integer") << "2147483647" << "ERROR: Radial is not between 0 and 360 ";
+    QTest::newRow("below zero") << "-2147483648" << "ERROR: Radial is not between 0 and 360 ";
+    QTest::newRow("361") << "361" << "ERROR: Radial is not between 0 and 360 ";
+    QTest::newRow("no number") << "north" << "ERROR: Radial is not correct ";
+  }
+
+  void automaticHoldingRefusesABadRadialBeforePlacing() {
+    QFETCH(QString, radial);
+    QFETCH(QString, message);
+    for (const char* beacon : {"BBB", "NNN", "LCA"}) {
+      TForm1 form;
+      ScopedRecordingMessages msgs;
+      auto& ui = form.ui;
+      ui.Autopos->setCurrentText("ON-RIGHT");
+      ui.beaconinput->setText(beacon);
+      ui.Radialinput->setText(radial);
+      ui.DMEinput->setText("9");
+      ui.HDGinput->setText("45");
+      Sim.Obs1Course = 11;
+      Sim.Obs2Course = 22;
+      Sim.HoldingX = 1.5;
+      Sim.HoldingY = -2.5;
+      form.leesinput();
+      QVERIFY(Sim.StartInputError);
+      QCOMPARE(msgs.Texts(), QStringList{message});
+      QCOMPARE(ui.DMEinput->text(), QString("9"));
+      QCOMPARE(ui.HDGinput->text(), QString("45"));
+      QCOMPARE(Sim.Obs1Course, 11);
+      QCOMPARE(Sim.Obs2Course, 22);
+      QCOMPARE(Sim.HoldingX, 1.5);
+      QCOMPARE(Sim.HoldingY, -2.5);
+    }
+  }
+
   void startAtTheLocator() {
     TForm1 form;
     ScopedRecordingMessages msgs;
@@ -257,6 +297,12 @@ class tst_StartPanel : public QObject {
     ScopedRecordingMessages msgs;
     Areas.IlsList[0].Name = "09";
     form.ui.beaconinput->setText("9");
+    form.leesinput();
+    QVERIFY(msgs.entries.isEmpty());
+    QCOMPARE(Sim.StartBeaconKind, QString("ILS"));
+
+    // The leading "0" may be on the typed side too.
+    form.ui.beaconinput->setText("009");
     form.leesinput();
     QVERIFY(msgs.entries.isEmpty());
     QCOMPARE(Sim.StartBeaconKind, QString("ILS"));

@@ -299,7 +299,14 @@ class tst_StartPositions : public QObject {
     form->ui.HDGinput->setText("90");
     form->ui.Attiinput->setText("level");
     form->SaveposClick();
-    QCOMPARE(messages.Texts(), QStringList{"'level' is not a valid floating point value"});
+    QCOMPARE(messages.Texts(), QStringList{kCannotSave});
+    QVERIFY(files.requests.isEmpty());
+
+    // A value the file could not load back is not saved either.
+    messages.Clear();
+    form->ui.Attiinput->setText("95");
+    form->SaveposClick();
+    QCOMPARE(messages.Texts(), QStringList{kCannotSave});
     QVERIFY(files.requests.isEmpty());
     QVERIFY(!QFile::exists(Path("refused.dat")));
   }
@@ -507,6 +514,27 @@ class tst_StartPositions : public QObject {
     QTest::newRow("area file") << QByteArray(45 * 104, 'A');
     QTest::newRow("distance no number") << EncodeStartPosition(nan);
     QTest::newRow("unknown ADF mode") << EncodeStartPosition(mode);
+    // Numbers no panel can save: they ran the flight model away or
+    // overflowed the instruments.
+    const auto with = [](auto field, auto value) {
+      StartPosition p = JetAtCcc();
+      p.*field = value;
+      return EncodeStartPosition(p);
+    };
+    constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+    constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+    QTest::newRow("rpm 1e9") << with(&StartPosition::Rpm, 1000000000);
+    QTest::newRow("course 1 -2^31") << with(&StartPosition::Obs1Course, kMin);
+    QTest::newRow("course 2 2^31-1") << with(&StartPosition::Obs2Course, kMax);
+    QTest::newRow("minimums -2^31") << with(&StartPosition::Minimums, kMin);
+    QTest::newRow("altitude 7.7e8") << with(&StartPosition::Altitude, 770000000);
+    QTest::newRow("heading 361") << with(&StartPosition::Heading, 361);
+    QTest::newRow("radial -1") << with(&StartPosition::Radial, -1);
+    QTest::newRow("dme 1e300") << with(&StartPosition::Dme, 1e300);
+    QTest::newRow("wind 61") << with(&StartPosition::WindSpeed, 61);
+    QTest::newRow("flaps 9") << with(&StartPosition::FlapPosition, 9);
+    QTest::newRow("gear -1") << with(&StartPosition::GearPosition, -1);
+    QTest::newRow("attitude 7.7e8") << with(&StartPosition::Attitude, 7.7e8);
   }
 
   void aFailedLoadChangesNothing() {
@@ -521,6 +549,66 @@ class tst_StartPositions : public QObject {
     form->LoadposClick(false);
     QCOMPARE(messages.Texts(), QStringList{kCannotOpenStart});
     QCOMPARE(Snapshot(*form), before);
+  }
+
+  // The standard altimeter setting of the flight before is cleared; the
+  // panel sets it again only above 18000 ft.
+  void loadClearsTheStandardBaro() {
+    ScopedRecordingMessages messages;
+    ScriptedFiles files;
+    auto form = Window(2);
+    StartPosition at10000 = JetAtCcc();
+    at10000.Altitude = 10000;
+    QVERIFY(WriteAll(Path("fl100.dat"), EncodeStartPosition(at10000)));
+    Sim.BaroStd = true;
+    files.answers << Path("fl100.dat");
+    form->LoadposClick(false);
+    QVERIFY2(messages.entries.isEmpty(), qPrintable(messages.Texts().join(" | ")));
+    QCOMPARE(Sim.Altitude, 10000.0);
+    QVERIFY(!Sim.BaroStd);
+
+    StartPosition at30000 = JetAtCcc();
+    at30000.Altitude = 30000;
+    QVERIFY(WriteAll(Path("fl300.dat"), EncodeStartPosition(at30000)));
+    files.answers << Path("fl300.dat");
+    form->LoadposClick(false);
+    QVERIFY(Sim.BaroStd);
+  }
+
+  // A flight whose forces ran away leaves nothing behind: neither a load nor
+  // STOP carries them into the next flight.
+  void aRunawayFlightDoesNotCarryOver() {
+    const double inf = std::numeric_limits<double>::infinity();
+    const auto runAway = [inf] {
+      Sim.Airspeed = inf;
+      Sim.Drag = inf;
+      Sim.Lift = inf;
+      Sim.Thrust = -inf;
+      Sim.Acceleration = inf;
+    };
+    const auto flownWell = [](TForm1& form) {
+      form.STARTClick();
+      QVERIFY(form.Timer->isActive());
+      test::Ticks(form, 50);
+      QVERIFY2(Sim.Airspeed > 40 && Sim.Airspeed < 200, qPrintable(QString::number(Sim.Airspeed)));
+      for (double v : {Sim.Drag, Sim.Lift, Sim.Thrust, Sim.Acceleration, Sim.AircraftX, Sim.AircraftY, Sim.Altitude})
+        QVERIFY(std::isfinite(v));
+    };
+    ScopedRecordingMessages messages;
+    ScriptedFiles files;
+    auto form = Window(0);
+    runAway();
+    files.answers << ShippedDataDir() + "/startpositions/Area1-SEP ILS 27.dat";
+    form->LoadposClick(false);
+    QVERIFY2(messages.entries.isEmpty(), qPrintable(messages.Texts().join(" | ")));
+    flownWell(*form);
+
+    runAway();
+    messages.answers << DlgAnswer::Ok;
+    form->STARTClick();  // STOP
+    QVERIFY(!form->Timer->isActive());
+    for (double v : {Sim.Airspeed, Sim.Drag, Sim.Lift, Sim.Thrust, Sim.Acceleration}) QVERIFY(std::isfinite(v));
+    flownWell(*form);
   }
 
   void aFileThatCannotBeReadChangesNothing() {
@@ -639,6 +727,25 @@ class tst_StartPositions : public QObject {
     files.answers << Path("no such folder/a.txt");
     form->saveplaneClick();
     QCOMPARE(messages.Texts(), QStringList{kCannotSave});
+  }
+
+  // The longest labels the edits take save to a file that loads back.
+  void longLabelsSaveAndLoadBack() {
+    ScopedRecordingMessages messages;
+    ScriptedFiles files;
+    auto form = Window(2);
+    for (QLineEdit* edit : LabelEdits(*form)) {
+      edit->setText(QString(1000, 'W'));
+      QCOMPARE(edit->text(), QString(kFlapLabelMaxLength, 'W'));
+    }
+    const QStringList saved = EditTexts(*form);
+    files.answers << Path("long.txt") << Path("long.txt");
+    form->saveplaneClick();
+    for (QLineEdit* edit : LabelEdits(*form)) edit->clear();
+    form->loadplaneClick();
+    QVERIFY2(messages.entries.isEmpty(), qPrintable(messages.Texts().join(" | ")));
+    QCOMPARE(EditTexts(*form), saved);
+    QCOMPARE(FlapLabelTexts(*form), saved);
   }
 
   void loadAirplaneSetsEditsAndLever() {
