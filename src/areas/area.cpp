@@ -395,6 +395,13 @@ void TArea::doeNewareaClick() {
   schrijfareamemo();
 }
 
+bool TArea::SaveBeforeProgramEnds() {
+  if (!Areas.AreaModified) return true;
+  const DlgAnswer answer = Messages().Ask(kModifiedQuestion, DlgButtons::YesNoCancel);
+  if (answer == DlgAnswer::Cancel) return false;
+  return answer == DlgAnswer::No || Areasaven();
+}
+
 void TArea::CloseAreaClick() {
   if (Form1) Form1->setEnabled(true);
   if (Areas.IlsList[0].Used()) Sim.AirportElevation = Areas.IlsList[0].Elevation;
@@ -496,14 +503,14 @@ void TArea::opendbaseClick() {
 }
 
 void TArea::FbimageClick() {
-  OpenPath(CopyAreaFolder());
-  OpenWebPage(kCommunityPage);
+  OpenPathOrSay(CopyAreaFolder());
+  OpenWebPageOrSay(kCommunityPage);
 }
 
 void TArea::EmailbitClick() {
   const QString folder = CopyAreaFolder();
-  OpenPath(folder);
-  OpenMail("Tarvinex Sim area",
+  OpenPathOrSay(folder);
+  OpenMailOrSay("Tarvinex Sim area",
            "Hello,\r\n\r\nI would like to share an area of Tarvinex Sim with you. The area file is attached.\r\n"
            "Save it in your area folder (mine is " + folder + ") and load it with Load in the area window.\r\n");
 }

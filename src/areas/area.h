@@ -47,6 +47,9 @@ class TArea : public QWidget {
   void NewareaClick();
   void doeNewareaClick();
   void CloseAreaClick();
+  // Before the program ends: an edited area gets the save question. False
+  // keeps the program running (Cancel, or Yes with a save that did not happen).
+  bool SaveBeforeProgramEnds();
   void PrintClick();
   // The caption and the three lists, used slots only, into the print form.
   void schrijfprintareamemo();

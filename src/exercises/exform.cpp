@@ -139,7 +139,12 @@ void TExform::SetPanelLayout(bool question) {
   f.Startbit->setVisible(!question);
   f.STARTPanel->hide();
   f.Staticinput->setVisible(question);
-  if (question) f.Staticinput->setFocus();
+  if (question) {
+    // A new question never inherits the last one's answer, which Enter
+    // would otherwise send as the answer to this one.
+    f.Staticinput->clear();
+    f.Staticinput->setFocus();
+  }
   f.Confirmstatic->setVisible(question);
   f.Command->setVisible(!question);
   f.Ctrtekst->setVisible(question);

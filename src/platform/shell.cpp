@@ -1,7 +1,11 @@
 #include "platform/shell.h"
 
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QUrlQuery>
+
+#include "platform/messages.h"
 
 namespace tvx {
 
@@ -38,5 +42,36 @@ QUrl MailLink(const QString& subject, const QString& body) {
 }
 
 bool OpenMail(const QString& subject, const QString& body) { return Shell().Open(MailLink(subject, body)); }
+
+QString NothingOpensMessage(const QString& what) {
+  return "ERROR: Cannot open " + what + ": no program on this computer opens it.";
+}
+
+QString MissingFileMessage(const QString& path) {
+  return "ERROR: Cannot open " + QDir::toNativeSeparators(path) + ": the file is not there.";
+}
+
+namespace {
+
+bool SayWhenNotOpened(bool opened, const QString& what) {
+  if (!opened) Messages().ShowMessage(NothingOpensMessage(what));
+  return opened;
+}
+
+}  // namespace
+
+bool OpenPathOrSay(const QString& path) {
+  if (!QFileInfo::exists(path)) {
+    Messages().ShowMessage(MissingFileMessage(path));
+    return false;
+  }
+  return SayWhenNotOpened(OpenPath(path), QDir::toNativeSeparators(path));
+}
+
+bool OpenWebPageOrSay(const QString& address) { return SayWhenNotOpened(OpenWebPage(address), address); }
+
+bool OpenMailOrSay(const QString& subject, const QString& body) {
+  return SayWhenNotOpened(OpenMail(subject, body), "a new mail (mailto:)");
+}
 
 }  // namespace tvx

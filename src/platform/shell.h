@@ -31,6 +31,19 @@ bool OpenMail(const QString& subject, const QString& body);
 // The mail link OpenMail hands to the shell.
 QUrl MailLink(const QString& subject, const QString& body);
 
+// The openings the user asks for with a button or a menu item: when nothing
+// could open the file, folder, page or mail, a message says so and names it
+// (false then). A file that is not there is not handed to the desktop at all:
+// the desktop's opener would start, fail and show nothing.
+bool OpenPathOrSay(const QString& path);
+bool OpenWebPageOrSay(const QString& address);
+bool OpenMailOrSay(const QString& subject, const QString& body);
+
+// The texts of those messages: `what` is a path as the user reads it, an
+// address, or the mail.
+QString NothingOpensMessage(const QString& what);
+QString MissingFileMessage(const QString& path);
+
 // Records what was asked for and opens nothing.
 class RecordingShell : public ShellService {
  public:

@@ -13,9 +13,21 @@ void SetToolColor(QWidget* w, QPalette::ColorRole role, const QColor& color) {
   if (role == QPalette::Window) w->setAutoFillBackground(true);
 }
 
-std::function<void()> ToolWindow::EndProgram = [] { QApplication::quit(); };
+// Not QApplication::quit(): that closes every shown window once more, and a
+// window that refuses (the area window asks its own question) would keep the
+// program running after the user was already asked and answered.
+std::function<void()> ToolWindow::EndProgram = [] { QApplication::exit(0); };
+std::function<bool()> ToolWindow::MayEndProgram;
 std::function<void()> ToolWindow::ShowMainMenu;
 int ToolWindow::puttingAway_ = 0;
+
+bool ToolWindow::ProgramMayEnd() { return !MayEndProgram || MayEndProgram(); }
+
+bool ToolWindow::EndProgramAsked() {
+  if (!ProgramMayEnd()) return false;
+  if (EndProgram) EndProgram();
+  return true;
+}
 
 void ToolWindow::LeaveForMainMenu() {
   if (ShowMainMenu) ShowMainMenu();
@@ -43,6 +55,11 @@ void ToolWindow::changeEvent(QEvent* event) {
 }
 
 void ToolWindow::closeEvent(QCloseEvent* event) {
+  // Asked before the window goes: a Cancel leaves it where it was.
+  if (!ProgramMayEnd()) {
+    event->ignore();
+    return;
+  }
   QWidget::closeEvent(event);
   if (event->isAccepted() && EndProgram) EndProgram();
 }

@@ -21,6 +21,14 @@ class ToolWindow : public QWidget {
   // Tests put a recorder here, since a test must never quit.
   static std::function<void()> EndProgram;
 
+  // Asked before any window ends the program; false keeps it running. The
+  // program puts the area's save question here; while unset, nothing is asked.
+  static std::function<bool()> MayEndProgram;
+  // Whether the program may end now: MayEndProgram's answer, true when unset.
+  static bool ProgramMayEnd();
+  // Ends the program (EndProgram) when ProgramMayEnd; false when it keeps running.
+  static bool EndProgramAsked();
+
   // What a tool's EXIT shows: the main menu, which puts the tool away. The
   // main menu sets it; while unset, EXIT only hides the tool.
   static std::function<void()> ShowMainMenu;

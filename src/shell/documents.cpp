@@ -7,7 +7,7 @@ namespace tvx {
 
 QString DocumentPath(const QString& fileName) { return DataRoot() + "/" + fileName; }
 
-bool OpenDocument(const QString& fileName) { return OpenPath(DocumentPath(fileName)); }
+bool OpenDocument(const QString& fileName) { return OpenPathOrSay(DocumentPath(fileName)); }
 
 QString InvitationSubject() { return "Try Tarvinex Sim"; }
 

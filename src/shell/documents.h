@@ -22,7 +22,8 @@ QString InvitationBody();
 QString DocumentPath(const QString& fileName);
 
 // Asks the shell to open the document `fileName` with the desktop's viewer;
-// false when nothing could open it (a missing file, no viewer).
+// when nothing could (a missing file, no viewer) a message names the file,
+// and the result is false.
 bool OpenDocument(const QString& fileName);
 
 }  // namespace tvx

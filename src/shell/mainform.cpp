@@ -243,17 +243,15 @@ void TMain::MassBalClick() { ShowTool(MassBalForm, {Windtriangle, Convform}); }
 
 void TMain::ConversionClick() { ShowTool(Convform, {Windtriangle, MassBalForm}); }
 
-void TMain::EXITClick() {
-  if (EndProgram) EndProgram();
-}
+void TMain::EXITClick() { EndProgramAsked(); }
 
 void TMain::MaintimerTimer() { ui.Ondertitel->setText(NextBanner(ui.Ondertitel->text())); }
 
 // A link that cannot be opened (no mail program, no browser, no document)
-// is not reported: the menu stays as it was.
-void TMain::EmailbitClick() { OpenMail(InvitationSubject(), InvitationBody()); }
+// is named in a message; the menu stays as it was.
+void TMain::EmailbitClick() { OpenMailOrSay(InvitationSubject(), InvitationBody()); }
 
-void TMain::FbimageClick() { OpenWebPage(kCommunityPage); }
+void TMain::FbimageClick() { OpenWebPageOrSay(kCommunityPage); }
 
 void TMain::IFRManual1Click() { OpenDocument(kManualPdf); }
 

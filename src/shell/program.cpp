@@ -12,6 +12,12 @@ MainWindowCloseWatch::MainWindowCloseWatch(QWidget* mainWindow) : mainWindow_(ma
 
 bool MainWindowCloseWatch::eventFilter(QObject* watched, QEvent* event) {
   if (watched == mainWindow_ && event->type() == QEvent::Close) {
+    // Asked before the window goes: a Cancel leaves it shown and the program
+    // running.
+    if (!ToolWindow::ProgramMayEnd()) {
+      event->ignore();
+      return true;
+    }
     // Looked at once the window has handled the close: a close it refused
     // leaves it shown and the program running.
     QTimer::singleShot(0, this, [this] {
@@ -23,7 +29,12 @@ bool MainWindowCloseWatch::eventFilter(QObject* watched, QEvent* event) {
 
 Program::TitleCleared::TitleCleared() { QApplication::setApplicationName(""); }
 
-Program::Program() : closeWatch_(&form1) {}
+Program::Program() : closeWatch_(&form1) {
+  // Whichever window ends the program, an edited area is offered for saving first.
+  ToolWindow::MayEndProgram = [this] { return area.SaveBeforeProgramEnds(); };
+}
+
+Program::~Program() { ToolWindow::MayEndProgram = nullptr; }
 
 void Program::Start() { main.ShowMenu(); }
 

@@ -20,7 +20,8 @@
 namespace tvx {
 
 // Ends the program when the simulator window, the program's main window,
-// has been closed.
+// has been closed; a close that the program's end question cancels leaves
+// the window shown.
 class MainWindowCloseWatch : public QObject {
  public:
   explicit MainWindowCloseWatch(QWidget* mainWindow);
@@ -35,6 +36,7 @@ class Program {
   // Clears the application's title and creates the windows in their order;
   // each window's own creation runs as it is built.
   Program();
+  ~Program();
 
   // Brings up the main menu, the first window the user sees.
   void Start();

@@ -38,7 +38,17 @@ class KeyPreview : public QObject {
         if (watched == form_) form_->ReleaseHeldCommands();
         break;
       case QEvent::EnabledChange:
-        if (watched == form_ && !form_->isEnabled()) form_->ReleaseHeldCommands();
+        if (watched != form_) break;
+        if (!form_->isEnabled()) {
+          form_->ReleaseHeldCommands();
+        } else {
+          // A tool window in front (area, holding, instrument options, help)
+          // disabled the window, which cleared the focus of its controls.
+          // Coming back, the window would give the focus to its first edit,
+          // where the next letter key would be typed; the focus sink takes
+          // it instead, so the keys fly again.
+          form_->ui.ChronoOutput->setFocus();
+        }
         break;
       case QEvent::FocusIn:
         if (watched == form_->ui.beaconinput) form_->beaconinputEnter();
@@ -120,6 +130,8 @@ void TForm1::beaconinputExit() { Sim.BeaconTyping = false; }
 void TForm1::ReleaseHeldCommands() { ReleaseAllHeldCommands(Sim); }
 
 void TForm1::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
+  // Ctrl+A selects the text of a box, it does not open the profile.
+  if (DesktopShortcut(key, modifiers)) return;
   SimState& s = Sim;
   const ShortcutKey shortcut = PressedShortcut(key, modifiers);
 

@@ -190,7 +190,7 @@ void TForm1::helpmenuClick() {
 
 void TForm1::HelpClick() { helpmenuClick(); }
 
-// A document that cannot be opened is not reported: the menu stays as it was.
+// A document that cannot be opened is named in a message.
 void TForm1::Summary1Click() { OpenDocument(kSummaryPdf); }
 
 void TForm1::IFRManual1Click() { OpenDocument(kManualPdf); }

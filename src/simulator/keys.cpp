@@ -52,6 +52,24 @@ ShortcutKey ReleasedShortcut(int key, Qt::KeyboardModifiers modifiers) {
   return ShortcutOf(key, modifiers & Qt::KeypadModifier);
 }
 
+bool DesktopShortcut(int key, Qt::KeyboardModifiers modifiers) {
+  if (key < Qt::Key_A || key > Qt::Key_Z) return false;
+  if (modifiers & (Qt::AltModifier | Qt::MetaModifier)) return true;
+  if (!(modifiers & Qt::ControlModifier)) return false;
+  switch (key) {
+    case Qt::Key_I:
+    case Qt::Key_U:
+    case Qt::Key_K:
+    case Qt::Key_J:
+    case Qt::Key_Y:
+    case Qt::Key_G:
+    case Qt::Key_H:
+      return false;
+    default:
+      return true;
+  }
+}
+
 bool FineStep(Qt::KeyboardModifiers modifiers) {
   const Qt::KeyboardModifiers held = modifiers & kHeldModifiers;
   return held == Qt::ShiftModifier || held == Qt::ControlModifier;

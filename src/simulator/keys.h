@@ -24,6 +24,12 @@ ShortcutKey ReleasedShortcut(int key, Qt::KeyboardModifiers modifiers);
 // The Enter key (main or keypad) with no Shift, Ctrl, Alt or Meta held.
 bool IsPlainEnter(int key, Qt::KeyboardModifiers modifiers);
 
+// A letter held with Ctrl, Alt or Meta belongs to the desktop (select all,
+// copy, undo, a menu's access key), not to the simulator's commands; only
+// Ctrl on the course keys I, U, K, J, on Y and on the holding keys G, H is
+// the simulator's own. Plain and shifted letters and other keys never are.
+bool DesktopShortcut(int key, Qt::KeyboardModifiers modifiers);
+
 // Shift alone or Ctrl alone: the fine step of the stepping keys; no modifier
 // or both give the coarse step.
 bool FineStep(Qt::KeyboardModifiers modifiers);

@@ -304,6 +304,25 @@ class tst_AreaWindow : public QObject {
     QCOMPARE(QGuiApplication::clipboard()->text(), folder);
   }
 
+  // Nothing on the desktop opens the folder, the page or the mail: each is
+  // named in a message.
+  void shareActionsSayWhatCouldNotBeOpened() {
+    test::AreaWindows w;
+    ScopedRecordingShell shell;
+    shell.result = false;
+    ScopedRecordingMessages messages;
+    const QString folder = QDir::toNativeSeparators(MapPath(kAreaFolder));
+    const QString none = ": no program on this computer opens it.";
+    w.ui().Fbimage->click();
+    w.ui().Emailbit->click();
+    QCOMPARE(shell.opened.size(), 4);
+    QCOMPARE(messages.Texts(), (QStringList{"ERROR: Cannot open " + folder + none,
+                                            "ERROR: Cannot open https://www.tarvinex.com/community" + none,
+                                            "ERROR: Cannot open " + folder + none,
+                                            "ERROR: Cannot open a new mail (mailto:)" + none}));
+    QCOMPARE(QGuiApplication::clipboard()->text(), folder);
+  }
+
   void picturesOfEachTab() {
     test::AreaWindows w;
     auto& ui = w.ui();

@@ -148,6 +148,25 @@ class tst_InstrForm : public QObject {
     QVERIFY(!instr_->isVisible());
   }
 
+  // The keys fly again after the window is gone: the focus is back in the
+  // simulator's focus sink, not in an edit that a letter would go into.
+  void closeGivesTheKeysBackToTheSimulator() {
+    auto& f = form_->ui;
+    const QString frequency = f.VOR1active->text();
+    f.VOR1active->setFocus();
+    Open();
+    instr_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(instr_));
+    QTest::mouseClick(instr_->ui.Close, Qt::LeftButton);
+    form_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form_));
+    QCOMPARE(QApplication::focusWidget(), f.ChronoOutput);
+    const bool map = Sim.MapVisible;
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z);
+    QCOMPARE(Sim.MapVisible, !map);
+    QCOMPARE(f.VOR1active->text(), frequency);
+  }
+
   void picture() {
     InstrSettings.ADFRMI = 1;
     Open();

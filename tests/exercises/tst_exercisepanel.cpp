@@ -227,6 +227,25 @@ class tst_ExercisePanel : public QObject {
     QCOMPARE(f.Staticmemo->toPlainText(), QString("task"));
   }
 
+  // A wrong answer left in the box is not the answer to the next question:
+  // a new run starts with the box empty, and Enter there counts nothing.
+  void aNewQuestionStartsWithAnEmptyAnswerBox() {
+    ScopedRecordingMessages messages;
+    auto& f = F();
+    Answer("5");  // wrong: it stays in the box for another try
+    QCOMPARE(f.Staticinput->text(), QString("5"));
+    f.BitBtn1->click();
+    QVERIFY(w.ex->isVisible());
+    w.StartRun(0, -1);
+    w.AskQuestion({"Enter the reciprocal of:", "185"}, 5);
+    QVERIFY(f.Staticinput->isVisible());
+    QCOMPARE(f.Staticinput->text(), QString());
+    QTest::keyClick(f.Staticinput, Qt::Key_Return);
+    QCOMPARE(Sim.ExAnsweredCount, 0);
+    QCOMPARE(Sim.ExRightCount, 0);
+    QCOMPARE(f.Ctrtekst->text(), QString("Ex: 1"));
+  }
+
   void endOfTheRun() {
     ScopedRecordingMessages messages;
     auto& f = F();

@@ -3,6 +3,10 @@
 // the windows the menu puts away, its hover texts, banner and links.
 #include <QtTest>
 
+#include "areas/area.h"
+#include "areas/areamodel.h"
+#include "platform/dataroot.h"
+#include "platform/filechooser.h"
 #include "platform/jpegimage.h"
 #include "platform/messages.h"
 #include "platform/shell.h"
@@ -92,6 +96,7 @@ class tst_MainMenu : public QObject {
     QVERIFY(!TForm1::ShowMainMenu);
     QVERIFY(!ToolWindow::ShowMainMenu);
     QVERIFY(!TForm1::ShowKeyboardHelp);
+    QVERIFY(!ToolWindow::MayEndProgram);  // no question about an area that is no more
     QVERIFY(!Main);
   }
 
@@ -199,6 +204,78 @@ class tst_MainMenu : public QObject {
     p.form1.hide();
     QTest::qWait(20);
     QCOMPARE(run.ended, 1);
+  }
+
+  // Whatever window ends the program, an edited area is offered for saving
+  // first, and Cancel keeps the program running.
+  void anEditedAreaIsAskedForBeforeTheProgramEnds() {
+    Program& p = *run;
+    const QString question = "AREA HAS BEEN MODIFIED. SAVE CHANGES ? ";
+    ScopedRecordingMessages messages;
+    ScriptedFiles files;
+    Areas.AreaModified = true;
+
+    // The main menu's Exit.
+    messages.answers << DlgAnswer::Cancel;
+    QTest::mouseClick(p.main.ui.CloseAreabit, Qt::LeftButton);
+    QCOMPARE(messages.Texts(), QStringList{question});
+    QCOMPARE(messages.entries[0].buttons, DlgButtons::YesNoCancel);
+    QCOMPARE(run.ended, 0);
+    QVERIFY(p.main.isVisible());
+
+    // The exercises window's close, which only the window manager offers.
+    QTest::mouseClick(p.main.ui.Exercises, Qt::LeftButton);
+    QVERIFY(p.exform.isVisible());
+    messages.Clear();
+    messages.answers << DlgAnswer::Cancel;
+    p.exform.close();
+    QCOMPARE(messages.Texts(), QStringList{question});
+    QVERIFY(p.exform.isVisible());
+    QCOMPARE(run.ended, 0);
+    // Yes, but the save dialog cancelled: the edits are not lost either.
+    messages.answers << DlgAnswer::Yes;
+    p.exform.close();
+    QCOMPARE(files.requests.size(), 1);
+    QVERIFY(p.exform.isVisible());
+    QCOMPARE(run.ended, 0);
+    // No: the program ends without saving.
+    messages.answers << DlgAnswer::No;
+    p.exform.close();
+    QCOMPARE(run.ended, 1);
+
+    // The simulator window's close, cancelled: it stays.
+    QTest::mouseClick(p.main.ui.Simulator, Qt::LeftButton);
+    QVERIFY(p.form1.isVisible());
+    messages.Clear();
+    messages.answers << DlgAnswer::Cancel;
+    p.form1.close();
+    QTest::qWait(20);
+    QCOMPARE(messages.Texts(), QStringList{question});
+    QVERIFY(p.form1.isVisible());
+    QCOMPARE(run.ended, 1);
+    // Yes: the area is saved, then the program ends.
+    const QString saved = MapPath(kAreaFolder) + "/Kept.dat";
+    files.answers << saved;
+    messages.answers << DlgAnswer::Yes;
+    p.form1.close();
+    QTRY_COMPARE(run.ended, 2);
+    QVERIFY(QFileInfo::exists(saved));
+    QVERIFY(!Areas.AreaModified);
+
+    // A tool's close, with nothing edited: nothing asked.
+    messages.Clear();
+    p.windtriangle.showNormal();
+    p.windtriangle.close();
+    QCOMPARE(run.ended, 3);
+    QVERIFY(messages.entries.isEmpty());
+    // Edited again, the tool's close asks too.
+    Areas.AreaModified = true;
+    p.massbal.showNormal();
+    messages.answers << DlgAnswer::Cancel;
+    p.massbal.close();
+    QCOMPARE(messages.Texts(), QStringList{question});
+    QVERIFY(p.massbal.isVisible());
+    QCOMPARE(run.ended, 3);
   }
 
   void simulatorEntryPreparesAFreeFlight() {
@@ -489,10 +566,9 @@ class tst_MainMenu : public QObject {
     QCOMPARE(seen, cycle + cycle);
   }
 
-  void linksGoThroughTheShellAndFailQuietly() {
+  void linksGoThroughTheShell() {
     TMain& main = run->main;
     ScopedRecordingShell shell;
-    shell.result = false;  // nothing could open them
     ScopedRecordingMessages messages;
     QTest::mouseClick(main.ui.Emailbit, Qt::LeftButton);
     QTest::mouseClick(main.ui.Fbimage, Qt::LeftButton);
@@ -510,6 +586,39 @@ class tst_MainMenu : public QObject {
     QCOMPARE(shell.opened[3], QUrl::fromLocalFile(DataRoot() + "/Summary.pdf"));
     QVERIFY(messages.entries.isEmpty());
     QVERIFY(main.isVisible());
+  }
+
+  // A link that nothing on the desktop opens is not silent: a message names
+  // the file or the address, and the menu stays as it was.
+  void linksThatNothingOpensAreNamed() {
+    TMain& main = run->main;
+    ScopedRecordingShell shell;
+    shell.result = false;
+    ScopedRecordingMessages messages;
+    QTest::mouseClick(main.ui.Emailbit, Qt::LeftButton);
+    QTest::mouseClick(main.ui.Fbimage, Qt::LeftButton);
+    QTest::mouseClick(main.ui.BitBtn1, Qt::LeftButton);
+    QTest::mouseClick(main.ui.BitBtn2, Qt::LeftButton);
+    QCOMPARE(shell.opened.size(), 4);
+    const QString manual = QDir::toNativeSeparators(DataRoot() + "/Tarvinex Sim Manual.pdf");
+    const QString summary = QDir::toNativeSeparators(DataRoot() + "/Summary.pdf");
+    QCOMPARE(messages.Texts(),
+             (QStringList{"ERROR: Cannot open a new mail (mailto:): no program on this computer opens it.",
+                          "ERROR: Cannot open https://www.tarvinex.com/community: no program on this computer "
+                          "opens it.",
+                          "ERROR: Cannot open " + manual + ": no program on this computer opens it.",
+                          "ERROR: Cannot open " + summary + ": no program on this computer opens it."}));
+    QVERIFY(main.isVisible());
+
+    // A document that is not there is not handed to the desktop at all.
+    shell.opened.clear();
+    messages.Clear();
+    shell.result = true;
+    QVERIFY(QFile::rename(DataRoot() + "/Summary.pdf", DataRoot() + "/Summary.pdf.away"));
+    QTest::mouseClick(main.ui.BitBtn2, Qt::LeftButton);
+    QVERIFY(QFile::rename(DataRoot() + "/Summary.pdf.away", DataRoot() + "/Summary.pdf"));
+    QVERIFY(shell.opened.isEmpty());
+    QCOMPARE(messages.Texts(), QStringList{"ERROR: Cannot open " + summary + ": the file is not there."});
   }
 
   void pictureOfTheMenu() {

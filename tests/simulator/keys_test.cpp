@@ -41,6 +41,30 @@ TEST(KeyIdentity, ShortcutsOnlyWithoutModifiers) {
   }
 }
 
+TEST(KeyIdentity, LettersWithCtrlOrAltAreTheDesktops) {
+  const M ctrl = M::ControlModifier, alt = M::AltModifier, shift = M::ShiftModifier;
+  // Select all, copy, paste, undo, cut; a menu's access key; the Super key.
+  for (int key : {Qt::Key_A, Qt::Key_C, Qt::Key_V, Qt::Key_Z, Qt::Key_X, Qt::Key_W, Qt::Key_O, Qt::Key_L})
+    EXPECT_TRUE(DesktopShortcut(key, ctrl)) << key;
+  EXPECT_TRUE(DesktopShortcut(Qt::Key_A, ctrl | shift));
+  EXPECT_TRUE(DesktopShortcut(Qt::Key_E, alt));
+  EXPECT_TRUE(DesktopShortcut(Qt::Key_I, alt));
+  EXPECT_TRUE(DesktopShortcut(Qt::Key_H, alt | shift));
+  EXPECT_TRUE(DesktopShortcut(Qt::Key_G, ctrl | alt));
+  EXPECT_TRUE(DesktopShortcut(Qt::Key_Z, M::MetaModifier));
+  // The combinations the simulator's keys name stay its own.
+  for (int key : {Qt::Key_I, Qt::Key_U, Qt::Key_K, Qt::Key_J, Qt::Key_Y, Qt::Key_G, Qt::Key_H}) {
+    EXPECT_FALSE(DesktopShortcut(key, ctrl)) << key;
+    EXPECT_FALSE(DesktopShortcut(key, ctrl | shift)) << key;
+  }
+  // Plain and shifted letters, and keys that are no letters, are the simulator's.
+  EXPECT_FALSE(DesktopShortcut(Qt::Key_A, {}));
+  EXPECT_FALSE(DesktopShortcut(Qt::Key_A, shift));
+  EXPECT_FALSE(DesktopShortcut(Qt::Key_C, shift | M::KeypadModifier));
+  EXPECT_FALSE(DesktopShortcut(Qt::Key_Left, ctrl));
+  EXPECT_FALSE(DesktopShortcut(Qt::Key_Plus, ctrl | M::KeypadModifier));
+}
+
 TEST(KeyIdentity, FineStepWithShiftOrCtrlAlone) {
   EXPECT_FALSE(FineStep({}));
   EXPECT_TRUE(FineStep(M::ShiftModifier));

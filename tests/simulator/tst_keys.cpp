@@ -144,6 +144,81 @@ class tst_Keys : public QObject {
     QCOMPARE(form_->ui.VOR2select->text(), QString("u"));
   }
 
+  // After FLY the keys fly: the focus sink takes no text, the keys reach
+  // the simulator.
+  void flyingTypesNothingIntoTheChrono() {
+    ScopedRecordingMessages msgs;
+    auto& ui = form_->ui;
+    test::LoadAircraft(Sim, test::PistonCruise());
+    ui.RPMinput->setFocus();
+    form_->STARTClick();
+    QVERIFY(form_->Timer->isActive());
+    QCOMPARE(QApplication::focusWidget(), ui.ChronoOutput);
+    const QString chrono = ui.ChronoOutput->text();
+    QTest::keyPress(ui.ChronoOutput, Qt::Key_L);
+    QCOMPARE(Sim.PowerCommand, QString("decrease"));
+    QTest::keyRelease(ui.ChronoOutput, Qt::Key_L);
+    QTest::keyClicks(ui.ChronoOutput, "llllll");
+    QTest::keyClick(ui.ChronoOutput, Qt::Key_Asterisk, Qt::ShiftModifier);
+    const bool map = Sim.MapVisible;
+    QCOMPARE(Sim.MapPixelsPerNm, 20);
+    QTest::keyClicks(ui.ChronoOutput, "zx");
+    QCOMPARE(Sim.MapVisible, !map);
+    QCOMPARE(Sim.MapPixelsPerNm, 40);
+    QTest::keyClicks(ui.ChronoOutput, "dd");
+    QCOMPARE(ui.ChronoOutput->text(), chrono);
+    QCOMPARE(Sim.PowerCommand, QString("off"));
+    QCOMPARE(QApplication::focusWidget(), ui.ChronoOutput);
+  }
+
+  // Ctrl and Alt keep the desktop's meaning of a letter; only the
+  // combinations the key table names act.
+  void desktopShortcutsKeepTheirMeaning() {
+    auto& ui = form_->ui;
+    ui.HDGinput->setFocus();
+    ui.HDGinput->setText("270");
+    ui.HDGinput->deselect();
+    QTest::keyClick(ui.HDGinput, Qt::Key_A, Qt::ControlModifier);
+    QVERIFY(!form_->ProfileShown());
+    QCOMPARE(ui.HDGinput->selectedText(), QString("270"));
+    const bool map = Sim.MapVisible;
+    const int scale = Sim.MapPixelsPerNm;
+    const double profile = Sim.VerticalMapScale;
+    QTest::keyClick(ui.HDGinput, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(ui.HDGinput, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(ui.HDGinput, Qt::Key_W, Qt::ControlModifier);
+    QTest::keyClick(ui.HDGinput, Qt::Key_X, Qt::ControlModifier);
+    QTest::keyClick(ui.HDGinput, Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(ui.HDGinput, Qt::Key_Q, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(form_, Qt::Key_A, Qt::AltModifier);
+    QTest::keyClick(form_, Qt::Key_Z, Qt::AltModifier);
+    QCOMPARE(Sim.MapVisible, map);
+    QCOMPARE(Sim.MapPixelsPerNm, scale);
+    QCOMPARE(Sim.VerticalMapScale, profile);
+    QVERIFY(!form_->ProfileShown());
+    Sim.Obs1Course = 100;
+    QTest::keyClick(form_, Qt::Key_I, Qt::AltModifier);
+    QCOMPARE(Sim.Obs1Course, 100);
+    // Shift is no desktop shortcut: the letter acts.
+    QTest::keyClick(form_, Qt::Key_A, Qt::ShiftModifier);
+    QVERIFY(form_->ProfileShown());
+
+    // In flight, copy and paste steer nothing.
+    form_->Timer->start();
+    for (Qt::Key key : {Qt::Key_C, Qt::Key_B, Qt::Key_F, Qt::Key_V, Qt::Key_O, Qt::Key_L})
+      QTest::keyPress(ui.HDGinput, key, Qt::ControlModifier);
+    QCOMPARE(Sim.TurnCommand, QString("off"));
+    QCOMPARE(Sim.PitchCommand, QString("off"));
+    QCOMPARE(Sim.PowerCommand, QString("off"));
+    QTest::keyPress(form_, Qt::Key_C, Qt::AltModifier);
+    QCOMPARE(Sim.TurnCommand, QString("off"));
+    QTest::keyPress(form_, Qt::Key_C, Qt::ShiftModifier);
+    QCOMPARE(Sim.TurnCommand, QString("links"));
+    // A key held before Ctrl went down still ends with its release.
+    QTest::keyRelease(form_, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(Sim.TurnCommand, QString("off"));
+  }
+
   void flyingKeysOnlyWhileFlying() {
     // Stopped.
     QTest::keyPress(form_, Qt::Key_C);
@@ -275,9 +350,12 @@ class tst_Keys : public QObject {
     QCOMPARE(Sim.Obs2Course, 351);
     ui.Autopos->setCurrentText("ON-RIGHT");
     Sim.HoldingRadial = 175;
-    QTest::keyClick(form_, Qt::Key_H, Qt::ShiftModifier | Qt::AltModifier);
+    QTest::keyClick(form_, Qt::Key_H, Qt::ShiftModifier);
     QCOMPARE(Sim.HoldingRadial, 176);
     QCOMPARE(Sim.Obs2Course, 356);
+    // With Alt the key is the desktop's.
+    QTest::keyClick(form_, Qt::Key_H, Qt::ShiftModifier | Qt::AltModifier);
+    QCOMPARE(Sim.HoldingRadial, 176);
     QTest::keyClick(form_, Qt::Key_H);
     QCOMPARE(Sim.Obs2Course, 6);
   }

@@ -338,8 +338,8 @@ class tst_Menus : public QObject {
   }
 
   void manualsOpenThroughTheShell() {
+    QVERIFY(EnsureDataRoot());
     ScopedRecordingShell shell;
-    shell.result = false;  // a failed opening is not reported
     ScopedRecordingMessages msgs;
     form_->ui.Summary1->trigger();
     form_->ui.IFRManual1->trigger();
@@ -347,6 +347,16 @@ class tst_Menus : public QObject {
     QCOMPARE(shell.opened[0], QUrl::fromLocalFile(DataRoot() + "/Summary.pdf"));
     QCOMPARE(shell.opened[1], QUrl::fromLocalFile(DataRoot() + "/" + kManualPdf));
     QVERIFY(msgs.entries.isEmpty());
+    // Nothing on the desktop opens them: a message names each file.
+    shell.result = false;
+    form_->ui.Summary1->trigger();
+    form_->ui.IFRManual1->trigger();
+    QCOMPARE(shell.opened.size(), 4);
+    QCOMPARE(msgs.Texts(),
+             (QStringList{"ERROR: Cannot open " + QDir::toNativeSeparators(DataRoot() + "/Summary.pdf") +
+                              ": no program on this computer opens it.",
+                          "ERROR: Cannot open " + QDir::toNativeSeparators(DataRoot() + "/" + kManualPdf) +
+                              ": no program on this computer opens it."}));
   }
 
   void shippedDocumentsLieInTheProgramFolder() {
