@@ -313,13 +313,17 @@ bool TArea::Areasaven() {
 
 void TArea::SaveAreaClick() { Areasaven(); }
 
+bool TArea::SaveChangesFirst() {
+  if (!Areas.AreaModified) return true;
+  const DlgAnswer answer = Messages().Ask(kModifiedQuestion, DlgButtons::YesNoCancel);
+  if (answer == DlgAnswer::Cancel) return false;
+  // Replacing edits that were meant to be kept, after a save that did not
+  // happen, would lose them.
+  return answer != DlgAnswer::Yes || Areasaven();
+}
+
 void TArea::LoadareaClick() {
-  if (Areas.AreaModified) {
-    const DlgAnswer answer = Messages().Ask(kModifiedQuestion, DlgButtons::YesNoCancel);
-    if (answer == DlgAnswer::Cancel) return;
-    // Loading over edits that were meant to be kept would lose them.
-    if (answer == DlgAnswer::Yes && !Areasaven()) return;
-  }
+  if (!SaveChangesFirst()) return;
   FileRequest request;
   request.title = "Load Area";
   request.directory = MapPath(kAreaFolder);
@@ -379,13 +383,7 @@ void TArea::NewareaClick() { doeNewareaClick(); }
 
 void TArea::doeNewareaClick() {
   if (Messages().Ask("MAKE A NEW AREA. ARE YOU SURE?", DlgButtons::OkCancel) != DlgAnswer::Ok) return;
-  bool keep = false;
-  if (Areas.AreaModified) {
-    const DlgAnswer answer = Messages().Ask(kModifiedQuestion, DlgButtons::YesNoCancel);
-    // Emptying the lists after a save that did not happen would lose the edits.
-    keep = answer == DlgAnswer::Cancel || (answer == DlgAnswer::Yes && !Areasaven());
-  }
-  if (!keep) {
+  if (SaveChangesFirst()) {
     EmptyList(Areas.VorList, false);
     EmptyList(Areas.NdbList, false);
     EmptyList(Areas.IlsList, true);
