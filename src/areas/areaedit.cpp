@@ -1,5 +1,7 @@
 #include "areas/areaedit.h"
 
+#include <algorithm>
+
 #include "platform/textutil.h"
 
 namespace tvx {
@@ -37,6 +39,12 @@ QString AsciiUpper(const QString& text) {
   for (QChar& c : out)
     if (c >= 'a' && c <= 'z') c = QChar(c.unicode() - 'a' + 'A');
   return out;
+}
+
+// The area file holds its texts in Latin-1; any other character would be
+// written as "?".
+bool FitsLatin1(const QString& text) {
+  return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() <= 0xFF; });
 }
 
 // The checks of one add, each running only while no earlier one refused.
@@ -85,17 +93,22 @@ class AddChecks {
 
 }  // namespace
 
+QString ElevationRangeMessage() {
+  return "ERROR: ELEVATION IS NOT BETWEEN " + QString::number(kElevationMin) + " AND " + QString::number(kElevationMax);
+}
+
 void LeesILSparameters(AreaBeacon& slot, const AreaInputs& in, QList<InputMessage>& messages) {
   AddChecks c(messages);
   c.Integer(AreaInput::course, in.course, 0, 360, "ERROR: COURSE IS NOT BETWEEN 0 AND 360",
             "ERROR: COURSE IS NOT CORRECT ", slot.FinalCourse);
-  c.Integer(AreaInput::Elev, in.Elev, -500, 5000, "ERROR: ELEVATION IS NOT BETWEEN -500 AND 5000",
+  c.Integer(AreaInput::Elev, in.Elev, kElevationMin, kElevationMax, ElevationRangeMessage(),
             "ERROR: ELEVATION IS NOT CORRECT ", slot.Elevation);
   if (c.Clear()) {
     // Upper case like the runway's name: the start panel looks locators up
     // by the upper-cased name typed there.
     const QString name = AsciiUpper(in.lctrnaam.trimmed());
     if (name.size() > 4) c.Refuse(AreaInput::lctrnaam, "ERROR: LOCATOR NAME IS TOO LONG ");
+    else if (!FitsLatin1(name)) c.Refuse(AreaInput::lctrnaam, "ERROR: LOCATOR NAME HAS A CHARACTER THAT CAN NOT BE SAVED ");
     else slot.LocatorName = name;
   }
   if (c.Clear()) {
@@ -104,6 +117,8 @@ void LeesILSparameters(AreaBeacon& slot, const AreaInputs& in, QList<InputMessag
     } else {
       const QString freq = in.lctrfreq.trimmed();
       if (freq.size() > 6) c.Refuse(AreaInput::lctrfreq, "ERROR: LOCATOR FREQUENCY IS TOO LONG ");
+      else if (!FitsLatin1(freq))
+        c.Refuse(AreaInput::lctrfreq, "ERROR: LOCATOR FREQUENCY HAS A CHARACTER THAT CAN NOT BE SAVED ");
       slot.LocatorFreq = freq.left(6);
     }
   }
@@ -160,6 +175,8 @@ AddResult AddBeacon(AreaBeaconList& edit, int tab, int freqMin, int freqMax, con
     r.nameText = AsciiUpper(in.Naam.trimmed());
     if (r.nameText.size() > 4) {
       c.Refuse(AreaInput::Naam, "ERROR: NAME IS TOO LONG ");
+    } else if (!FitsLatin1(r.nameText)) {
+      c.Refuse(AreaInput::Naam, "ERROR: NAME HAS A CHARACTER THAT CAN NOT BE SAVED ");
     } else {
       b.Name = r.nameText;
       if (b.Name.isEmpty()) c.Refuse(AreaInput::Naam, "ERROR: NAME IS NOT CORRECT ");

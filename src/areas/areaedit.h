@@ -65,6 +65,13 @@ struct AddResult {
 // later with the other lists.
 AddResult AddBeacon(AreaBeaconList& edit, int tab, int freqMin, int freqMax, const AreaInputs& in);
 
+// Runway elevations in feet: from below the Dead Sea's shore to above the
+// highest airports.
+constexpr int kElevationMin = -1500;
+constexpr int kElevationMax = 15000;
+// "ERROR: ELEVATION IS NOT BETWEEN -1500 AND 15000"
+QString ElevationRangeMessage();
+
 // The ILS-only inputs into `slot`; appends its refusals to `messages` and
 // stops at the first refusing input.
 void LeesILSparameters(AreaBeacon& slot, const AreaInputs& in, QList<InputMessage>& messages);
