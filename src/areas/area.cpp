@@ -338,14 +338,17 @@ void TArea::LoadareaClick() {
 
 void TArea::laadarea() {
   QFile in(Areas.AreaFileName);
-  AreaLists read;
-  if (!in.open(QIODevice::ReadOnly) || !DecodeAreaFile(in.read(kAreaFileBytes), read)) {
+  // A navigation log or a loadsheet is saved as "*.dat" too: only a file of
+  // exactly 45 records, each holding what the editor accepts, is an area.
+  std::optional<AreaLists> read;
+  if (in.open(QIODevice::ReadOnly)) read = ReadAreaFile(in.read(kAreaFileBytes + 1));
+  if (!read) {
     Messages().ShowMessage("ERROR: FILE CAN NOT BE OPENED");
     return;
   }
-  Areas.VorList = read.Vor;
-  Areas.NdbList = read.Ndb;
-  Areas.IlsList = read.Ils;
+  Areas.VorList = read->Vor;
+  Areas.NdbList = read->Ndb;
+  Areas.IlsList = read->Ils;
 
   schrijfareamemo();
   BrVORXY(Areas.VorList, Areas.NdbList, Areas.IlsList);

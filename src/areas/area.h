@@ -43,7 +43,7 @@ class TArea : public QWidget {
   bool SaveChangesFirst();
   void LoadareaClick();
   // Reads the file named by AreaFileName; the current area stays as it was
-  // when the file cannot be read whole.
+  // when the file cannot be read whole or is not an area (ReadAreaFile).
   void laadarea();
 
   // --- New, close, print, share ---
