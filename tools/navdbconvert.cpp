@@ -2,8 +2,8 @@
 // public data sets. Rerunnable; the output depends only on the input files.
 //
 //   navdbconvert <source folder> <output folder>
-//   (source folder: airportsdata/, ourairports/, xplane810/ as gathered
-//    in shared/data/navdata; output folder: data/Navdata)
+//   (source folder: tools/navdata, with airportsdata/, ourairports/ and
+//    xplane810/; output folder: data/Navdata)
 //
 // Every file holds exactly its table's number of records; slots after the
 // last converted record hold the table's defaults. Names are ASCII upper case
