@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the navigation database "ARPT.dat", "NAV.dat" and "ILS.dat" from
 // public data sets. Rerunnable; the output depends only on the input files.
 //

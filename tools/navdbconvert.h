@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pure helpers of the navigation-database converter (navdbconvert.cpp):
 // CSV fields, texts and numbers of the public sources turned into the values
 // the database records hold. Header-only so that the unit tests can reach
