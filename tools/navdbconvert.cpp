@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the navigation database "ARPT.dat", "NAV.dat" and "ILS.dat" from
 // public data sets. Rerunnable; the output depends only on the input files.
 //
 //   navdbconvert <source folder> <output folder>
-//   (source folder: airportsdata/, ourairports/, xplane810/ as gathered
-//    in shared/data/navdata; output folder: data/Navdata)
+//   (source folder: tools/navdata, with airportsdata/, ourairports/ and
+//    xplane810/; output folder: data/Navdata)
 //
 // Every file holds exactly its table's number of records; slots after the
 // last converted record hold the table's defaults. Names are ASCII upper case
@@ -30,7 +31,7 @@
 //   sorted by ident, country, name.
 // ILS.dat (xplane810/nav.dat.gz, GPL-2.0-or-later; OurAirports for runway
 //   ends and variation), one record per localiser row (types 4 and 5) in
-//   file order:
+//   file order, those on 108.00-111.95 MHz:
 //   AirportIdent = the airport's Ident as in ARPT.dat (country from
 //   airports.csv, else from the nearest navaid) ; Runway = runway;
 //   Frequency = freq / 100 MHz ("110.55");
@@ -293,7 +294,7 @@ int main(int argc, char* argv[]) {
   QHash<QString, NavDatRow> glideslopes, outerMarkers;
   QList<NavDatRow> localisers, navDatNdbs;
   for (const NavDatRow& r : navDat) {
-    if (r.type == 4 || r.type == 5) localisers << r, ilsAirports << r.airport;
+    if ((r.type == 4 || r.type == 5) && IlsBandFrequency(r.freq)) localisers << r, ilsAirports << r.airport;
     if (r.type == 6) glideslopes.insert(RunwayKey(r.airport, r.runway), r);
     if (r.type == 7) outerMarkers.insert(RunwayKey(r.airport, r.runway), r);
     if (r.type == 2) navDatNdbs << r;

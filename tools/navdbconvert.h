@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pure helpers of the navigation-database converter (navdbconvert.cpp):
 // CSV fields, texts and numbers of the public sources turned into the values
 // the database records hold. Header-only so that the unit tests can reach
@@ -75,14 +76,13 @@ struct SplitAngle {
 inline SplitAngle SplitDegrees(double value, bool latitude) {
   SplitAngle a;
   a.Hemisphere = value >= 0 ? (latitude ? "N" : "E") : (latitude ? "S" : "W");
-  const double magnitude = std::fabs(value);
-  a.Degrees = static_cast<std::int32_t>(std::floor(magnitude));
-  // Minutes to 1/10000 (about 0.2 m): the sources hold no finer positions.
-  a.Minutes = std::round((magnitude - a.Degrees) * 600000.0) / 10000.0;
-  if (a.Minutes >= 60.0) {
-    a.Degrees += 1;
-    a.Minutes = 0;
-  }
+  // Minutes to 0.1 (about 185 m), as the area editor types and shows them:
+  // a beacon of the database taken into the editor comes back where it was,
+  // and its minutes fit their column in the list. Whole tenths of a minute,
+  // so that 59.95 and above carry into the next degree.
+  const long long tenths = std::llround(std::fabs(value) * 600.0);
+  a.Degrees = static_cast<std::int32_t>(tenths / 600);
+  a.Minutes = static_cast<double>(tenths % 600) / 10.0;
   return a;
 }
 
@@ -97,6 +97,11 @@ inline QString FrequencyFromHundredths(long long hundredths) {
   if (rest != 0) text += QString::number(rest);
   return text;
 }
+
+// A localiser frequency, in hundredths of a MHz, the area editor takes for
+// an ILS: 108.00 up to, not including, 112.00 MHz (the band's 108.10 to
+// 111.95; the source holds a few entry errors above it).
+inline bool IlsBandFrequency(long long hundredths) { return hundredths >= 10800 && hundredths < 11200; }
 
 // A VOR frequency given in kHz ("115900") in MHz ("115.9"); kHz below 10 Hz
 // resolution do not occur in the sources.

@@ -313,13 +313,17 @@ bool TArea::Areasaven() {
 
 void TArea::SaveAreaClick() { Areasaven(); }
 
+bool TArea::SaveChangesFirst() {
+  if (!Areas.AreaModified) return true;
+  const DlgAnswer answer = Messages().Ask(kModifiedQuestion, DlgButtons::YesNoCancel);
+  if (answer == DlgAnswer::Cancel) return false;
+  // Replacing edits that were meant to be kept, after a save that did not
+  // happen, would lose them.
+  return answer != DlgAnswer::Yes || Areasaven();
+}
+
 void TArea::LoadareaClick() {
-  if (Areas.AreaModified) {
-    const DlgAnswer answer = Messages().Ask(kModifiedQuestion, DlgButtons::YesNoCancel);
-    if (answer == DlgAnswer::Cancel) return;
-    // Loading over edits that were meant to be kept would lose them.
-    if (answer == DlgAnswer::Yes && !Areasaven()) return;
-  }
+  if (!SaveChangesFirst()) return;
   FileRequest request;
   request.title = "Load Area";
   request.directory = MapPath(kAreaFolder);
@@ -334,14 +338,17 @@ void TArea::LoadareaClick() {
 
 void TArea::laadarea() {
   QFile in(Areas.AreaFileName);
-  AreaLists read;
-  if (!in.open(QIODevice::ReadOnly) || !DecodeAreaFile(in.read(kAreaFileBytes), read)) {
+  // A navigation log or a loadsheet is saved as "*.dat" too: only a file of
+  // exactly 45 records, each holding what the editor accepts, is an area.
+  std::optional<AreaLists> read;
+  if (in.open(QIODevice::ReadOnly)) read = ReadAreaFile(in.read(kAreaFileBytes + 1));
+  if (!read) {
     Messages().ShowMessage("ERROR: FILE CAN NOT BE OPENED");
     return;
   }
-  Areas.VorList = read.Vor;
-  Areas.NdbList = read.Ndb;
-  Areas.IlsList = read.Ils;
+  Areas.VorList = read->Vor;
+  Areas.NdbList = read->Ndb;
+  Areas.IlsList = read->Ils;
 
   schrijfareamemo();
   BrVORXY(Areas.VorList, Areas.NdbList, Areas.IlsList);
@@ -379,13 +386,7 @@ void TArea::NewareaClick() { doeNewareaClick(); }
 
 void TArea::doeNewareaClick() {
   if (Messages().Ask("MAKE A NEW AREA. ARE YOU SURE?", DlgButtons::OkCancel) != DlgAnswer::Ok) return;
-  bool keep = false;
-  if (Areas.AreaModified) {
-    const DlgAnswer answer = Messages().Ask(kModifiedQuestion, DlgButtons::YesNoCancel);
-    // Emptying the lists after a save that did not happen would lose the edits.
-    keep = answer == DlgAnswer::Cancel || (answer == DlgAnswer::Yes && !Areasaven());
-  }
-  if (!keep) {
+  if (SaveChangesFirst()) {
     EmptyList(Areas.VorList, false);
     EmptyList(Areas.NdbList, false);
     EmptyList(Areas.IlsList, true);

@@ -38,9 +38,12 @@ class TArea : public QWidget {
   // Asks for a file name and writes the area file; true when it was written.
   bool Areasaven();
   void SaveAreaClick();
+  // Before something replaces a modified area: asks whether to save it.
+  // False when the caller must stop (Cancel, or a save that did not happen).
+  bool SaveChangesFirst();
   void LoadareaClick();
   // Reads the file named by AreaFileName; the current area stays as it was
-  // when the file cannot be read whole.
+  // when the file cannot be read whole or is not an area (ReadAreaFile).
   void laadarea();
 
   // --- New, close, print, share ---

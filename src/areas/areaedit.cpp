@@ -1,5 +1,7 @@
 #include "areas/areaedit.h"
 
+#include <algorithm>
+
 #include "platform/textutil.h"
 
 namespace tvx {
@@ -38,6 +40,17 @@ QString AsciiUpper(const QString& text) {
     if (c >= 'a' && c <= 'z') c = QChar(c.unicode() - 'a' + 'A');
   return out;
 }
+
+// The area file holds its texts in Latin-1; any other character would be
+// written as "?".
+bool FitsLatin1(const QString& text) {
+  return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() <= 0xFF; });
+}
+
+bool FrequencyInRange(double f, int freqMin, int freqMax) { return f >= freqMin && f < freqMax; }
+bool InRange(int v, int lo, int hi) { return v >= lo && v <= hi; }
+// Fails for NaN too.
+bool MinutesInRange(double m) { return m >= 0 && m < kMinutesLimit; }
 
 // The checks of one add, each running only while no earlier one refused.
 class AddChecks {
@@ -85,17 +98,23 @@ class AddChecks {
 
 }  // namespace
 
+QString ElevationRangeMessage() {
+  return "ERROR: ELEVATION IS NOT BETWEEN " + QString::number(kElevationMin) + " AND " + QString::number(kElevationMax);
+}
+
 void LeesILSparameters(AreaBeacon& slot, const AreaInputs& in, QList<InputMessage>& messages) {
   AddChecks c(messages);
-  c.Integer(AreaInput::course, in.course, 0, 360, "ERROR: COURSE IS NOT BETWEEN 0 AND 360",
+  c.Integer(AreaInput::course, in.course, 0, kCourseMax, "ERROR: COURSE IS NOT BETWEEN 0 AND 360",
             "ERROR: COURSE IS NOT CORRECT ", slot.FinalCourse);
-  c.Integer(AreaInput::Elev, in.Elev, -500, 5000, "ERROR: ELEVATION IS NOT BETWEEN -500 AND 5000",
+  c.Integer(AreaInput::Elev, in.Elev, kElevationMin, kElevationMax, ElevationRangeMessage(),
             "ERROR: ELEVATION IS NOT CORRECT ", slot.Elevation);
   if (c.Clear()) {
     // Upper case like the runway's name: the start panel looks locators up
     // by the upper-cased name typed there.
     const QString name = AsciiUpper(in.lctrnaam.trimmed());
     if (name.size() > 4) c.Refuse(AreaInput::lctrnaam, "ERROR: LOCATOR NAME IS TOO LONG ");
+    else if (!FitsLatin1(name))
+      c.Refuse(AreaInput::lctrnaam, "ERROR: LOCATOR NAME HAS A CHARACTER THAT CAN NOT BE SAVED ");
     else slot.LocatorName = name;
   }
   if (c.Clear()) {
@@ -104,12 +123,14 @@ void LeesILSparameters(AreaBeacon& slot, const AreaInputs& in, QList<InputMessag
     } else {
       const QString freq = in.lctrfreq.trimmed();
       if (freq.size() > 6) c.Refuse(AreaInput::lctrfreq, "ERROR: LOCATOR FREQUENCY IS TOO LONG ");
+      else if (!FitsLatin1(freq))
+        c.Refuse(AreaInput::lctrfreq, "ERROR: LOCATOR FREQUENCY HAS A CHARACTER THAT CAN NOT BE SAVED ");
       slot.LocatorFreq = freq.left(6);
     }
   }
   if (c.Clear()) {
     slot.LocatorDistance = 0;
-    c.Real(AreaInput::lctrdist, in.lctrdist, 4, 0, 15, true, "ERROR: LOCATOR DISTANCE IS TOO LONG ",
+    c.Real(AreaInput::lctrdist, in.lctrdist, 4, 0, kLocatorDistanceMax, true, "ERROR: LOCATOR DISTANCE IS TOO LONG ",
            "ERROR: LOCATOR DISTANCE IS NOT BETWEEN 0 AND 15 ", "ERROR: LOCATOR DISTANCE IS NOT CORRECT ",
            slot.LocatorDistance);
   }
@@ -135,20 +156,20 @@ AddResult AddBeacon(AreaBeaconList& edit, int tab, int freqMin, int freqMax, con
       c.Refuse(AreaInput::Freq, "ERROR: FREQUENCY IS NOT CORRECT ");
     } else {
       b.Frequency = text.left(6);
-      if (!(f >= freqMin && f < freqMax))
+      if (!FrequencyInRange(f, freqMin, freqMax))
         c.Refuse(AreaInput::Freq, "ERROR: FREQUENCY IS NOT BETWEEN " + QString::number(freqMin) + ".0 AND " +
                                       QString::number(freqMax) + ".0");
     }
   }
   c.Letter(AreaInput::NS, in.NS, "N", "S", "ERROR: NORTH or SOUTH letter IS NOT CORRECT ", b.LatHemisphere);
-  c.Integer(AreaInput::Latdeg, in.Latdeg, 0, 89, "ERROR: LATITUDE DEGREES ARE NOT BETWEEN 0 AND 90",
+  c.Integer(AreaInput::Latdeg, in.Latdeg, 0, kLatDegMax, "ERROR: LATITUDE DEGREES ARE NOT BETWEEN 0 AND 90",
             "ERROR: LATITUDE DEGREES ARE NOT CORRECT ", b.LatDeg);
-  c.Real(AreaInput::Latmin, in.Latmin, 4, 0, 60, false, "ERROR: LATITUDE MINUTES INPUT IS TOO LONG ",
+  c.Real(AreaInput::Latmin, in.Latmin, 4, 0, kMinutesLimit, false, "ERROR: LATITUDE MINUTES INPUT IS TOO LONG ",
          "ERROR: LATITUDE MINUTES ARE NOT BETWEEN 0 AND 60 ", "ERROR: LATITUDE MINUTES ARE NOT CORRECT ", b.LatMin);
   c.Letter(AreaInput::EW, in.EW, "E", "W", "ERROR: EAST or WEST letter IS NOT CORRECT ", b.LonHemisphere);
-  c.Integer(AreaInput::Longdeg, in.Longdeg, 0, 179, "ERROR: LONGITUDE DEGREES ARE NOT BETWEEN 0 AND 180",
+  c.Integer(AreaInput::Longdeg, in.Longdeg, 0, kLonDegMax, "ERROR: LONGITUDE DEGREES ARE NOT BETWEEN 0 AND 180",
             "ERROR: LONGITUDE DEGREES ARE NOT CORRECT ", b.LonDeg);
-  c.Real(AreaInput::Longmin, in.Longmin, 4, 0, 60, false, "ERROR: LONGITUDE MINUTES INPUT IS TOO LONG ",
+  c.Real(AreaInput::Longmin, in.Longmin, 4, 0, kMinutesLimit, false, "ERROR: LONGITUDE MINUTES INPUT IS TOO LONG ",
          "ERROR: LONGITUDE MINUTES ARE NOT BETWEEN 0 AND 60 ", "ERROR: LONGITUDE MINUTES ARE NOT CORRECT ",
          b.LonMin);
   if (c.Clear()) {
@@ -160,6 +181,8 @@ AddResult AddBeacon(AreaBeaconList& edit, int tab, int freqMin, int freqMax, con
     r.nameText = AsciiUpper(in.Naam.trimmed());
     if (r.nameText.size() > 4) {
       c.Refuse(AreaInput::Naam, "ERROR: NAME IS TOO LONG ");
+    } else if (!FitsLatin1(r.nameText)) {
+      c.Refuse(AreaInput::Naam, "ERROR: NAME HAS A CHARACTER THAT CAN NOT BE SAVED ");
     } else {
       b.Name = r.nameText;
       if (b.Name.isEmpty()) c.Refuse(AreaInput::Naam, "ERROR: NAME IS NOT CORRECT ");
@@ -341,6 +364,42 @@ QStringList PrintAreaText(const QString& caption, const AreaBeaconList& vor, con
   lines << "" << "ILS     Freq    Latitude  Long.           Crs Elev  Dist  Lctr  Freq";
   list(ils, true);
   return lines;
+}
+
+bool BeaconFromFileValid(const AreaBeacon& b, int tab) {
+  const TabTexts t = TabParametersFor(tab);
+  double f = 0;
+  if (b.Name.isEmpty() || b.Name.size() > 4 || b.Frequency.size() > 6 || !TryParseReal(b.Frequency, f) ||
+      !FrequencyInRange(f, t.freqMin, t.freqMax))
+    return false;
+  if ((b.LatHemisphere != "N" && b.LatHemisphere != "S") || (b.LonHemisphere != "E" && b.LonHemisphere != "W"))
+    return false;
+  if (!InRange(b.LatDeg, 0, kLatDegMax) || !MinutesInRange(b.LatMin) || !InRange(b.LonDeg, 0, kLonDegMax) ||
+      !MinutesInRange(b.LonMin))
+    return false;
+  if (tab != kIlsTab) return true;
+  return InRange(b.FinalCourse, 0, kCourseMax) && InRange(b.Elevation, kElevationMin, kElevationMax) &&
+         b.LocatorDistance >= 0 && b.LocatorDistance <= kLocatorDistanceMax && b.LocatorName.size() <= 4 &&
+         b.LocatorFreq.size() <= 6;
+}
+
+bool AreaFileValid(const AreaLists& lists) {
+  const AreaBeacon& origin = lists.Vor[0];
+  if (!InRange(origin.LatDeg, 0, kLatDegMax) || !MinutesInRange(origin.LatMin) ||
+      !InRange(origin.LonDeg, 0, kLonDegMax) || !MinutesInRange(origin.LonMin))
+    return false;
+  const std::pair<const AreaBeaconList*, int> tabs[] = {{&lists.Vor, kVorTab}, {&lists.Ndb, kNdbTab},
+                                                       {&lists.Ils, kIlsTab}};
+  for (const auto& [list, tab] : tabs)
+    for (const AreaBeacon& b : *list)
+      if (b.Used() && !BeaconFromFileValid(b, tab)) return false;
+  return true;
+}
+
+std::optional<AreaLists> ReadAreaFile(const QByteArray& bytes) {
+  AreaLists read;
+  if (bytes.size() != kAreaFileBytes || !DecodeAreaFile(bytes, read) || !AreaFileValid(read)) return std::nullopt;
+  return read;
 }
 
 void FillDefaultVor(AreaBeacon& b) {

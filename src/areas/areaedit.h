@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 #include "areas/areamodel.h"
 
@@ -65,6 +66,20 @@ struct AddResult {
 // later with the other lists.
 AddResult AddBeacon(AreaBeaconList& edit, int tab, int freqMin, int freqMax, const AreaInputs& in);
 
+// The ranges the editor holds its inputs to (minutes and the frequency's
+// upper limit excluded, the others included).
+constexpr int kLatDegMax = 89;
+constexpr int kLonDegMax = 179;
+constexpr double kMinutesLimit = 60;
+constexpr int kCourseMax = 360;
+constexpr double kLocatorDistanceMax = 15;
+// Runway elevations in feet: from below the Dead Sea's shore to above the
+// highest airports.
+constexpr int kElevationMin = -1500;
+constexpr int kElevationMax = 15000;
+// "ERROR: ELEVATION IS NOT BETWEEN -1500 AND 15000"
+QString ElevationRangeMessage();
+
 // The ILS-only inputs into `slot`; appends its refusals to `messages` and
 // stops at the first refusing input.
 void LeesILSparameters(AreaBeacon& slot, const AreaInputs& in, QList<InputMessage>& messages);
@@ -101,6 +116,26 @@ QString PrintListLine(const AreaBeacon& b, int number, bool ils);
 // The printed area: the caption, then the three lists under their heads.
 QStringList PrintAreaText(const QString& caption, const AreaBeaconList& vor, const AreaBeaconList& ndb,
                           const AreaBeaconList& ils);
+
+// ---- Area files ----
+
+// Whether a beacon read from an area file holds what the editor would have
+// accepted on the tab's list: hemisphere letters, degrees, minutes, a
+// frequency in the tab's range and, on the ILS tab, course, elevation and
+// locator distance. Fields nothing reads (X/Y, recomputed; the variation;
+// the reserved bytes) are not looked at.
+bool BeaconFromFileValid(const AreaBeacon& b, int tab);
+
+// Whether an area read from a file may become the current area: every used
+// slot of the three lists passes BeaconFromFileValid, and VOR slot 1, the
+// plane's origin even while it is empty, has its degrees and minutes in
+// range. Anything else would be a file of another kind or a damaged one,
+// whose numbers only overflow the map's arithmetic.
+bool AreaFileValid(const AreaLists& lists);
+
+// An area file's bytes as the area window loads them: exactly 45 records
+// (4680 bytes) that pass AreaFileValid; nothing otherwise.
+std::optional<AreaLists> ReadAreaFile(const QByteArray& bytes);
 
 // The VOR that closing the area window puts into an empty VOR slot 1.
 void FillDefaultVor(AreaBeacon& b);

@@ -211,6 +211,8 @@ void Tdbaseform::doescan() {
 
 void Tdbaseform::saveareaClick() {
   if (!ScanBuildable) return;
+  // Building empties the lists: edits not saved yet are offered a save first.
+  if (Area && !Area->SaveChangesFirst()) return;
   Areas.AreaName = BuildAreaName(Choice, Search.Text);
   BuildAreaLists(Database, Scanned, Areas);
   BrVORXY(Areas.VorList, Areas.NdbList, Areas.IlsList);
@@ -219,7 +221,13 @@ void Tdbaseform::saveareaClick() {
   BrVORXY(Areas.VorList, Areas.NdbList, Areas.IlsList);
   hide();
   if (Form1) Form1->ui.MAPChart->Repaint();
-  if (Area) Area->Areasaven();
+  if (Area) {
+    // The built area is the one in memory now, saved or not: its name goes
+    // with it, and a save names it anew.
+    Area->setWindowTitle("Area: " + Areas.AreaName);
+    if (Form1) Form1->ui.Areanaampanel->setText(Areas.AreaName);
+    Area->Areasaven();
+  }
   if (Form1) {
     const QString vor1 = Areas.VorList[0].Name;
     Form1->ui.beaconinput->setText(vor1);

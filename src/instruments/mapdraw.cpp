@@ -1,14 +1,59 @@
 #include "instruments/mapdraw.h"
 
+#include <cmath>
+
 #include "instruments/mapgeometry.h"
+#include "platform/textutil.h"
 
 namespace tvx {
 
 namespace {
 
+// Screen pixels this far from the chart's corner lie off every map. A symbol
+// or a name there is left out, and a line towards such a point is cut here,
+// in floating point, before its ends become whole pixels: a beacon a world
+// away then draws nothing wrong, and no pixel arithmetic can overflow.
+constexpr double kFarPixels = 1 << 20;
+
+bool OnMapPlane(QPointF p) { return std::fabs(p.x()) <= kFarPixels && std::fabs(p.y()) <= kFarPixels; }
+
+QPoint Pixel(QPointF p) { return QPoint(RoundPixel(p.x()), RoundPixel(p.y())); }
+
+// Cuts the segment a-b to the map plane; false when none of it is on it.
+bool ClipToMapPlane(QPointF& a, QPointF& b) {
+  return (OnMapPlane(a) && OnMapPlane(b)) || ClipToSquare(a, b, kFarPixels);
+}
+
 void Line(Canvas& c, QPoint from, QPoint to) {
   c.MoveTo(from.x(), from.y());
   c.LineTo(to.x(), to.y());
+}
+
+// A line between two unrounded screen points, cut to the map plane.
+void LineF(Canvas& c, QPointF from, QPointF to) {
+  if (ClipToMapPlane(from, to)) Line(c, Pixel(from), Pixel(to));
+}
+
+// A polyline through unrounded screen points: one polyline while every
+// point lies on the map plane, else the pieces that do.
+void Polyline(Canvas& c, const QVector<QPointF>& points) {
+  QVector<QPoint> run;
+  auto flush = [&] {
+    if (run.size() >= 2) c.Polyline(run);
+    run.clear();
+  };
+  for (qsizetype i = 1; i < points.size(); ++i) {
+    QPointF a = points[i - 1], b = points[i];
+    if (!ClipToMapPlane(a, b)) {
+      flush();
+      continue;
+    }
+    if (a != points[i - 1]) flush();
+    if (run.isEmpty()) run << Pixel(a);
+    run << Pixel(b);
+    if (b != points[i]) flush();
+  }
+  flush();
 }
 
 // An NDB (and a locator): three concentric circles.
@@ -16,7 +61,11 @@ void NdbSymbol(Canvas& c, QPoint p) {
   for (int r : {6, 3, 1}) c.Ellipse(p.x() - r, p.y() - r, p.x() + r, p.y() + r);
 }
 
+// An arc whose box reaches off the map plane is left out: its circle is far
+// larger than any map, or far away.
 void DrawArc(Canvas& c, const ScreenArc& a) {
+  for (const QPoint p : {QPoint(a.X1, a.Y1), QPoint(a.X2, a.Y2), a.From, a.To})
+    if (!OnMapPlane(QPointF(p))) return;
   c.Arc(a.X1, a.Y1, a.X2, a.Y2, a.From.x(), a.From.y(), a.To.x(), a.To.y());
 }
 
@@ -45,7 +94,9 @@ void DrawMapBeacons(Canvas& c, const SimState& s, const AreaState& area) {
 
   for (const AreaBeacon& vor : area.VorList) {
     if (!vor.Used()) continue;
-    const QPoint p = view.Screen(PositionOf(vor));
+    const QPointF at = view.ScreenF(PositionOf(vor));
+    if (!OnMapPlane(at)) continue;
+    const QPoint p = Pixel(at);
     c.Ellipse(p.x() - 6, p.y() - 6, p.x() + 6, p.y() + 6);
     Line(c, {p.x() - 6, p.y()}, {p.x() + 6, p.y()});
     Line(c, {p.x(), p.y() - 6}, {p.x(), p.y() + 6});
@@ -53,26 +104,33 @@ void DrawMapBeacons(Canvas& c, const SimState& s, const AreaState& area) {
   }
   for (const AreaBeacon& ndb : area.NdbList) {
     if (!ndb.Used()) continue;
-    const QPoint p = view.Screen(PositionOf(ndb));
+    const QPointF at = view.ScreenF(PositionOf(ndb));
+    if (!OnMapPlane(at)) continue;
+    const QPoint p = Pixel(at);
     NdbSymbol(c, p);
     c.TextOut(p.x(), p.y() + 6, ndb.Name);
   }
   for (const AreaBeacon& ils : area.IlsList) {
     if (!ils.Used()) continue;
     const QPointF runway = PositionOf(ils);
-    const QPoint p = view.Screen(runway);
-    for (const QPointF& end : IlsFeatherEnds(runway, ils.FinalCourse)) Line(c, p, view.Screen(end));
+    const QPointF at = view.ScreenF(runway);
+    // From the rounded runway pixel, as the feather always started.
+    const QPointF p = OnMapPlane(at) ? QPointF(Pixel(at)) : at;
+    for (const QPointF& end : IlsFeatherEnds(runway, ils.FinalCourse)) LineF(c, p, view.ScreenF(end));
     if (HasLocator(ils.LocatorDistance)) {
-      const QPoint l = view.Screen(LocatorPoint(runway, ils.FinalCourse, ils.LocatorDistance));
-      NdbSymbol(c, l);
-      if (!ils.LocatorName.isEmpty()) c.TextOut(l.x(), l.y() + 6, ils.LocatorName);
+      const QPointF locator = view.ScreenF(LocatorPoint(runway, ils.FinalCourse, ils.LocatorDistance));
+      if (OnMapPlane(locator)) {
+        const QPoint l = Pixel(locator);
+        NdbSymbol(c, l);
+        if (!ils.LocatorName.isEmpty()) c.TextOut(l.x(), l.y() + 6, ils.LocatorName);
+      }
     }
-    c.TextOut(p.x(), p.y() + 6, ils.Name);
+    if (OnMapPlane(at)) c.TextOut(Pixel(at).x(), Pixel(at).y() + 6, ils.Name);
   }
   if (s.CourseLineShown) {
     c.Pen.color = clr::Yellow;
     const QPointF from(s.CourseLineX, s.CourseLineY);
-    Line(c, view.Screen(from), view.Screen(CourseLineEnd(from, s.CourseLineCourse)));
+    LineF(c, view.ScreenF(from), view.ScreenF(CourseLineEnd(from, s.CourseLineCourse)));
   }
 }
 
@@ -95,13 +153,18 @@ void DrawMapHolding(Canvas& c, const SimState& s) {
   c.Pen.color = clr::Yellow;
   c.Font.color = clr::Yellow;
   const HoldingPattern h = ComputeHolding(QPointF(s.HoldingX, s.HoldingY), s.HoldingRadial, s.HoldingSide, s.HoldingSpeed);
-  const QPoint f = view.Screen(h.F), a = view.Screen(h.A), b = view.Screen(h.B), p = view.Screen(h.P);
-  Line(c, f, a);
-  c.RotatedTextOut(a.x(), a.y(), CourseLabelAngle(h.InboundCourse), CourseDigits(h.InboundCourse));
+  const QPointF f = view.ScreenF(h.F), a = view.ScreenF(h.A), b = view.ScreenF(h.B), p = view.ScreenF(h.P);
+  // Whole pixels where the points lie on the map plane, as the pattern was
+  // always drawn; the lines are cut where they do not.
+  auto px = [](QPointF q) { return OnMapPlane(q) ? QPointF(Pixel(q)) : q; };
+  LineF(c, px(f), px(a));
+  if (OnMapPlane(a))
+    c.RotatedTextOut(Pixel(a).x(), Pixel(a).y(), CourseLabelAngle(h.InboundCourse), CourseDigits(h.InboundCourse));
   DrawArc(c, HoldingFarArc(view, h));
-  Line(c, b, p);
-  Line(c, f, p);
-  c.RotatedTextOut(p.x(), p.y(), CourseLabelAngle(h.Radial), CourseDigits(h.Radial));
+  LineF(c, px(b), px(p));
+  LineF(c, px(f), px(p));
+  if (OnMapPlane(p))
+    c.RotatedTextOut(Pixel(p).x(), Pixel(p).y(), CourseLabelAngle(h.Radial), CourseDigits(h.Radial));
   DrawArc(c, HoldingFixArc(view, h));
 }
 
@@ -137,12 +200,14 @@ void DrawMapOverlay(Canvas& c, int width, int height, const SimState& s, const A
   c.TextOut(25, 30, DmeReadout(s.Vor1Received, s.Vor1Distance));
 
   c.Pen.color = clr::Fuchsia;
-  QVector<QPoint> track;
+  QVector<QPointF> track;
   for (int slot : TrackDrawOrder(s.TrackHistory, s.TrackIndex)) {
     const TrackPoint& t = s.TrackHistory[static_cast<std::size_t>(slot)];
-    track.append(view.Screen(QPointF(t.X, t.Y)));
+    // Whole pixels, as the track was always drawn, where they are on the map plane.
+    const QPointF at = view.ScreenF(QPointF(t.X, t.Y));
+    track.append(OnMapPlane(at) ? QPointF(Pixel(at)) : at);
   }
-  if (track.size() >= 2) c.Polyline(track);
+  Polyline(c, track);
 
   c.Pen.color = clr::Lime;
   c.Pen.width = 3;

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPolygon>
 #include <QTransform>
+#include <algorithm>
 #include <cmath>
 
 namespace tvx {
@@ -23,20 +24,87 @@ QFont ToQFont(const FontState& f) {
   return font;
 }
 
-// Corner pairs with exclusive right/bottom edges, normalised.
+// Pixels this far out lie off every surface. A figure reaching past them is
+// cut there (lines, polygons, rectangles) or left out (ellipses, arcs,
+// texts), in floating point, so that no pixel arithmetic can overflow.
+constexpr int kFarPixels = 1 << 24;
+
+bool Far(int v) { return v > kFarPixels || v < -kFarPixels; }
+bool Far(QPoint p) { return Far(p.x()) || Far(p.y()); }
+bool AnyFar(std::initializer_list<int> values) {
+  for (int v : values)
+    if (Far(v)) return true;
+  return false;
+}
+int ClampFar(int v) { return std::clamp(v, -kFarPixels, kFarPixels); }
+QPoint Pixel(QPointF p) { return QPoint(static_cast<int>(std::lround(p.x())), static_cast<int>(std::lround(p.y()))); }
+
+// Corner pairs with exclusive right/bottom edges, normalised; the corners
+// lie within kFarPixels.
 QRect BoxOf(int x1, int y1, int x2, int y2) {
   if (x2 < x1) std::swap(x1, x2);
   if (y2 < y1) std::swap(y1, y2);
   return QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1));
 }
 
+// The polygon cut to the square of kFarPixels (Sutherland-Hodgman), one
+// side after the other.
+QVector<QPoint> ClipPolygon(const QVector<QPoint>& points) {
+  QVector<QPointF> poly;
+  for (const QPoint& p : points) poly << QPointF(p);
+  const double f = kFarPixels;
+  // Each side as: is a point inside, and where a segment crosses it.
+  for (int side = 0; side < 4 && !poly.isEmpty(); ++side) {
+    auto value = [side](QPointF p) { return side < 2 ? p.x() : p.y(); };
+    const double limit = side % 2 == 0 ? -f : f;
+    auto inside = [&](QPointF p) { return side % 2 == 0 ? value(p) >= limit : value(p) <= limit; };
+    QVector<QPointF> out;
+    for (qsizetype i = 0; i < poly.size(); ++i) {
+      const QPointF a = poly[i], b = poly[(i + 1) % poly.size()];
+      const bool ina = inside(a), inb = inside(b);
+      if (ina) out << a;
+      if (ina != inb) {
+        const double t = (limit - value(a)) / (value(b) - value(a));
+        out << a + t * (b - a);
+      }
+    }
+    poly = out;
+  }
+  QVector<QPoint> clipped;
+  for (const QPointF& p : poly) clipped << Pixel(p);
+  return clipped;
+}
+
 }  // namespace
+
+bool ClipToSquare(QPointF& a, QPointF& b, double limit) {
+  if (!std::isfinite(a.x()) || !std::isfinite(a.y()) || !std::isfinite(b.x()) || !std::isfinite(b.y())) return false;
+  const double dx = b.x() - a.x(), dy = b.y() - a.y();
+  const double p[] = {-dx, dx, -dy, dy};
+  const double q[] = {a.x() + limit, limit - a.x(), a.y() + limit, limit - a.y()};
+  double t0 = 0, t1 = 1;
+  for (int i = 0; i < 4; ++i) {
+    if (p[i] == 0) {
+      if (q[i] < 0) return false;  // parallel to this side and outside it
+      continue;
+    }
+    const double t = q[i] / p[i];
+    if (p[i] < 0) t0 = std::max(t0, t);
+    else t1 = std::min(t1, t);
+    if (t0 > t1) return false;
+  }
+  const QPointF from = a;
+  if (t0 > 0) a = QPointF(from.x() + t0 * dx, from.y() + t0 * dy);
+  if (t1 < 1) b = QPointF(from.x() + t1 * dx, from.y() + t1 * dy);
+  return true;
+}
 
 int FontPixelSize(int points) { return std::max(1, static_cast<int>(std::lround(std::abs(points) * 96.0 / 72.0))); }
 
 void ArcAngles(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4, double& startDeg, double& spanDeg) {
-  const double cx = (x1 + x2) / 2.0;
-  const double cy = (y1 + y2) / 2.0;
+  // In floating point: the sums of far-off corners do not fit an int.
+  const double cx = (double(x1) + x2) / 2.0;
+  const double cy = (double(y1) + y2) / 2.0;
   // Screen y grows downward, so counter-clockwise angles use -dy.
   startDeg = std::atan2(-(y3 - cy), x3 - cx) * 180.0 / M_PI;
   const double endDeg = std::atan2(-(y4 - cy), x4 - cx) * 180.0 / M_PI;
@@ -87,8 +155,14 @@ void PainterCanvas::ApplyBrush() {
 
 void PainterCanvas::LineTo(int x, int y) {
   if (painter_) {
-    ApplyPen();
-    painter_->drawLine(penPos_, QPoint(x, y));
+    QPointF from(penPos_), to(x, y);
+    if (!Far(penPos_) && !Far(QPoint(x, y))) {
+      ApplyPen();
+      painter_->drawLine(penPos_, QPoint(x, y));
+    } else if (ClipToSquare(from, to, kFarPixels)) {
+      ApplyPen();
+      painter_->drawLine(Pixel(from), Pixel(to));
+    }
   }
   penPos_ = {x, y};
 }
@@ -97,7 +171,8 @@ void PainterCanvas::Rectangle(int x1, int y1, int x2, int y2) {
   if (!painter_) return;
   ApplyPen();
   ApplyBrush();
-  const QRect box = BoxOf(x1, y1, x2, y2);
+  // Cut to the far limit, which changes no pixel that can be seen.
+  const QRect box = BoxOf(ClampFar(x1), ClampFar(y1), ClampFar(x2), ClampFar(y2));
   // The outline lies inside the box, like the brush.
   painter_->drawRect(box.adjusted(0, 0, -1, -1));
 }
@@ -105,11 +180,11 @@ void PainterCanvas::Rectangle(int x1, int y1, int x2, int y2) {
 void PainterCanvas::FillRect(int x1, int y1, int x2, int y2) {
   if (!painter_ || Brush.style == BrushStyle::Clear) return;
   ApplyBrush();
-  painter_->fillRect(BoxOf(x1, y1, x2, y2), painter_->brush());
+  painter_->fillRect(BoxOf(ClampFar(x1), ClampFar(y1), ClampFar(x2), ClampFar(y2)), painter_->brush());
 }
 
 void PainterCanvas::Ellipse(int x1, int y1, int x2, int y2) {
-  if (!painter_) return;
+  if (!painter_ || AnyFar({x1, y1, x2, y2})) return;
   ApplyPen();
   ApplyBrush();
   painter_->drawEllipse(BoxOf(x1, y1, x2, y2).adjusted(0, 0, -1, -1));
@@ -119,18 +194,26 @@ void PainterCanvas::Polygon(const QVector<QPoint>& points) {
   if (!painter_ || points.isEmpty()) return;
   ApplyPen();
   ApplyBrush();
-  painter_->drawPolygon(QPolygon(points));
+  const bool far = std::any_of(points.begin(), points.end(), [](QPoint p) { return Far(p); });
+  painter_->drawPolygon(QPolygon(far ? ClipPolygon(points) : points));
 }
 
 void PainterCanvas::Polyline(const QVector<QPoint>& points) {
   if (!painter_ || points.isEmpty()) return;
   ApplyPen();
-  painter_->drawPolyline(QPolygon(points));
+  if (std::none_of(points.begin(), points.end(), [](QPoint p) { return Far(p); })) {
+    painter_->drawPolyline(QPolygon(points));
+  } else {
+    for (qsizetype i = 1; i < points.size(); ++i) {
+      QPointF a(points[i - 1]), b(points[i]);
+      if (ClipToSquare(a, b, kFarPixels)) painter_->drawLine(Pixel(a), Pixel(b));
+    }
+  }
   penPos_ = points.last();
 }
 
 void PainterCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
-  if (!painter_) return;
+  if (!painter_ || AnyFar({x1, y1, x2, y2})) return;
   double start, span;
   ArcAngles(x1, y1, x2, y2, x3, y3, x4, y4, start, span);
   ApplyPen();
@@ -138,7 +221,7 @@ void PainterCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, 
 }
 
 void PainterCanvas::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
-  if (!painter_) return;
+  if (!painter_ || AnyFar({x1, y1, x2, y2})) return;
   double start, span;
   ArcAngles(x1, y1, x2, y2, x3, y3, x4, y4, start, span);
   ApplyPen();
@@ -221,11 +304,16 @@ int PainterCanvas::DrawTextAt(int x, int y, double angleDeg, const QString& text
 }
 
 void PainterCanvas::TextOut(int x, int y, const QString& text) {
-  if (painter_) penPos_ = {x + DrawTextAt(x, y, 0, text), y};
+  if (!painter_) return;
+  if (Far(QPoint(x, y))) {
+    penPos_ = {x, y};
+    return;
+  }
+  penPos_ = {x + DrawTextAt(x, y, 0, text), y};
 }
 
 void PainterCanvas::RotatedTextOut(int x, int y, double angleDeg, const QString& text) {
-  if (painter_) DrawTextAt(x, y, angleDeg, text);
+  if (painter_ && !Far(QPoint(x, y))) DrawTextAt(x, y, angleDeg, text);
 }
 
 namespace {

@@ -6,6 +6,7 @@
 // colours are 0xBBGGRR values (red is 0x0000FF).
 #include <QByteArray>
 #include <QPoint>
+#include <QPointF>
 #include <QRect>
 #include <QString>
 #include <QVector>
@@ -154,6 +155,10 @@ class PainterCanvas : public Canvas {
 // Start angle and counter-clockwise span, in degrees, of an arc given by its
 // bounding box and two rays (shared by every canvas so that they agree).
 void ArcAngles(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4, double& startDeg, double& spanDeg);
+
+// Cuts the segment a-b, in floating point, to the square |x|, |y| <= limit
+// (Liang-Barsky); false when none of it lies inside or an end is not finite.
+bool ClipToSquare(QPointF& a, QPointF& b, double limit);
 
 // Logs every primitive with the pen, brush and font it was drawn with, so a
 // test can check where a needle or a mark is drawn without reading pixels.

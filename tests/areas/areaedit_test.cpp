@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <functional>
+#include <limits>
 #include <ostream>
 #include <vector>
 
@@ -242,6 +245,12 @@ TEST(AreaAdd, ChecksInOrderWithTheirMessages) {
       {"name too long", kVorTab, [](AreaInputs& in) { in.Naam = "abcde"; }, {"ERROR: NAME IS TOO LONG "},
        AreaInput::Naam},
       {"no name", kVorTab, [](AreaInputs& in) { in.Naam = ""; }, {"ERROR: NAME IS NOT CORRECT "}, AreaInput::Naam},
+      {"name beyond Latin-1", kVorTab, [](AreaInputs& in) { in.Naam = QString::fromUtf8("A\xce\xa9"); },
+       {"ERROR: NAME HAS A CHARACTER THAT CAN NOT BE SAVED "}, AreaInput::Naam},
+      {"name beyond Latin-1 as one of a pair", kVorTab,
+       [](AreaInputs& in) { in.Naam = QString::fromUtf8("\xf0\x9f\x9b\xa9"); },
+       {"ERROR: NAME HAS A CHARACTER THAT CAN NOT BE SAVED "}, AreaInput::Naam},
+      {"name in Latin-1", kVorTab, [](AreaInputs& in) { in.Naam = QString::fromUtf8("\xc3\x85S"); }, {}},
       {"only the first refusing input", kVorTab,
        [](AreaInputs& in) {
          in.Latdeg = "95";
@@ -271,8 +280,16 @@ TEST(AreaAdd, IlsChecks) {
       {"course text", kIlsTab, [](AreaInputs& in) { in.course = "09x"; }, {"ERROR: COURSE IS NOT CORRECT "},
        AreaInput::course},
       {"elevation -500", kIlsTab, [](AreaInputs& in) { in.Elev = "-500"; }, {}},
-      {"elevation 5001", kIlsTab, [](AreaInputs& in) { in.Elev = "5001"; },
-       {"ERROR: ELEVATION IS NOT BETWEEN -500 AND 5000"}, AreaInput::Elev},
+      // Runways from the Dead Sea's shore to the highest airports.
+      {"elevation -1266", kIlsTab, [](AreaInputs& in) { in.Elev = "-1266"; }, {}},
+      {"elevation 5558", kIlsTab, [](AreaInputs& in) { in.Elev = "5558"; }, {}},
+      {"elevation 14472", kIlsTab, [](AreaInputs& in) { in.Elev = "14472"; }, {}},
+      {"elevation -1500", kIlsTab, [](AreaInputs& in) { in.Elev = "-1500"; }, {}},
+      {"elevation 15000", kIlsTab, [](AreaInputs& in) { in.Elev = "15000"; }, {}},
+      {"elevation 15001", kIlsTab, [](AreaInputs& in) { in.Elev = "15001"; },
+       {"ERROR: ELEVATION IS NOT BETWEEN -1500 AND 15000"}, AreaInput::Elev},
+      {"elevation -1501", kIlsTab, [](AreaInputs& in) { in.Elev = "-1501"; },
+       {"ERROR: ELEVATION IS NOT BETWEEN -1500 AND 15000"}, AreaInput::Elev},
       {"elevation text", kIlsTab, [](AreaInputs& in) { in.Elev = ""; }, {"ERROR: ELEVATION IS NOT CORRECT "},
        AreaInput::Elev},
       {"locator name", kIlsTab, [](AreaInputs& in) { in.lctrnaam = "OUTER"; },
@@ -280,6 +297,13 @@ TEST(AreaAdd, IlsChecks) {
       {"locator frequency", kIlsTab, [](AreaInputs& in) { in.lctrfreq = "1234567"; },
        {"ERROR: LOCATOR FREQUENCY IS TOO LONG "}, AreaInput::lctrfreq},
       {"locator frequency unchecked range", kIlsTab, [](AreaInputs& in) { in.lctrfreq = "99999"; }, {}},
+      // The area file holds Latin-1: other characters would be saved as "?".
+      {"locator name beyond Latin-1", kIlsTab, [](AreaInputs& in) { in.lctrnaam = QString::fromUtf8("\xd0\x96K"); },
+       {"ERROR: LOCATOR NAME HAS A CHARACTER THAT CAN NOT BE SAVED "}, AreaInput::lctrnaam},
+      {"locator name in Latin-1", kIlsTab, [](AreaInputs& in) { in.lctrnaam = QString::fromUtf8("\xc3\x89K"); }, {}},
+      {"locator frequency beyond Latin-1", kIlsTab,
+       [](AreaInputs& in) { in.lctrfreq = QString::fromUtf8("3\xef\xbc\x950"); },
+       {"ERROR: LOCATOR FREQUENCY HAS A CHARACTER THAT CAN NOT BE SAVED "}, AreaInput::lctrfreq},
       {"distance 15", kIlsTab, [](AreaInputs& in) { in.lctrdist = "15"; }, {}},
       {"distance 0", kIlsTab, [](AreaInputs& in) { in.lctrdist = "0"; }, {}},
       {"distance 15.1", kIlsTab, [](AreaInputs& in) { in.lctrdist = "15.1"; },
@@ -541,6 +565,112 @@ TEST(AreaClose, DefaultVorAndTheSimulatorsBeaconNames) {
   ils[3].Name = "36";
   ils[3].LocatorName = "";  // no name, nothing to choose
   EXPECT_EQ(SimulatorBeaconNames(vor, ndb, ils), (QStringList{"AAA", "CCC", "MMM", "09", "OM", "27", "36"}));
+}
+
+}  // namespace
+}  // namespace tvx
+
+namespace tvx {
+namespace {
+
+// An area of the three kinds of slot, each as the editor takes it.
+AreaLists GoodAreaFile() {
+  AreaLists a;
+  a.Vor[0] = Beacon("AAA", "114.0", "N", 40, 0, "W", 20, 0);
+  a.Vor[1] = Beacon("BBB", "117.95", "S", 89, 59.9, "E", 179, 0);
+  a.Ndb[0] = Beacon("MMM", "190", "N", 0, 0, "E", 0, 0);
+  a.Ndb[3] = Beacon("NNN", "1749.5", "N", 40, 1, "W", 19, 48);  // a gap before it
+  a.Ils[0] = Runway09();
+  a.Ils[0].Elevation = 14472;
+  a.Ils[0].LocatorDistance = 15;
+  a.Ils[0].FinalCourse = 360;
+  // Empty slots are not read: whatever they hold stays out of the area.
+  a.Ndb[7].LatDeg = 1000000000;
+  a.Ils[5].LocatorDistance = 1e300;
+  a.Ils[5].Elevation = -99999;
+  return a;
+}
+
+TEST(AreaFileCheck, WhatTheEditorTakesIsAnArea) {
+  const AreaLists a = GoodAreaFile();
+  EXPECT_TRUE(AreaFileValid(a));
+  const QByteArray bytes = EncodeAreaFile(a.Vor, a.Ndb, a.Ils);
+  const std::optional<AreaLists> read = ReadAreaFile(bytes);
+  ASSERT_TRUE(read.has_value());
+  EXPECT_EQ(EncodeAreaFile(read->Vor, read->Ndb, read->Ils), bytes);
+  // The area the program starts with, and an area file of empty slots.
+  AreaState start;
+  FillDefaultArea(start);
+  EXPECT_TRUE(AreaFileValid(AreaLists{start.VorList, start.NdbList, start.IlsList}));
+  EXPECT_TRUE(ReadAreaFile(QByteArray(kAreaFileBytes, '\0')).has_value());
+}
+
+TEST(AreaFileCheck, EveryFieldOfAUsedSlotInItsRange) {
+  const double nan = std::nan("");
+  const struct {
+    const char* what;
+    std::function<void(AreaLists&)> change;
+  } cases[] = {
+      {"latitude degrees 1e9", [](AreaLists& a) { a.Ndb[0].LatDeg = 1000000000; }},
+      {"latitude degrees 90", [](AreaLists& a) { a.Vor[1].LatDeg = 90; }},
+      {"latitude degrees -1", [](AreaLists& a) { a.Ndb[3].LatDeg = -1; }},
+      {"longitude degrees 180", [](AreaLists& a) { a.Ils[0].LonDeg = 180; }},
+      {"longitude degrees -2^31", [](AreaLists& a) { a.Vor[0].LonDeg = std::numeric_limits<std::int32_t>::min(); }},
+      {"latitude minutes 60", [](AreaLists& a) { a.Vor[1].LatMin = 60; }},
+      {"latitude minutes -0.1", [](AreaLists& a) { a.Ndb[0].LatMin = -0.1; }},
+      {"latitude minutes NaN", [nan](AreaLists& a) { a.Ils[0].LatMin = nan; }},
+      {"longitude minutes 1e300", [](AreaLists& a) { a.Ndb[3].LonMin = 1e300; }},
+      {"longitude minutes infinite", [](AreaLists& a) { a.Vor[0].LonMin = HUGE_VAL; }},
+      {"hemisphere letter", [](AreaLists& a) { a.Vor[1].LatHemisphere = "n"; }},
+      {"no hemisphere letter", [](AreaLists& a) { a.Ndb[0].LonHemisphere = ""; }},
+      {"east for north", [](AreaLists& a) { a.Ils[0].LatHemisphere = "E"; }},
+      {"VOR frequency 118", [](AreaLists& a) { a.Vor[1].Frequency = "118.0"; }},
+      {"VOR frequency an NDB's", [](AreaLists& a) { a.Vor[0].Frequency = "350"; }},
+      {"NDB frequency 1750", [](AreaLists& a) { a.Ndb[3].Frequency = "1750"; }},
+      {"NDB frequency a VOR's", [](AreaLists& a) { a.Ndb[0].Frequency = "114.0"; }},
+      {"ILS frequency 112", [](AreaLists& a) { a.Ils[0].Frequency = "112.0"; }},
+      {"frequency no number", [](AreaLists& a) { a.Vor[0].Frequency = "AB"; }},
+      {"frequency empty", [](AreaLists& a) { a.Ndb[0].Frequency = ""; }},
+      {"course 361", [](AreaLists& a) { a.Ils[0].FinalCourse = 361; }},
+      {"course -1", [](AreaLists& a) { a.Ils[0].FinalCourse = -1; }},
+      {"elevation 15001", [](AreaLists& a) { a.Ils[0].Elevation = 15001; }},
+      {"elevation -1501", [](AreaLists& a) { a.Ils[0].Elevation = -1501; }},
+      {"locator distance 1e300", [](AreaLists& a) { a.Ils[0].LocatorDistance = 1e300; }},
+      {"locator distance 15.01", [](AreaLists& a) { a.Ils[0].LocatorDistance = 15.01; }},
+      {"locator distance -0.5", [](AreaLists& a) { a.Ils[0].LocatorDistance = -0.5; }},
+      {"locator distance NaN", [nan](AreaLists& a) { a.Ils[0].LocatorDistance = nan; }},
+      // VOR 1 is the origin of the plane even while its slot is empty.
+      {"empty origin far off", [](AreaLists& a) {
+         a.Vor[0].Name.clear();
+         a.Vor[0].LatDeg = 1000000000;
+       }},
+  };
+  for (const auto& c : cases) {
+    AreaLists a = GoodAreaFile();
+    c.change(a);
+    EXPECT_FALSE(AreaFileValid(a)) << c.what;
+    EXPECT_FALSE(ReadAreaFile(EncodeAreaFile(a.Vor, a.Ndb, a.Ils)).has_value()) << c.what;
+  }
+  // The ILS-only fields of a VOR or an NDB are not read.
+  AreaLists a = GoodAreaFile();
+  a.Vor[0].Elevation = 99999;
+  a.Ndb[0].LocatorDistance = 1e300;
+  a.Vor[1].FinalCourse = -5;
+  EXPECT_TRUE(AreaFileValid(a));
+  // An empty origin in range is no refusal (closing the window fills it).
+  a.Vor[0].Name.clear();
+  EXPECT_TRUE(AreaFileValid(a));
+}
+
+TEST(AreaFileCheck, FilesOfOtherSizesAreNoAreas) {
+  const AreaLists a = GoodAreaFile();
+  const QByteArray bytes = EncodeAreaFile(a.Vor, a.Ndb, a.Ils);
+  EXPECT_FALSE(ReadAreaFile(bytes.left(kAreaFileBytes - 1)).has_value());
+  EXPECT_FALSE(ReadAreaFile(bytes + '\0').has_value());
+  // A navigation log (5355 bytes) and a loadsheet (328 bytes) are saved as "*.dat" too.
+  EXPECT_FALSE(ReadAreaFile(bytes + QByteArray(5355 - kAreaFileBytes, '\0')).has_value());
+  EXPECT_FALSE(ReadAreaFile(QByteArray(328, '\0')).has_value());
+  EXPECT_FALSE(ReadAreaFile(QByteArray()).has_value());
 }
 
 }  // namespace

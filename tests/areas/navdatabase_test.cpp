@@ -1,6 +1,7 @@
 // The navigation database: record layouts, table reading, searches, range
 // scans and the area built from a scan.
 #include "areas/navdatabase.h"
+#include "areas/areaedit.h"
 #include "platform/dataroot.h"
 
 #include <gtest/gtest.h>
@@ -517,6 +518,72 @@ TEST(NavDatabaseShipped, FilesHoldExactlyTheTables) {
       EXPECT_TRUE(khz >= 190 && khz <= 1750) << n.Ident.toStdString();
     }
   }
+}
+
+// A database beacon as the area holds it, taken back into the editor's
+// inputs (Edit) and added again: what keeps it from coming back as it was,
+// empty when nothing does. Its list line must keep its columns apart too.
+QString EditAndAddBack(const AreaBeacon& built, int tab) {
+  const bool ils = tab == kIlsTab;
+  const TabTexts t = TabParametersFor(tab);
+  AreaBeaconList list{};
+  const AddResult r = AddBeacon(list, tab, t.freqMin, t.freqMax, InputsForEdit(built, ils));
+  if (!r.added) return r.messages.isEmpty() ? "refused" : r.messages[0].text;
+  const AreaBeacon& a = list[0];
+  if (a.Name != built.Name.trimmed() || a.Frequency != built.Frequency) return "name or frequency changed";
+  if (a.LatHemisphere != built.LatHemisphere || a.LatDeg != built.LatDeg || a.LatMin != built.LatMin ||
+      a.LonHemisphere != built.LonHemisphere || a.LonDeg != built.LonDeg || a.LonMin != built.LonMin)
+    return "moved to " + a.LatHemisphere + QString::number(a.LatDeg) + " " + QString::number(a.LatMin, 'g', 17) +
+           " " + a.LonHemisphere + QString::number(a.LonDeg) + " " + QString::number(a.LonMin, 'g', 17);
+  if (ils) {
+    if (a.FinalCourse != built.FinalCourse || a.Elevation != built.Elevation) return "course or elevation changed";
+    if (a.LocatorDistance != built.LocatorDistance) return "locator distance changed";
+    if (built.LocatorDistance > 0 &&
+        (a.LocatorName != built.LocatorName.trimmed() || a.LocatorFreq != built.LocatorFreq))
+      return "locator changed";
+  }
+  // The latitude's minutes end before the longitude's hemisphere letter,
+  // and the longitude's before the next column.
+  const QString line = AreaListLine(built, 1, ils);
+  if (line.mid(24, 2) != "  " || line.mid(26, 1) != built.LonHemisphere || line.mid(35, 2) != "  ")
+    return "columns run together: " + line;
+  return {};
+}
+
+TEST(NavDatabaseShipped, EveryBeaconCanBeEditedAndAddedBack) {
+  NavDatabase db;
+  ASSERT_TRUE(ReadNavaidTable(Shipped("NAV.dat"), db.Navaids));
+  ASSERT_TRUE(ReadIlsTable(Shipped("ILS.dat"), db.Ils));
+  ASSERT_TRUE(ReadAirportTable(Shipped("ARPT.dat"), db.Airports));
+  int vors = 0, ndbs = 0, ils = 0;
+  QStringList problems;
+  for (std::size_t i = 0; i < db.Navaids.size(); ++i) {
+    const NavaidFamily family = FamilyOf(db.Navaids[i]);
+    if (family == NavaidFamily::Other) continue;
+    const bool vor = family == NavaidFamily::Vor;
+    ScanResult scan;
+    (vor ? scan.Vor : scan.Ndb)[0] = static_cast<int>(i);
+    AreaState area;
+    BuildAreaLists(db, scan, area);
+    ++(vor ? vors : ndbs);
+    const QString problem = EditAndAddBack(vor ? area.VorList[0] : area.NdbList[0], vor ? kVorTab : kNdbTab);
+    if (!problem.isEmpty()) problems << "NAV " + db.Navaids[i].Ident + " " + db.Navaids[i].Name + ": " + problem;
+  }
+  for (std::size_t i = 0; i < db.Ils.size(); ++i) {
+    if (db.Ils[i].Runway.trimmed().isEmpty()) continue;
+    ScanResult scan;
+    scan.Ils[0] = static_cast<int>(i);
+    AreaState area;
+    BuildAreaLists(db, scan, area);
+    ++ils;
+    const QString problem = EditAndAddBack(area.IlsList[0], kIlsTab);
+    if (!problem.isEmpty()) problems << "ILS " + db.Ils[i].AirportIdent + " " + db.Ils[i].Runway + ": " + problem;
+  }
+  EXPECT_GT(vors, 3000);
+  EXPECT_GT(ndbs, 6000);
+  EXPECT_GT(ils, 3400);
+  EXPECT_TRUE(problems.isEmpty()) << problems.size() << " records, e.g.\n"
+                                  << problems.mid(0, 12).join('\n').toStdString();
 }
 
 }  // namespace

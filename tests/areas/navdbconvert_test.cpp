@@ -25,10 +25,13 @@ TEST(NavdbConvert, DegreesSplitIntoHemisphereDegreesAndMinutes) {
     int degrees;
     double minutes;
   } cases[] = {
-      {52.3086, true, "N", 52, 18.516},     {-73.778692, false, "W", 73, 46.7215},
+      {52.3086, true, "N", 52, 18.5},       {-73.778692, false, "W", 73, 46.7},
       {0.0, true, "N", 0, 0.0},             {0.0, false, "E", 0, 0.0},
       {-33.5, true, "S", 33, 30.0},         {4.999999999, false, "E", 5, 0.0},
-      {-0.0166666667, false, "W", 0, 1.0},
+      {-0.0166666667, false, "W", 0, 1.0},  {4.7411, false, "E", 4, 44.5},
+      // Minutes the editor would show as "60.0" carry into the next degree.
+      {12.99925, true, "N", 13, 0.0},       {-8.9992, false, "W", 9, 0.0},
+      {12.9991, true, "N", 12, 59.9},
   };
   for (const auto& c : cases) {
     const SplitAngle a = SplitDegrees(c.value, c.latitude);
@@ -46,6 +49,11 @@ TEST(NavdbConvert, FrequencyTexts) {
   EXPECT_EQ(VorFrequencyFromKhz(115900), "115.9");
   EXPECT_EQ(VorFrequencyFromKhz(114000), "114.0");
   EXPECT_EQ(VorFrequencyFromKhz(112350), "112.35");
+  EXPECT_TRUE(IlsBandFrequency(10810));
+  EXPECT_TRUE(IlsBandFrequency(11195));
+  EXPECT_FALSE(IlsBandFrequency(11200));
+  EXPECT_FALSE(IlsBandFrequency(11795));  // an entry error of the source
+  EXPECT_FALSE(IlsBandFrequency(10795));
   EXPECT_EQ(NdbFrequencyFromKhz(373), "373");
   EXPECT_EQ(NdbFrequencyFromKhz(382.5), "382.5");
   EXPECT_EQ(NdbFrequencyFromKhz(1750), "1750");

@@ -5,6 +5,7 @@
 #include "areas/areamodel.h"
 #include "platform/filechooser.h"
 #include "platform/messages.h"
+#include "preparation/navlogfile.h"
 #include "simulator/form1.h"
 #include "simulator/simstate.h"
 #include "support/testsupport.h"
@@ -85,6 +86,51 @@ class tst_AreaFile : public QObject {
     QCOMPARE(messages.Texts(), (QStringList{"ERROR: FILE CAN NOT BE OPENED", "ERROR: FILE CAN NOT BE OPENED"}));
     QCOMPARE(EncodeAreaFile(Areas.VorList, Areas.NdbList, Areas.IlsList), before);
     QCOMPARE(Areas.AreaName, QString("Area1"));
+  }
+
+  // A navigation log is saved as "*.dat" too, and an area file may be
+  // damaged: neither becomes the area, and the current one stays with its
+  // name and caption.
+  void fileOfAnotherKindOrWithValuesOutOfRangeKeepsTheCurrentArea() {
+    ResetSimState();
+    TForm1 form;
+    TArea area;
+    ScriptedFiles files;
+    ScopedRecordingMessages messages;
+    area.setWindowTitle("Area: Area1");
+    const QByteArray before = EncodeAreaFile(Areas.VorList, Areas.NdbList, Areas.IlsList);
+    const QString beaconBefore = form.ui.beaconinput->text();
+
+    NavlogGrid grid;
+    SetNavlogHeaders(grid);
+    grid.At(0, 2) = "EHAM";
+    grid.At(1, 2) = "090";
+    const QString navlog = dir.filePath("Navlog.dat");
+    AreaLists far;
+    far.Vor = Areas.VorList;
+    far.Ndb = Areas.NdbList;
+    far.Ils = Areas.IlsList;
+    far.Ndb[1].LatDeg = 1000000000;
+    far.Ils[0].LocatorDistance = 1e300;
+    const QString damaged = dir.filePath("Damaged.dat");
+    for (const auto& [path, bytes] : {std::pair{navlog, EncodeNavlogFile(grid)},
+                                      std::pair{damaged, EncodeAreaFile(far.Vor, far.Ndb, far.Ils)}}) {
+      QFile f(path);
+      QVERIFY(f.open(QIODevice::WriteOnly));
+      f.write(bytes);
+    }
+    QCOMPARE(QFileInfo(navlog).size(), qint64(5355));
+
+    files.answers << navlog << damaged;
+    area.LoadareaClick();
+    area.LoadareaClick();
+    QCOMPARE(files.requests.size(), 2);
+    QCOMPARE(messages.Texts(), (QStringList{"ERROR: FILE CAN NOT BE OPENED", "ERROR: FILE CAN NOT BE OPENED"}));
+    QCOMPARE(EncodeAreaFile(Areas.VorList, Areas.NdbList, Areas.IlsList), before);
+    QCOMPARE(Areas.AreaName, QString("Area1"));
+    QCOMPARE(area.windowTitle(), QString("Area: Area1"));
+    QCOMPARE(form.ui.beaconinput->text(), beaconBefore);
+    QVERIFY(!Areas.AreaModified);
   }
 
   void failedSaveReportsAndKeepsTheName() {

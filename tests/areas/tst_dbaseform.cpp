@@ -245,6 +245,109 @@ class tst_Dbaseform : public QObject {
     QCOMPARE(read.Ils[0].LocatorName, QString("LOC "));
   }
 
+  // Building over edits not yet saved asks first, as Load and New do; a
+  // Cancel, or a save that does not happen, keeps the edited area whole.
+  void selectAndSaveOverAModifiedAreaAsksFirst() {
+    const QString kModified = "AREA HAS BEEN MODIFIED. SAVE CHANGES ? ";
+    WriteSmallDatabase();
+    ResetSimState();
+    TForm1 form1;
+    TArea area;
+    Tdbaseform form;
+    ScriptedFiles files;
+    ScopedRecordingMessages messages;
+    auto editArea = [&] {
+      Areas.VorList[0].Name = "EDIT";
+      Areas.AreaName = "Mine";
+      Areas.AreaModified = true;
+      area.setWindowTitle("Area: Mine");
+    };
+    auto expectEditedAreaKept = [&] {
+      QCOMPARE(Areas.VorList[0].Name, QString("EDIT"));
+      QCOMPARE(Areas.NdbList[0].Name, QString("MMM"));
+      QVERIFY(Areas.AreaModified);
+      QCOMPARE(Areas.AreaName, QString("Mine"));
+      QCOMPARE(area.windowTitle(), QString("Area: Mine"));
+      QVERIFY(form.isVisible());
+    };
+    form.show();
+    Search(form, 0, "ehm");
+    form.ui.scangroup1->click();
+    QVERIFY(form.ui.saveareabit->isEnabled());
+
+    editArea();
+    messages.answers << DlgAnswer::Cancel;
+    form.ui.saveareabit->click();
+    QCOMPARE(messages.Texts(), QStringList{kModified});
+    QCOMPARE(messages.entries.first().buttons, DlgButtons::YesNoCancel);
+    QVERIFY(files.requests.isEmpty());
+    expectEditedAreaKept();
+
+    // Yes, and the save dialog cancelled: nothing is built.
+    messages.Clear();
+    messages.answers << DlgAnswer::Yes;
+    files.answers << "";
+    form.ui.saveareabit->click();
+    QCOMPARE(messages.Texts(), QStringList{kModified});
+    QCOMPARE(files.requests.size(), 1);
+    QCOMPARE(files.requests.first().fileName, QString("Mine"));
+    expectEditedAreaKept();
+
+    // Yes, and the save fails: nothing is built either.
+    messages.Clear();
+    files.requests.clear();
+    messages.answers << DlgAnswer::Yes;
+    files.answers << dir.filePath("no/such/folder/Mine.dat");
+    form.ui.saveareabit->click();
+    QCOMPARE(messages.Texts(), (QStringList{kModified, "ERROR: FILE CAN NOT BE SAVED"}));
+    QCOMPARE(files.requests.size(), 1);
+    expectEditedAreaKept();
+
+    // Yes with a save: the edited area is in its file, then the new one is built.
+    messages.Clear();
+    files.requests.clear();
+    const QString mine = dir.filePath("Mine.dat");
+    const QString built = dir.filePath("EHM.dat");
+    messages.answers << DlgAnswer::Yes;
+    files.answers << mine << built;
+    form.ui.saveareabit->click();
+    QCOMPARE(files.requests.size(), 2);
+    AreaLists read;
+    QFile f(mine);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QVERIFY(DecodeAreaFile(f.readAll(), read));
+    QCOMPARE(read.Vor[0].Name, QString("EDIT"));
+    QCOMPARE(Areas.VorList[0].Name, QString("VOA"));
+    QCOMPARE(Areas.AreaName, QString("EHM"));
+    QCOMPARE(area.windowTitle(), QString("Area: EHM"));
+    QVERIFY(QFileInfo::exists(built));
+  }
+
+  // The save dialog of the built area cancelled: the area is built but not
+  // saved, and the caption names it as AreaName does.
+  void cancelledSaveOfTheBuiltAreaKeepsCaptionAndNameTogether() {
+    WriteSmallDatabase();
+    ResetSimState();
+    TForm1 form1;
+    TArea area;
+    Tdbaseform form;
+    ScriptedFiles files;
+    ScopedRecordingMessages messages;
+    Areas.AreaModified = false;
+    form.show();
+    Search(form, 0, "ehm");
+    form.ui.scangroup1->click();
+    files.answers << "";
+    form.ui.saveareabit->click();
+    QVERIFY(messages.entries.isEmpty());
+    QCOMPARE(files.requests.size(), 1);
+    QCOMPARE(Areas.VorList[0].Name, QString("VOA"));
+    QVERIFY(Areas.AreaModified);
+    QCOMPARE(Areas.AreaName, QString("EHM"));
+    QCOMPARE(area.windowTitle(), "Area: " + Areas.AreaName);
+    QCOMPARE(form1.ui.Areanaampanel->text(), Areas.AreaName);
+  }
+
   void cancelHidesAndChangesNothing() {
     WriteSmallDatabase();
     ResetAreaState();

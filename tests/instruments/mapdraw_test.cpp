@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdlib>
+
 #include "instruments/mapgeometry.h"
 #include "support/defaultarea.h"
 
@@ -234,6 +237,68 @@ TEST(MapChart, LayersInOrderAndHoldingOnlyWhenChosen) {
   EXPECT_EQ(with.Count(Op::Arc) - without.Count(Op::Arc), 2);
   EXPECT_NE(FindText(with, "000"), nullptr);
   EXPECT_EQ(FindText(without, "000"), nullptr);
+}
+
+// Beacons, a holding and a track a world away (as a damaged area file could
+// once bring): nothing of them is drawn where it does not belong, the lines
+// towards them keep their direction, and no pixel arithmetic overflows.
+AreaState FarOffArea() {
+  AreaState a = DefaultArea();
+  a.VorList[1].X = 1e12;     // far east
+  a.NdbList[2].Y = -1e15;    // far north
+  a.IlsList[0].X = 3e11;     // runway, feather and locator far off
+  a.IlsList[0].Y = -2e11;
+  a.IlsList[0].LocatorDistance = 1e300;
+  return a;
+}
+
+SimState FarOffState() {
+  SimState s = MapState();
+  s.HoldingX = -4e13;
+  s.CourseLineShown = true;
+  s.CourseLineX = 2e14;
+  s.CourseLineY = 0;
+  AddTrackPoint(s, 0, 0, 2000);        // under the aircraft
+  AddTrackPoint(s, 1e12, 5e11, 2000);  // far east-south-east
+  AddTrackPoint(s, 0.5, 0, 2000);      // a jump back beside the aircraft
+  AddTrackPoint(s, 1, 0, 2000);
+  return s;
+}
+
+TEST(MapFarOff, FarPointsDrawNothingWrong) {
+  const SimState s = FarOffState();
+  const AreaState a = FarOffArea();
+  RecordingCanvas c;
+  DrawMap(c, 400, 400, s, a, true);
+  const int far = 1 << 20;
+  for (const auto& p : c.log)
+    for (const QPoint& q : p.points) {
+      EXPECT_LE(std::abs(q.x()), far + 6) << int(p.op) << " " << p.text.toStdString();
+      EXPECT_LE(std::abs(q.y()), far + 6) << int(p.op) << " " << p.text.toStdString();
+    }
+  // The far beacons, the runway's name and its locator are left out; the others stay.
+  for (const char* name : {"BBB", "PPP", "ILA", "LCA"}) EXPECT_EQ(FindText(c, name), nullptr) << name;
+  for (const char* name : {"AAA", "CCC", "MMM", "NNN"}) EXPECT_NE(FindText(c, name), nullptr) << name;
+  EXPECT_EQ(FindText(c, "000"), nullptr);  // the holding's labels
+  for (const auto& p : c.log)  // the range rings alone, round the centre
+    if (p.op == Op::Arc) EXPECT_EQ(p.points[0] + p.points[1], QPoint(400, 400));
+
+  // The track: from the centre towards the far point, cut at the edge of
+  // the plane in the far point's direction, then on again from beside the
+  // aircraft.
+  std::vector<const RecordingCanvas::Primitive*> track;
+  for (const auto& p : c.log)
+    if (p.op == Op::Polyline) track.push_back(&p);
+  ASSERT_EQ(track.size(), 2u);
+  ASSERT_EQ(track[0]->points.size(), 2);
+  EXPECT_EQ(track[0]->points[0], QPoint(200, 200));
+  const QPoint cut = track[0]->points[1];
+  EXPECT_EQ(cut.x(), far);
+  EXPECT_NEAR(std::atan2(cut.y() - 200.0, cut.x() - 200.0), std::atan2(5e11, 1e12), 2e-6);
+  ASSERT_EQ(track[1]->points.size(), 3);
+  EXPECT_EQ(track[1]->points[0].x(), far);
+  EXPECT_EQ(track[1]->points[1], QPoint(210, 200));
+  EXPECT_EQ(track[1]->points[2], QPoint(220, 200));
 }
 
 TEST(MapRepaint, ShownAtNormalOrFullSize) {

@@ -236,8 +236,48 @@ class tst_Map : public QObject {
     QCOMPARE(QColor(image.pixel(c + 100, c - 100)), QColor(Qt::black));  // background
 
     HoldingWindow.Mapkeuze = kNoHolding;
+    // The second paint: fonts carry over from one paint to the next.
+    form.ui.MAPChart->Render();
     const QImage without = form.ui.MAPChart->Render();
     QVERIFY(!ColourNear(without, c, c + 120, kYellow));
+  }
+
+  // Beacons and a holding a world away draw nothing, and a track towards
+  // such a point runs to the chart's edge in its direction; no pixel
+  // arithmetic overflows on the way (the sanitizers watch it).
+  void farOffPointsDrawNothingWrong() {
+    TForm1 form;
+    U = Sim.CellSize;
+    SimState& s = Sim;
+    s.MapPixelsPerNm = 20;
+    s.AircraftX = 0, s.AircraftY = 0, s.Heading = 360;
+    ClearTrackHistory(s);
+    AreaBeacon& vor = Areas.VorList[1];
+    AreaBeacon& ndb = Areas.NdbList[2];
+    const QString vorName = vor.Name, ndbName = ndb.Name;
+    QVERIFY(!vorName.isEmpty() && !ndbName.isEmpty());
+    vor.Name.clear();
+    ndb.Name.clear();
+    HoldingWindow.Mapkeuze = kNoHolding;
+    // The second paint: fonts carry over from one paint to the next.
+    form.ui.MAPChart->Render();
+    const QImage without = form.ui.MAPChart->Render();
+
+    vor.Name = vorName, vor.X = 1e12;
+    ndb.Name = ndbName, ndb.Y = -1e15;
+    HoldingWindow.Mapkeuze = kDrawHolding;
+    s.HoldingX = -4e13, s.HoldingY = 0, s.HoldingRadial = 180, s.HoldingSide = "RIGHT", s.HoldingSpeed = 115;
+    const QImage far = form.ui.MAPChart->Render();
+    QVERIFY(far == without);
+
+    AddTrackPoint(s, 0, 0, 3000);
+    AddTrackPoint(s, 1e12, 0, 3000);  // far due east
+    const QImage track = form.ui.MAPChart->Render();
+    test::SavePng(track, "map-far-off-track");
+    const int c = 2 * U;
+    for (int x : {c + 30, c + 55, c + U, 4 * U - 4}) QVERIFY2(ColourNear(track, x, c, kMagenta, 0), qPrintable(QString::number(x)));
+    QVERIFY(!ColourNear(track, c + 55, c - 4, kMagenta, 2));
+    QVERIFY(!ColourNear(track, c - 55, c, kMagenta, 2));
   }
 
   // The profile after a flown approach; painting it leaves the flight alone.

@@ -5,6 +5,8 @@
 
 #include <QImage>
 #include <QPainter>
+#include <cmath>
+#include <limits>
 
 #include "platform/canvas.h"
 #include "platform/chartsurface.h"
@@ -63,6 +65,57 @@ class tst_Canvas : public QObject {
     // Right and bottom edges are exclusive.
     QCOMPARE(image.pixelColor(30, 5), QColor(Qt::gray));
     QCOMPARE(image.pixelColor(25, 10), QColor(Qt::gray));
+  }
+
+  // Figures reaching a world away: cut where they leave any surface or left
+  // out, and never an overflow in the pixel arithmetic.
+  void farOffFiguresAreCutOrLeftOut() {
+    const int big = std::numeric_limits<int>::max(), small = std::numeric_limits<int>::min();
+    const QImage blank = Blank();
+    const QImage untouched = Paint([&](Canvas& c) {
+      c.Brush.color = clr::Red;
+      c.Ellipse(small, small, big, big);
+      c.Arc(small, 0, big, 10, 0, 0, 5, 5);
+      c.Pie(0, small, 10, big, 0, 0, 5, 5);
+      c.TextOut(big, 20, "FAR");
+      QCOMPARE(c.PenPos(), QPoint(big, 20));
+      c.RotatedTextOut(20, small, 45, "FAR");
+      c.MoveTo(big, small);
+      c.LineTo(small, small);  // wholly outside
+    });
+    QVERIFY(untouched == blank);
+
+    double start = 0, span = 0;
+    ArcAngles(small, small, big, big, big, 0, 0, big, start, span);
+    QVERIFY(std::isfinite(start) && std::isfinite(span));
+
+    const QImage image = Paint([&](Canvas& c) {
+      c.Pen.color = clr::Blue;
+      c.MoveTo(10, 100);
+      c.LineTo(big, 100);  // due east
+      c.MoveTo(small, small);
+      c.LineTo(big, big);  // through the corner, diagonally
+      c.Polyline({QPoint(10, 50), QPoint(big, 50), QPoint(10, 60)});
+      c.Brush.color = clr::Lime;
+      c.Polygon({QPoint(20, 120), QPoint(20, 180), QPoint(big, 150)});
+      c.Brush.color = clr::Red;
+      c.FillRect(small, 190, big, big);  // the bottom rows
+    });
+    const QColor blue(0, 0, 255), lime(0, 255, 0), red(255, 0, 0);
+    for (int x : {10, 100, 199}) {
+      QCOMPARE(image.pixelColor(x, 100), blue);
+      QCOMPARE(image.pixelColor(x, 50), blue);
+    }
+    QCOMPARE(image.pixelColor(30, 30), blue);
+    QCOMPARE(image.pixelColor(185, 185), blue);
+    QCOMPARE(image.pixelColor(60, 60), blue);
+    QCOMPARE(image.pixelColor(100, 60), blue);  // the way back from afar
+    QCOMPARE(image.pixelColor(100, 55), QColor(Qt::gray));
+    QCOMPARE(image.pixelColor(40, 150), lime);
+    QCOMPARE(image.pixelColor(199, 150), lime);
+    QCOMPARE(image.pixelColor(40, 115), QColor(Qt::gray));
+    for (int x : {0, 100, 199}) QCOMPARE(image.pixelColor(x, 195), red);
+    QCOMPARE(image.pixelColor(100, 185), QColor(Qt::gray));
   }
 
   void arcRunsCounterClockwise() {
