@@ -396,13 +396,6 @@ void TArea::doeNewareaClick() {
   schrijfareamemo();
 }
 
-bool TArea::SaveBeforeProgramEnds() {
-  if (!Areas.AreaModified) return true;
-  const DlgAnswer answer = Messages().Ask(kModifiedQuestion, DlgButtons::YesNoCancel);
-  if (answer == DlgAnswer::Cancel) return false;
-  return answer == DlgAnswer::No || Areasaven();
-}
-
 void TArea::CloseAreaClick() {
   if (Form1) Form1->setEnabled(true);
   if (Areas.IlsList[0].Used()) Sim.AirportElevation = Areas.IlsList[0].Elevation;

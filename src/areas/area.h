@@ -38,8 +38,9 @@ class TArea : public QWidget {
   // Asks for a file name and writes the area file; true when it was written.
   bool Areasaven();
   void SaveAreaClick();
-  // Before something replaces a modified area: asks whether to save it.
-  // False when the caller must stop (Cancel, or a save that did not happen).
+  // Before something replaces a modified area, or the program ends: asks
+  // whether to save it. False when the caller must stop (Cancel, or a save
+  // that did not happen).
   bool SaveChangesFirst();
   void LoadareaClick();
   // Reads the file named by AreaFileName; the current area stays as it was
@@ -50,9 +51,6 @@ class TArea : public QWidget {
   void NewareaClick();
   void doeNewareaClick();
   void CloseAreaClick();
-  // Before the program ends: an edited area gets the save question. False
-  // keeps the program running (Cancel, or Yes with a save that did not happen).
-  bool SaveBeforeProgramEnds();
   void PrintClick();
   // The caption and the three lists, used slots only, into the print form.
   void schrijfprintareamemo();

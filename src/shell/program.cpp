@@ -31,7 +31,7 @@ Program::TitleCleared::TitleCleared() { QApplication::setApplicationName(""); }
 
 Program::Program() : closeWatch_(&form1) {
   // Whichever window ends the program, an edited area is offered for saving first.
-  ToolWindow::MayEndProgram = [this] { return area.SaveBeforeProgramEnds(); };
+  ToolWindow::MayEndProgram = [this] { return area.SaveChangesFirst(); };
 }
 
 Program::~Program() { ToolWindow::MayEndProgram = nullptr; }
