@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <cmath>
 
+#include "areas/areaedit.h"
 #include "platform/record.h"
 
 namespace tvx {
@@ -142,7 +143,7 @@ std::optional<StartPosition> DecodeStartPosition(const QByteArray& bytes) {
 
 bool StartPositionInRange(const StartPosition& p) {
   auto within = [](double v, double low, double high) { return v >= low && v <= high; };
-  return within(p.Heading, 0, 360) && within(p.Altitude, -500, 41000) && within(p.Radial, 0, 360) &&
+  return within(p.Heading, 0, 360) && within(p.Altitude, kElevationMin, 41000) && within(p.Radial, 0, 360) &&
          within(p.Dme, 0, 200) && within(p.WindDirection, 0, 360) && within(p.WindSpeed, 0, 60) &&
          within(p.Obs1Course, 0, 360) && within(p.Obs2Course, 0, 360) && within(p.Rpm, 0, 2700) &&
          within(p.FlapPosition, 0, 4) && within(p.GearPosition, 0, 1) && within(p.Attitude, -90, 90) &&

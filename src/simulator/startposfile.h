@@ -50,7 +50,8 @@ std::optional<StartPosition> DecodeStartPosition(const QByteArray& bytes);
 
 // Every number of the record within what the start panel and the levers can
 // hold when it is saved: heading, radial, wind direction and both courses
-// 0..360, altitude -500..41000 ft, DME 0..200 NM, wind 0..60 kt, RPM 0..2700,
+// 0..360, altitude from the lowest airport elevation an area holds to
+// 41000 ft, DME 0..200 NM, wind 0..60 kt, RPM 0..2700,
 // flap lever 0..4, gear 0..1, attitude -90..90, minimums -99999..99999 ft.
 // A record outside it is refused whole, so that no value of it can overflow
 // an instrument or run the flight model away.

@@ -145,7 +145,7 @@ TEST(StartPositionFile, RangeOfEveryNumber) {
     std::int32_t low, high;
   } ints[] = {
       {"heading", &StartPosition::Heading, 0, 360},
-      {"altitude", &StartPosition::Altitude, -500, 41000},
+      {"altitude", &StartPosition::Altitude, -1500, 41000},  // a Dead Sea airfield lies near -1300 ft
       {"radial", &StartPosition::Radial, 0, 360},
       {"wind direction", &StartPosition::WindDirection, 0, 360},
       {"wind speed", &StartPosition::WindSpeed, 0, 60},
