@@ -344,7 +344,8 @@ bool TJoystickex::LoadCalibration() {
   IniFile ini(CalibrationPath());
   if (ini.Load() == IniFile::LoadResult::Failed) return false;
   ReadCalibration(ini, cal_);
-  zRangeFromFile_ = !ini.ReadString("range", "MaxZ", QString()).isEmpty();
+  // A key that is no number gives way to its default, so it counts as absent.
+  zRangeFromFile_ = ini.ReadInteger("range", "MaxZ", 0) == ini.ReadInteger("range", "MaxZ", 1);
   return true;
 }
 
