@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "platform/messages.h"
+#include "platform/printing.h"
 #include "platform/textutil.h"
 #include "preparation/navlogfile.h"
 #include "preparation/rangecheck.h"

@@ -62,8 +62,10 @@ class tst_Form1Joystick : public QObject {
     QVERIFY(j.Active());
     QCOMPARE(j.PollPeriod(), 10);
     QCOMPARE(j.NumButtons(), 4);  // read with the port
-    // No calibration file: its defaults replace the device's ranges.
-    QCOMPARE(j.MaxZ(), 32000);
+    // No calibration file: its defaults replace the device's stick ranges,
+    // but the throttle spans the device's whole range (not the file's 32000).
+    QCOMPARE(j.MaxZ(), 65535);
+    QCOMPARE(j.ScaleFactors().Z, 655.35);
     QCOMPARE(j.Calibration().MaxRightDownX, 32767);
     QCOMPARE(j.ScaleFactors().XPos, 327.67);
     QCOMPARE(Sim.JoyCentreX, 100);
