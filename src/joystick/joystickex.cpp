@@ -3,11 +3,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QTimer>
 #include <algorithm>
 #include <cstdlib>
+#include <limits>
 
+#include "platform/dataroot.h"
 #include "platform/inifile.h"
 #include "platform/textutil.h"
 
@@ -39,27 +40,39 @@ void WriteCalibration(IniFile& ini, const JoystickCalibration& cal) {
 
 // --- Scaling ---
 
+namespace {
+// The calibration file may hold any 32-bit value, so differences of two of
+// them are taken in 64 bits.
+double Span(int high, int low) { return static_cast<double>(static_cast<long long>(high) - low); }
+
+int ClampToInt(long long value) {
+  return static_cast<int>(std::clamp<long long>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+}  // namespace
+
 JoystickScaleFactors ComputeScaleFactors(JoystickCalibration& cal, int xScaledBy, int yScaledBy, int zScaledBy) {
   JoystickScaleFactors f;
-  f.XPos = static_cast<double>(cal.MaxRightDownX - cal.CenterX) / xScaledBy;
-  f.XNeg = static_cast<double>(cal.CenterX - cal.MaxLeftUpX) / xScaledBy;
-  f.YPos = static_cast<double>(cal.MaxRightDownY - cal.CenterY) / yScaledBy;
-  f.YNeg = static_cast<double>(cal.CenterY - cal.MaxLeftUpY) / yScaledBy;
+  f.XPos = Span(cal.MaxRightDownX, cal.CenterX) / xScaledBy;
+  f.XNeg = Span(cal.CenterX, cal.MaxLeftUpX) / xScaledBy;
+  f.YPos = Span(cal.MaxRightDownY, cal.CenterY) / yScaledBy;
+  f.YNeg = Span(cal.CenterY, cal.MaxLeftUpY) / yScaledBy;
   if (cal.MaxZ == 0) cal.MaxZ = 32767;
-  f.Z = static_cast<double>(cal.MaxZ - cal.MinZ) / zScaledBy;
+  f.Z = Span(cal.MaxZ, cal.MinZ) / zScaledBy;
   for (double* factor : {&f.XPos, &f.XNeg, &f.YPos, &f.YNeg})
     if (*factor < 1.0) *factor = 1.0;
   return f;
 }
 
 int ScaleAxis(std::uint16_t raw, int centre, double posFactor, double negFactor) {
-  const int d = static_cast<int>(raw) - centre;
-  return static_cast<int>(RoundHalfEven(d / (static_cast<int>(raw) >= centre ? posFactor : negFactor)));
+  const double d = Span(raw, centre);
+  const double factor = static_cast<int>(raw) >= centre ? posFactor : negFactor;
+  // A centre far outside the device's range gives deflections beyond any int.
+  return ClampToInt(RoundHalfEven(std::clamp(d / factor, -4e9, 4e9)));
 }
 
 int ScaleThrottle(int z, int minZ, double zFactor, int zScaledBy) {
   const double factor = zFactor > 0 ? zFactor : 1.0;
-  const long long scaled = RoundHalfEven((z - minZ) / factor);
+  const long long scaled = RoundHalfEven(std::clamp(Span(z, minZ) / factor, -4e9, 4e9));
   return static_cast<int>(std::clamp<long long>(scaled, 0, zScaledBy));
 }
 
@@ -175,6 +188,13 @@ bool TJoystickex::StartCapture() {
   // The capture's threshold is worked out from the device now captured, not
   // from capabilities read earlier for some port.
   caps_ = device_->Caps();
+  // Without a throttle range of its own in the calibration file (a first
+  // run), the throttle spans what the device reports rather than the file's
+  // default of 0..32000, which would leave half of the lever without effect.
+  if (!zRangeFromFile_ && caps_.NumAxes >= 3 && caps_.ZMax > caps_.ZMin) {
+    cal_.MinZ = std::min(cal_.MinZ, caps_.ZMin);
+    cal_.MaxZ = std::max(cal_.MaxZ, caps_.ZMax);
+  }
   systemThreshold_ = static_cast<int>(RoundHalfEven(caps_.XMax * eventThreshold_ / 100));
   sent_ = device_->State();
   connect(device_, &JoystickDevice::AxisMoved, this, &TJoystickex::DeviceAxisMoved);
@@ -266,8 +286,18 @@ void TJoystickex::WndProc(JoyMessage message, std::uint32_t wParam, std::uint32_
       break;
     case JoyMessage::ZMove: {
       const int z = static_cast<int>(lParam);
-      if (z < cal_.MinZ) cal_.MinZ = z;
-      if (z > cal_.MaxZ) cal_.MaxZ = z & 0xFFFF;
+      bool widened = false;
+      if (z < cal_.MinZ) {
+        cal_.MinZ = z;
+        widened = true;
+      }
+      if (z > cal_.MaxZ) {
+        cal_.MaxZ = z & 0xFFFF;
+        widened = true;
+      }
+      // At once, not from the next start: the lever's whole travel must span
+      // the scale on the flight where the range was first seen.
+      if (widened) ComputeScaleFactors();
       emit JoyZMove(scaled_ ? ScaleThrottle(z, cal_.MinZ, factors_.Z, zScaledBy_) : z, buttons, isCalibrating_);
       break;
     }
@@ -295,10 +325,10 @@ void TJoystickex::WndProc(JoyMessage message, std::uint32_t wParam, std::uint32_
 QString TJoystickex::CalibrationPath() {
   const QString program = QCoreApplication::instance() ? QCoreApplication::applicationFilePath() : QString();
   const QString name = (program.isEmpty() ? QString("tarvinex") : QFileInfo(program).fileName()) + ".INI";
-  if (!CalibrationFolder.isEmpty()) return CalibrationFolder + "/" + name;
-  const QString programDir = program.isEmpty() ? QString() : QFileInfo(program).absolutePath();
-  if (!programDir.isEmpty() && QFileInfo(programDir).isWritable()) return programDir + "/" + name;
-  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/Tarvinex/" + name;
+  // The program's folder is a build folder or one the user cannot write; the
+  // data root is the user's own and is where every other file of the program
+  // lives.
+  return (CalibrationFolder.isEmpty() ? DataRoot() : CalibrationFolder) + "/" + name;
 }
 
 bool TJoystickex::SaveCalibration() {
@@ -314,6 +344,8 @@ bool TJoystickex::LoadCalibration() {
   IniFile ini(CalibrationPath());
   if (ini.Load() == IniFile::LoadResult::Failed) return false;
   ReadCalibration(ini, cal_);
+  // A key that is no number gives way to its default, so it counts as absent.
+  zRangeFromFile_ = ini.ReadInteger("range", "MaxZ", 0) == ini.ReadInteger("range", "MaxZ", 1);
   return true;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The joystick component: captures one joystick port and turns its positions
 // into events, scaled to chosen full-scale values, with the axis ranges and
-// centre kept in a calibration file beside the program.
+// centre kept in a calibration file in the data root.
 //
 // Positions arrive the way the system's joystick messages carry them: X and Y
 // as unsigned 16-bit values (0..65535) packed into one 32-bit parameter, Z on
@@ -112,8 +112,7 @@ class TJoystickex : public QObject {
   // Reads the calibration file (its defaults without one); an unreadable file
   // leaves the calibration as it was. The scale factors are not recomputed.
   bool LoadCalibration();
-  // The program's name with ".INI" appended, beside the program when its
-  // folder is writable, else in the per-user config folder "Tarvinex".
+  // The program's name with ".INI" appended, in the data root.
   static QString CalibrationPath();
   // Tests keep the file in a folder of their own ("" = the normal place).
   static QString CalibrationFolder;
@@ -163,6 +162,7 @@ class TJoystickex : public QObject {
   bool active_ = false;
   bool isCalibrating_ = false;
   JoystickCalibration cal_;
+  bool zRangeFromFile_ = false;  // the calibration file gave the throttle's range
   int periodMin_ = 10, periodMax_ = 1000, numButtons_ = 2;
   JoystickCaps caps_;  // as last read; all 0 until a device answered
   JoystickScaleFactors factors_;

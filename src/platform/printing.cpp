@@ -17,6 +17,7 @@
 #include <QTableWidget>
 #include <QTextEdit>
 #include <algorithm>
+#include <cmath>
 
 namespace tvx {
 
@@ -37,15 +38,8 @@ PrintService* g_printing = nullptr;
 
 const QColor kFrameColor(128, 128, 128);
 
-// The control's font at the pixel size it has on screen, so that a scaled
-// painter draws it at the same size relative to the boxes around it.
-// Without shaping, so that "ff" stays two letters that a reader of the PDF
-// finds again.
-QFont ScreenFont(const QFont& font) {
-  QFont out = font;
-  out.setPixelSize(std::max(1, QFontInfo(font).pixelSize()));
-  out.setStyleStrategy(QFont::StyleStrategy(out.styleStrategy() | QFont::PreferNoShaping));
-  return out;
+int GridLineWidth(const QTableWidget* t) {
+  return std::max(1, t->property("gridLineWidth").isValid() ? t->property("gridLineWidth").toInt() : 1);
 }
 
 void DrawFrame(QPainter& p, const QRect& r) {
@@ -56,7 +50,7 @@ void DrawFrame(QPainter& p, const QRect& r) {
 
 void DrawText(QPainter& p, const QRect& r, int flags, const QString& text, const QFont& font, const QColor& color) {
   if (text.isEmpty()) return;
-  p.setFont(ScreenFont(font));
+  p.setFont(PrintFont(font));
   p.setPen(color);
   p.drawText(r, flags, text);
 }
@@ -81,7 +75,7 @@ void PaintTable(QPainter& p, QTableWidget* t, const QRect& r, QWidget* form) {
   QPoint origin = CellOrigin(t, form);
   if (!t->verticalHeader()->isHidden()) origin.rx() += t->verticalHeader()->width();
   if (!t->horizontalHeader()->isHidden()) origin.ry() += t->horizontalHeader()->height();
-  const int lineWidth = std::max(1, t->property("gridLineWidth").isValid() ? t->property("gridLineWidth").toInt() : 1);
+  const int lineWidth = GridLineWidth(t);
   p.save();
   p.setClipRect(QRect(origin, r.bottomRight() - QPoint(t->frameWidth(), t->frameWidth())), Qt::IntersectClip);
   QVector<int> xs, ys;
@@ -99,7 +93,8 @@ void PaintTable(QPainter& p, QTableWidget* t, const QRect& r, QWidget* form) {
       if (!item) continue;
       const QColor ink = item->foreground().style() != Qt::NoBrush ? item->foreground().color()
                                                                     : t->palette().color(QPalette::Text);
-      DrawText(p, cell.adjusted(2 + lineWidth, 0, -2 - lineWidth, 0),
+      const int inset = PrintCellInset(lineWidth);
+      DrawText(p, cell.adjusted(inset, 0, -inset, 0),
                Flags(Qt::Alignment(item->textAlignment())), item->text(), item->font(), ink);
     }
   }
@@ -151,7 +146,7 @@ void PaintList(QPainter& p, QListWidget* list, const QRect& r, QWidget* form) {
 
 void PaintMemo(QPainter& p, QWidget* memo, const QString& text, const QRect& r) {
   p.fillRect(r, memo->palette().brush(QPalette::Base));
-  const QFont font = ScreenFont(memo->font());
+  const QFont font = PrintFont(memo->font());
   const int spacing = QFontMetrics(font).lineSpacing();
   p.save();
   p.setClipRect(r.adjusted(1, 1, -1, -1), Qt::IntersectClip);
@@ -203,11 +198,11 @@ void PaintControl(QPainter& p, QWidget* w, QWidget* form) {
     if (label->frameShape() != QFrame::NoFrame) DrawFrame(p, r);
   } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
     if (group->autoFillBackground()) p.fillRect(r, pal.brush(QPalette::Window));
-    const int titleHeight = QFontMetrics(ScreenFont(group->font())).height();
+    const int titleHeight = QFontMetrics(PrintFont(group->font())).height();
     DrawFrame(p, r.adjusted(0, titleHeight / 2, 0, 0));
     const QRect title(r.left() + 8, r.top(), r.width() - 16, titleHeight);
     p.fillRect(QRect(title.left(), title.top(),
-                     QFontMetrics(ScreenFont(group->font())).horizontalAdvance(group->title()) + 4, titleHeight),
+                     QFontMetrics(PrintFont(group->font())).horizontalAdvance(group->title()) + 4, titleHeight),
                pal.brush(QPalette::Window));
     DrawText(p, title.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, group->title(), group->font(),
              pal.color(QPalette::WindowText));
@@ -294,6 +289,30 @@ std::unique_ptr<QPrinter> PdfPrinting::ChoosePrinter(const QString& documentName
   printer->setOutputFileName(path);
   printer->setDocName(documentName);
   return printer;
+}
+
+// Without shaping, so that "ff" stays two letters that a reader of the PDF
+// finds again.
+QFont PrintFont(const QFont& font) {
+  QFont out = font;
+  out.setPixelSize(std::max(1, QFontInfo(font).pixelSize()));
+  out.setStyleStrategy(QFont::StyleStrategy(out.styleStrategy() | QFont::PreferNoShaping));
+  return out;
+}
+
+int PrintCellInset(int gridLineWidth) { return 2 + gridLineWidth; }
+
+int PrintedColumnWidth(const QTableWidget* table, int column, int minimumWidth) {
+  const int inset = PrintCellInset(GridLineWidth(table));
+  int width = minimumWidth;
+  for (int row = 0; row < table->rowCount(); ++row) {
+    const QTableWidgetItem* item = table->item(row, column);
+    if (!item || item->text().isEmpty()) continue;
+    const double text = QFontMetricsF(PrintFont(item->font())).horizontalAdvance(item->text());
+    // One pixel more than the text needs, against rounding where the page is scaled.
+    width = std::max(width, static_cast<int>(std::ceil(text)) + 2 * inset + 1);
+  }
+  return width;
 }
 
 }  // namespace tvx

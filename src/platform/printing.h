@@ -10,7 +10,9 @@
 #include <functional>
 #include <memory>
 
+class QFont;
 class QPainter;
+class QTableWidget;
 class QPrinter;
 class QWidget;
 
@@ -38,6 +40,17 @@ QRect UsedFormArea(QWidget* form);
 // buttons and tables are drawn; a table's dynamic property "gridLineWidth"
 // (an int) sets the width of its grid lines.
 void PaintForm(QPainter& painter, QWidget* form, const QRect& area);
+
+// The font a control's text is printed in: the control's font at the pixel
+// size it has on screen, so that a scaled page keeps text and boxes in
+// proportion.
+QFont PrintFont(const QFont& font);
+// How far the printed text of a table cell stays inside the cell on either
+// side, for grid lines `gridLineWidth` wide.
+int PrintCellInset(int gridLineWidth);
+// The width `column` of `table` needs so that every cell's text prints whole:
+// the widest text in its print font plus the insets, at least `minimumWidth`.
+int PrintedColumnWidth(const QTableWidget* table, int column, int minimumWidth);
 
 // Prints the used part of `form` on one page of `printer`, at its screen size
 // when it fits and scaled down to the page when it does not.

@@ -57,7 +57,12 @@ QString RecordReader::ShortString(int offset, int capacity) const {
   int length = Byte(offset);
   if (length > capacity) length = capacity;
   if (!Has(offset + 1, length)) length = std::max(0, static_cast<int>(bytes_.size()) - (base_ + offset + 1));
-  return QString::fromLatin1(bytes_.constData() + base_ + offset + 1, length);
+  const char* text = bytes_.constData() + base_ + offset + 1;
+  // A NUL ends the text: what follows it is no character a user typed, and
+  // left in, it would reach the boxes invisibly and fail their checks.
+  const void* nul = std::memchr(text, '\0', static_cast<std::size_t>(length));
+  if (nul) length = static_cast<int>(static_cast<const char*>(nul) - text);
+  return QString::fromLatin1(text, length);
 }
 
 QByteArray RecordReader::Raw(int offset, int size) const {

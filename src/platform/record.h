@@ -31,7 +31,7 @@ class RecordReader {
   double Double(int offset) const;
   std::uint8_t Byte(int offset) const;
   // The length byte is clamped to the field's capacity, so a corrupt length
-  // can never read past its field.
+  // can never read past its field; a NUL within the text ends it.
   QString ShortString(int offset, int capacity) const;
   QByteArray Raw(int offset, int size) const;
 

@@ -16,9 +16,15 @@ TConvform::TConvform(QWidget* parent) : ToolWindow(parent) {
   for (QLineEdit* input : {ui.Input1, ui.Input2}) SetToolColor(input, QPalette::Base, QColor(0, 255, 0));
   ui.calculatebit->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
   ui.mainmenubit->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+  // A list acts on every click, also on the item already selected (which
+  // changes no row), and on a change of row by the keyboard. A click that
+  // changes the row runs the handler twice, to the same result.
   connect(ui.Grootheid, &QListWidget::currentRowChanged, this, &TConvform::GrootheidClick);
-  connect(ui.Unit1, &QListWidget::currentRowChanged, this, &TConvform::Unit1Click);
-  connect(ui.Unit2, &QListWidget::currentRowChanged, this, &TConvform::Unit1Click);
+  connect(ui.Grootheid, &QListWidget::itemClicked, this, &TConvform::GrootheidClick);
+  for (QListWidget* list : {ui.Unit1, ui.Unit2}) {
+    connect(list, &QListWidget::currentRowChanged, this, &TConvform::Unit1Click);
+    connect(list, &QListWidget::itemClicked, this, &TConvform::Unit1Click);
+  }
   connect(ui.CALCULATE, &QPushButton::clicked, this, &TConvform::CalculateClick);
   connect(ui.calculatebit, &QPushButton::clicked, this, &TConvform::CalculateClick);
   connect(ui.Input1, &QLineEdit::textChanged, this, &TConvform::Input1Change);

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "platform/messages.h"
+#include "platform/printing.h"
 #include "platform/textutil.h"
 #include "preparation/navlogfile.h"
 #include "preparation/rangecheck.h"
@@ -267,9 +268,16 @@ void TWindtriangle::SetPrintLook() {
   FixedColor = kWindowColor;
   SetFixedRows(0);
   ui.Grid->setProperty("gridLineWidth", 2);
+  // Each column as wide as "TTrack " and wider where a text needs it: a
+  // clipped number ("113.4" of "113.45") would read as a valid one.
   const int printColumn = fontMetrics().horizontalAdvance("TTrack ");
-  SetColumnWidth(printColumn);
-  ui.Grid->resize(GridWidth(printColumn), ui.Grid->height());
+  int gridWidth = 20;
+  for (int col = 0; col < kNavlogColumnCount; ++col) {
+    const int width = PrintedColumnWidth(ui.Grid, col, printColumn);
+    ui.Grid->setColumnWidth(col, width);
+    gridWidth += width;
+  }
+  ui.Grid->resize(gridWidth, ui.Grid->height());
   FormPaint();
 }
 

@@ -48,12 +48,14 @@ class TWindtriangle : public ToolWindow {
   void SetFixedRows(int rows);
   int FixedRows() const { return fixedRows_; }
 
+  // The look of the window while PRINT puts it on the page, and back.
+  void SetPrintLook();
+  void RestoreLook();
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void SetPrintLook();
-  void RestoreLook();
   void SetColumnWidth(int width);
   // 17 columns and room for a scroll bar.
   static int GridWidth(int columnWidth);

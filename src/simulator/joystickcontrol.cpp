@@ -13,6 +13,8 @@ namespace {
 constexpr int kDeadBand = 9;
 // Up to this deflection the bank steps come at the slower pace.
 constexpr int kGentleBank = 15;
+// The stick's way from one end of its scale to the other.
+constexpr long long kLargestDeflection = 200;
 }  // namespace
 
 StickSteps StickControl(SimState& s, int xpos, int ypos, bool flying) {
@@ -21,8 +23,9 @@ StickSteps StickControl(SimState& s, int xpos, int ypos, bool flying) {
     s.JoyCentreY = ypos;
     s.JoyAwaitCentre = false;
   }
-  const int dx = std::abs(s.JoyCentreX - xpos);
-  const int dy = std::abs(s.JoyCentreY - ypos);
+  // 64 bits: a damaged calibration can put the centre anywhere in the int range.
+  const long long dx = std::llabs(static_cast<long long>(s.JoyCentreX) - xpos);
+  const long long dy = std::llabs(static_cast<long long>(s.JoyCentreY) - ypos);
   s.JoyTurnInterval = dx <= kGentleBank ? 0.2 : 0.1;
   s.JoyPitchInterval = 0.1;
 
@@ -35,7 +38,10 @@ StickSteps StickControl(SimState& s, int xpos, int ypos, bool flying) {
   }
   if (dy > kDeadBand && s.JoyPitchReady) {
     s.JoyPitchReady = false;
-    const double step = dy < 30 ? 0.01 : dy < 80 ? 0.002 * dy : 0.003 * dy;
+    // Beyond twice the full scale only a damaged calibration reaches; the step
+    // stays what a full deflection from one end gives.
+    const double d = static_cast<double>(std::min(dy, kLargestDeflection));
+    const double step = dy < 30 ? 0.01 : dy < 80 ? 0.002 * d : 0.003 * d;
     if (flight::IsPiston(s))
       s.AoaStep = step;
     else

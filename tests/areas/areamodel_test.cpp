@@ -97,8 +97,9 @@ TEST(AreaFile, CorruptLengthBytesCannotReadPastTheirField) {
   bytes[5] = static_cast<char>(255);  // VOR 1 frequency length
   AreaLists out;
   ASSERT_TRUE(DecodeAreaFile(bytes, out));
-  EXPECT_EQ(out.Vor[0].Name.size(), 4);
-  EXPECT_EQ(out.Vor[0].Frequency.size(), 6);
+  // The field's zero padding ends the text.
+  EXPECT_EQ(out.Vor[0].Name, a.VorList[0].Name);
+  EXPECT_EQ(out.Vor[0].Frequency, a.VorList[0].Frequency);
 }
 
 }  // namespace

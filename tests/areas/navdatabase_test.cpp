@@ -107,7 +107,7 @@ TEST(NavDatabaseRecords, DefaultsAreTheEmptyTableValues) {
 TEST(NavDatabaseRecords, CorruptLengthByteStaysInItsField) {
   QByteArray bytes = kAirportBytes;
   bytes[0] = static_cast<char>(200);  // Ident claims 200 characters
-  EXPECT_EQ(DecodeAirport(bytes).Ident, QString::fromLatin1("NLEHAM\0", 7));
+  EXPECT_EQ(DecodeAirport(bytes).Ident, "NLEHAM");  // the NUL after it ends the text
   EXPECT_EQ(DecodeAirport(bytes).Name, "AMSTERDAM SCHIPHOL");
 }
 

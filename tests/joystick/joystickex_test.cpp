@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "joystick/joystickex.h"
 #include "platform/inifile.h"
 
@@ -64,6 +66,30 @@ TEST(JoystickScaling, ThrottleStaysWithinItsScale) {
   EXPECT_EQ(ScaleThrottle(40, 0, 0.0, 100), 40);
   EXPECT_EQ(ScaleThrottle(40, 0, -3.0, 100), 40);
   EXPECT_EQ(ScaleThrottle(40, 0, 0.0, 30), 30);
+}
+
+TEST(JoystickScaling, ExtremeCalibrationValuesDoNotOverflow) {
+  // Values a damaged or hand-edited calibration file can hold.
+  constexpr int kMax = std::numeric_limits<int>::max();
+  constexpr int kMin = std::numeric_limits<int>::min();
+  JoystickCalibration cal;
+  cal.CenterY = kMax;
+  cal.CenterX = kMin;
+  cal.MinZ = kMin;
+  cal.MaxZ = kMax;
+  const JoystickScaleFactors f = ComputeScaleFactors(cal, 100, 100, 100);
+  EXPECT_DOUBLE_EQ(f.XPos, (32767.0 - kMin) / 100);
+  EXPECT_EQ(f.XNeg, 1.0);  // the centre lies left of the range
+  EXPECT_EQ(f.YPos, 1.0);
+  EXPECT_DOUBLE_EQ(f.YNeg, (static_cast<double>(kMax) + 32767.0) / 100);
+  EXPECT_DOUBLE_EQ(f.Z, (static_cast<double>(kMax) - kMin) / 100);
+  // Deflections beyond any int are kept at its ends.
+  EXPECT_EQ(ScaleAxis(65535, kMin, 1.0, 1.0), kMax);
+  EXPECT_EQ(ScaleAxis(0, kMax, 1.0, 1.0), -kMax);
+  EXPECT_EQ(ScaleAxis(32768, kMin, f.XPos, f.XNeg), 100);
+  EXPECT_EQ(ScaleThrottle(65535, kMin, 1.0, 100), 100);
+  EXPECT_EQ(ScaleThrottle(kMin, kMax, 1.0, 100), 0);
+  EXPECT_EQ(ScaleThrottle(0, kMin, f.Z, 100), 50);
 }
 
 TEST(JoystickSettings, ThresholdAndScaleValueQuirks) {

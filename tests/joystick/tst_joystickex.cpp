@@ -6,7 +6,9 @@
 #include <QtTest>
 
 #include "joystick/joystickex.h"
+#include "platform/dataroot.h"
 #include "platform/inifile.h"
+#include "support/testsupport.h"
 
 using namespace tvx;
 
@@ -47,6 +49,7 @@ class tst_Joystickex : public QObject {
   QTemporaryDir* dir_ = nullptr;
 
  private slots:
+  void initTestCase() { test::UseTemporaryDataRoot(); }
   void init() {
     dir_ = new QTemporaryDir;
     TJoystickex::CalibrationFolder = dir_->path();
@@ -194,9 +197,9 @@ class tst_Joystickex : public QObject {
     QTRY_COMPARE(moves.count(), 2);
     QCOMPARE(moves[1][0].toInt(), 200);
     QCOMPARE(moves[1][1].toInt(), 0);
-    QVERIFY(script.Axis(0, 2, -16384));  // raw 16384
+    QVERIFY(script.Axis(0, 2, -16384));  // raw 16384, a quarter of the device's 0..65535
     QTRY_COMPARE(zmoves.count(), 1);
-    QCOMPARE(zmoves[0][0].toInt(), 50);
+    QCOMPARE(zmoves[0][0].toInt(), 25);
     QTest::qWait(60);
     QCOMPARE(moves.count(), 2);  // nothing is re-sent without polling
   }
@@ -295,13 +298,50 @@ class tst_Joystickex : public QObject {
     j.WndProc(JoyMessage::ZMove, 0, 65535);
     QCOMPARE(j.MaxZ(), 65535);
     QCOMPARE(zmoves[0][0].toInt(), 100);  // 200 by the old factor, kept to the scale
+    // The factor follows the wider range at once.
+    QCOMPARE(j.ScaleFactors().Z, 655.35);
     j.WndProc(JoyMessage::ZMove, 0, 16384);
-    QCOMPARE(zmoves[1][0].toInt(), 50);  // the factor is not recomputed
-    j.ComputeScaleFactors();
-    j.WndProc(JoyMessage::ZMove, 0, 65535);
-    QCOMPARE(zmoves[2][0].toInt(), 100);
+    QCOMPARE(zmoves[1][0].toInt(), 25);
     j.WndProc(JoyMessage::ZMove, 0, 32768);
-    QCOMPARE(zmoves[3][0].toInt(), 50);
+    QCOMPARE(zmoves[2][0].toInt(), 50);
+    // A lower minimum too.
+    j.WndProc(JoyMessage::ZMove, 0, static_cast<std::uint32_t>(-65535));
+    QCOMPARE(j.MinZ(), -65535);
+    QCOMPARE(j.ScaleFactors().Z, 1310.7);
+    j.WndProc(JoyMessage::ZMove, 0, 0);
+    QCOMPARE(zmoves[4][0].toInt(), 50);
+  }
+
+  void firstRunWithoutAFileUsesTheWholeThrottle() {
+    // No calibration file: a device reporting 0..65535 on its throttle, as
+    // Linux does, is scaled over that whole range from the first message.
+    Rig r(3, 4);
+    ScriptedJoysticks& script = r.script;
+    TJoystickex& j = r.j;
+    j.SetGamePort(TGamePort::Gameport1);
+    j.SetCalAutoLoad(true);
+    QCOMPARE(j.MaxZ(), 32000);  // the file's default
+    QSignalSpy zmoves(&j, &TJoystickex::JoyZMove);
+    QVERIFY(j.StartCapture());
+    QCOMPARE(j.MinZ(), 0);
+    QCOMPARE(j.MaxZ(), 65535);
+    QVERIFY(script.Axis(0, 2, -16384));  // a quarter of the way: raw 16384
+    QTRY_COMPARE(zmoves.size(), 1);
+    QCOMPARE(zmoves[0][0].toInt(), 25);
+    QVERIFY(script.Axis(0, 2, 16383));  // three quarters: raw 49151
+    QTRY_COMPARE(zmoves.size(), 2);
+    QCOMPARE(zmoves[1][0].toInt(), 75);
+  }
+
+  void aThrottleRangeFromTheFileIsKept() {
+    WriteCalibrationText("[range]\r\nMaxZ=40000\r\nMinZ=1000\r\n");
+    Rig r(3, 4);
+    TJoystickex& j = r.j;
+    j.SetGamePort(TGamePort::Gameport1);
+    j.SetCalAutoLoad(true);
+    QVERIFY(j.StartCapture());
+    QCOMPARE(j.MinZ(), 1000);
+    QCOMPARE(j.MaxZ(), 40000);
   }
 
   void calibratingWidensTheStickRanges() {
@@ -331,10 +371,10 @@ class tst_Joystickex : public QObject {
     const QString path = TJoystickex::CalibrationPath();
     QCOMPARE(path, dir_->path() + "/tst_joystickex.INI");
     TJoystickex::CalibrationFolder.clear();
-    const QString normal = TJoystickex::CalibrationPath();
-    QVERIFY(normal.endsWith("/tst_joystickex.INI"));
-    // The test program's folder is writable, so the file goes beside it.
-    QCOMPARE(QFileInfo(normal).absolutePath(), QCoreApplication::applicationDirPath());
+    // In the data root, never beside the program (a build folder, or one the
+    // user cannot write).
+    QCOMPARE(TJoystickex::CalibrationPath(), DataRoot() + "/tst_joystickex.INI");
+    QVERIFY(DataRoot() != QCoreApplication::applicationDirPath());
     TJoystickex::CalibrationFolder = dir_->path();
   }
 

@@ -32,5 +32,17 @@ TEST(Record, CorruptLengthByteStaysInsideItsField) {
   EXPECT_EQ(RecordReader(b).ShortString(8, 6), "5");
 }
 
+TEST(Record, TextEndsAtANulInItsBytes) {
+  // A length byte that counts zero bytes after the text, as other programs
+  // (or damage) leave it: the zeros are not part of the text.
+  QByteArray b("\x05" "170\0\0" "\x04" "17\0X", 11);
+  RecordReader r(b);
+  EXPECT_EQ(r.ShortString(0, 5), "170");
+  EXPECT_EQ(r.ShortString(6, 4), "17");
+  EXPECT_EQ(r.ShortString(0, 5).size(), 3);
+  // A field that starts with a NUL is empty.
+  EXPECT_EQ(RecordReader(QByteArray("\x03\0AB", 4)).ShortString(0, 3), "");
+}
+
 }  // namespace
 }  // namespace tvx

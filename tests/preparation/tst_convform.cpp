@@ -99,6 +99,36 @@ class tst_Convform : public QObject {
     QCOMPARE(c.ui.Bereken1->text(), QString("       0.000000"));
   }
 
+  void aClickOnTheSelectedItemActsToo() {
+    TConvform c;
+    c.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&c));
+    auto click = [](QListWidget* list, int row) {
+      QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    };
+    // A unit list: typing empties the result, a click on the unit already
+    // chosen converts again.
+    c.ui.Input1->setText("2");
+    QCOMPARE(c.ui.Bereken2->text(), QString());
+    click(c.ui.Unit1, c.ui.Unit1->currentRow());
+    QCOMPARE(c.ui.Bereken2->text(), QString("    3704.000000"));
+    c.ui.Input2->setText("1852");
+    click(c.ui.Unit2, c.ui.Unit2->currentRow());
+    QCOMPARE(c.ui.Bereken1->text(), QString("       1.000000"));
+    // The group list: other units chosen, a click on the group already
+    // chosen selects its second and first unit again and converts.
+    click(c.ui.Unit1, 4);  // Foot
+    click(c.ui.Unit2, 6);  // Kilometer
+    QCOMPARE(c.ui.Unit1label->text(), QString("Foot"));
+    c.ui.Input1->setText("1");
+    click(c.ui.Grootheid, c.ui.Grootheid->currentRow());
+    QCOMPARE(c.ui.Unit1->currentRow(), 1);
+    QCOMPARE(c.ui.Unit2->currentRow(), 0);
+    QCOMPARE(c.ui.Unit1label->text(), QString("Nautical Mile"));
+    QCOMPARE(c.ui.Unit2label->text(), QString("Meter"));
+    QCOMPARE(c.ui.Bereken2->text(), QString("    1852.000000"));
+  }
+
   void failingBoxTakesTheFocus() {
     TConvform c;
     c.show();

@@ -390,6 +390,41 @@ class tst_Windtriangle : public QObject {
     QVERIFY(!text.contains("TRACK"));
   }
 
+  void everyPrintedColumnHoldsItsWidestText() {
+    TWindtriangle w;
+    ScopedRecordingMessages messages;
+    SetCell(w, C.Waypoint, 2, "LEKKO");
+    SetCell(w, C.Freq, 2, "113.45");
+    SetCell(w, C.Alt, 2, "FL120");
+    SetCell(w, C.Eta, 2, "12:45");
+    SetLeg(w, 1, "090", "100");
+    w.CALCULATEClick();
+    w.SetPrintLook();
+    // The page draws each cell's text inside its column, less the insets,
+    // in the print font: every text must fit whole.
+    const QTableWidget* g = w.ui.Grid;
+    const int inset = PrintCellInset(g->property("gridLineWidth").toInt());
+    int columns = 20;
+    for (int col = 0; col < kNavlogColumnCount; ++col) {
+      columns += g->columnWidth(col);
+      for (int row = 0; row < kNavlogRowCount; ++row) {
+        const QTableWidgetItem* item = g->item(row, col);
+        const double text = QFontMetricsF(PrintFont(item->font())).horizontalAdvance(item->text());
+        QVERIFY2(g->columnWidth(col) - 2 * inset >= text,
+                 qPrintable(QString("\"%1\" in column %2: %3 of %4 pixels")
+                                .arg(item->text())
+                                .arg(col)
+                                .arg(g->columnWidth(col) - 2 * inset)
+                                .arg(text)));
+      }
+    }
+    // Columns with nothing wider keep the width of "TTrack ".
+    QCOMPARE(g->columnWidth(C.Ata), w.fontMetrics().horizontalAdvance("TTrack "));
+    QCOMPARE(g->width(), columns);
+    w.RestoreLook();
+    QCOMPARE(g->columnWidth(C.Freq), g->columnWidth(C.Ata));
+  }
+
   void cancelledPrintChangesNothing() {
     TWindtriangle w;
     const QString pdf = dir.filePath("cancelled.pdf");

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "simulator/tickmodel.h"
 
 namespace tvx {
@@ -209,6 +211,19 @@ TEST(Throttle, SwitchingOffRestoresTheDisplayedPresetPower) {
   RestorePresetPower(piston);
   EXPECT_EQ(piston.DisplayedRpm, 2400);
   EXPECT_EQ(piston.DisplayedN1, ThrottleLeverN1(50));
+}
+
+TEST(StickControl, DeflectionsAtTheEndsOfTheIntRangeStepOnce) {
+  // A damaged calibration scales the stick to the ends of the int range.
+  SimState s = StartState();
+  s.JoyTurnReady = s.JoyPitchReady = true;
+  StickControl(s, std::numeric_limits<int>::max(), std::numeric_limits<int>::min(), true);
+  const StickSteps st = StickControl(s, std::numeric_limits<int>::min(), std::numeric_limits<int>::max(), true);
+  EXPECT_EQ(st.bank, -1);
+  EXPECT_EQ(st.pitch, 1);
+  EXPECT_EQ(s.JoyTurnInterval, 0.1);
+  // No larger a pitch step than a full deflection from one end gives.
+  EXPECT_DOUBLE_EQ(s.AoaStep, 0.6);
 }
 
 }  // namespace

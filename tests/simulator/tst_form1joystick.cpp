@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include "joystick/joystickex.h"
+#include "platform/dataroot.h"
 #include "platform/joystickdevice.h"
 #include "platform/messages.h"
 #include "simulator/flightfixture.h"
@@ -61,8 +62,10 @@ class tst_Form1Joystick : public QObject {
     QVERIFY(j.Active());
     QCOMPARE(j.PollPeriod(), 10);
     QCOMPARE(j.NumButtons(), 4);  // read with the port
-    // No calibration file: its defaults replace the device's ranges.
-    QCOMPARE(j.MaxZ(), 32000);
+    // No calibration file: its defaults replace the device's stick ranges,
+    // but the throttle spans the device's whole range (not the file's 32000).
+    QCOMPARE(j.MaxZ(), 65535);
+    QCOMPARE(j.ScaleFactors().Z, 655.35);
     QCOMPARE(j.Calibration().MaxRightDownX, 32767);
     QCOMPARE(j.ScaleFactors().XPos, 327.67);
     QCOMPARE(Sim.JoyCentreX, 100);
@@ -88,6 +91,17 @@ class tst_Form1Joystick : public QObject {
     TForm1 next;
     QCOMPARE(next.Joystickex->Calibration().CenterX, 12);
     QCOMPARE(next.Joystickex->Calibration().MaxRightDownX, 30000);
+  }
+
+  void calibrationIsKeptInTheDataRoot() {
+    TJoystickex::CalibrationFolder.clear();
+    const QString path = DataRoot() + "/tst_form1joystick.INI";
+    QFile::remove(path);
+    {
+      TForm1 form;  // saves the calibration when it goes
+    }
+    QVERIFY(QFile::exists(path));
+    QFile::remove(path);
   }
 
   void noJoystickShowsNothing() {
@@ -199,10 +213,13 @@ class tst_Form1Joystick : public QObject {
     script.caps[0] = CapsFor(3, 4);
     TForm1 form;
     const double presetN1 = Sim.N1;
-    // MaxZ 32000 from the calibration defaults: 320 raw units per unit.
-    QVERIFY(script.Axis(0, 2, 28800 - 32768));
+    // No calibration file: the throttle spans the device's 0..65535 from the
+    // first flight on, 655.35 raw units per unit.
+    QVERIFY(script.Axis(0, 2, 58982 - 32768));
     QTRY_COMPARE(Sim.JoystickLeverN1, 48.0);
     QCOMPARE(Sim.JoystickLeverRpm, 7 * 1400.0 / 96 + 1300);
+    QVERIFY(script.Axis(0, 2, 49151 - 32768));  // three quarters of the way
+    QTRY_COMPARE(Sim.JoystickLeverN1, 55.5);
     QCOMPARE(Sim.N1, presetN1);  // "Joystick Thrust" is off
     form.ui.joystickthrust->trigger();
     QVERIFY(form.ui.joystickthrust->isChecked());
