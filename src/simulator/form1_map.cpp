@@ -58,6 +58,12 @@ void PlaceSepInstruments(TForm1& form, bool mapShown) {
   form.ui.chart4->move(mapShown ? 4 * U : 2 * U, form.ui.chart4->y());
 }
 
+// FLY/STOP stay usable over the profile and the full-size map.
+void KeepFlyStopInFront(TForm1& form) {
+  form.ui.START->raise();
+  form.ui.Startbit->raise();
+}
+
 }  // namespace
 
 void TForm1::ConnectMap() {
@@ -103,6 +109,7 @@ void TForm1::fullmapschakelaar() {
   ui.MAPChart->setGeometry(0, 0, 8 * U, 6 * U);
   ui.MAPChart->show();
   ui.MAPChart->raise();  // over every panel it now covers
+  KeepFlyStopInFront(*this);
   s.MapFullSize = true;
   CentreMapOnChart(*this);
 }
@@ -114,6 +121,7 @@ void TForm1::vertmapschakelaar() {
   } else {
     ui.vertmap->show();
     ui.vertmap->raise();
+    KeepFlyStopInFront(*this);
   }
 }
 
