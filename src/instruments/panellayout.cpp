@@ -53,6 +53,7 @@ class ClientAreaWatch : public QObject {
 // The scenario panel and its children as designed, kept on each widget for
 // the full form.
 constexpr const char* kDesigned = "tvxDesignedGeometry";
+constexpr const char* kDesignedFont = "tvxDesignedPointSize";
 
 QRect Designed(QWidget* w) {
   if (!w->property(kDesigned).isValid()) w->setProperty(kDesigned, w->geometry());
@@ -151,6 +152,12 @@ void TForm1::PlaceScenarioPanel() {
   const ScenarioPanelPlace place = tvx::PlaceScenarioPanel(in);
 
   ui.Failurepanel->setGeometry(place.Panel);
+  // The two narrow columns take the list's words a size smaller.
+  if (!ui.Failuregroup->property(kDesignedFont).isValid())
+    ui.Failuregroup->setProperty(kDesignedFont, ui.Failuregroup->font().pointSize());
+  QFont font = ui.Failuregroup->font();
+  font.setPointSize(ui.Failuregroup->property(kDesignedFont).toInt() - (place.Compact ? 1 : 0));
+  ui.Failuregroup->setFont(font);
   if (!place.Compact) {
     for (QWidget* child : children) child->setGeometry(Designed(child));
     return;
