@@ -18,10 +18,13 @@ void CentreMapOnChart(const TForm1& form) {
   Sim.MapCentreY = form.ui.MAPChart->height() / 2;
 }
 
-// The map beside the instruments, 4 x 4 cells.
+// The map beside the instruments, 4 x 4 cells. On a low window (cells under
+// 129 px) its top reaches into the start panel: the panel's bottom row of
+// buttons stays in front of it.
 void PlaceMapAtNormalSize(TForm1& form) {
   const int U = Sim.CellSize;
   form.ui.MAPChart->setGeometry(Sim.MapLeft, 2 * U, 4 * U, 4 * U);
+  form.ui.MAPChart->stackUnder(form.ui.STARTPanel);
   Sim.MapFullSize = false;
   CentreMapOnChart(form);
 }

@@ -161,6 +161,35 @@ class tst_Panel : public QObject {
     }
   }
 
+  // On a low window the map beside the panel reaches into the start panel:
+  // the start panel's bottom buttons stay in front of it.
+  void startPanelButtonsInFrontOfTheMap() {
+    struct Pinned {
+      QSize client = TForm1::ClientSizeOverride, screen = TForm1::ScreenSizeOverride;
+      Pinned() { TForm1::ClientSizeOverride = QSize(1366, 730), TForm1::ScreenSizeOverride = QSize(1366, 768); }
+      ~Pinned() { TForm1::ClientSizeOverride = client, TForm1::ScreenSizeOverride = screen; }
+    } pinned;
+    TForm1 form;
+    form.SetTypegroupIndex(0);
+    Sim.MapVisible = false;
+    form.mapschakelaar();
+    QVERIFY(Sim.MapVisible);
+    form.resize(1366, 730 + form.menuBar()->height());
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(form.ui.MAPChart->geometry().top() < form.ui.STARTPanel->geometry().bottom());
+    for (QPushButton* button : {form.ui.Savepos, form.ui.saveposbit}) {
+      const QPoint low = button->mapTo(form.centralWidget(), QPoint(button->width() / 2, button->height() - 3));
+      QVERIFY(form.ui.MAPChart->geometry().contains(low));
+      QCOMPARE(form.centralWidget()->childAt(low), button);
+    }
+    // And after the full-size map, back at normal size.
+    form.fullmapschakelaar();
+    form.fullmapschakelaar();
+    const QPoint save = form.ui.Savepos->mapTo(form.centralWidget(), QPoint(20, form.ui.Savepos->height() - 3));
+    QCOMPARE(form.centralWidget()->childAt(save), form.ui.Savepos);
+  }
+
   // The vertical profile spans the window, under FLY/STOP.
   void flyStopUsableOverTheProfile() {
     TForm1 form;
