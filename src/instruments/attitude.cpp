@@ -1,5 +1,6 @@
 #include "instruments/attitude.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "instruments/dial.h"
@@ -82,6 +83,20 @@ void RefreshAttitudeState(SimState& s) {
   s.AdiPixelsPerDegree = AdiPixelsPerDegreeFor(s.AircraftType);
   // The band's pitch ends each refresh at the band's lower edge.
   if (TcasBandShown(s)) s.TcasTargetPitch = TcasBandFor(s.TcasAdvisory, s.Airspeed).Lower;
+}
+
+BezelStroke AttitudeBezelStroke(int cx, int cy) {
+  BezelStroke b;
+  // The stroke reaches min(cx, cy) + Inset + Width / 2 from the centre; past a
+  // cell of about 160 px that falls short of the corners. It widens outwards
+  // only: the inset grows by half of what the width grows.
+  const int corner = static_cast<int>(std::ceil(std::hypot(cx, cy))) + 1;
+  const int reach = std::min(cx, cy) + b.Inset + b.Width / 2;
+  const int extra = std::max(0, corner - reach);
+  const int even = extra + extra % 2;
+  b.Width += even;
+  b.Inset += even / 2;
+  return b;
 }
 
 void DrawAttitudeDisc(Canvas& c, const AdiView& v) {
@@ -177,9 +192,10 @@ void DrawAttitudeOverlay(Canvas& c, const SimState& s, const AdiView& v) {
                                      double(s.CellFrameMargin), double(s.CellFrameCornerCut)}),
           QRect(0, 0, v.Width, v.Height), [&](Canvas& l) {
             if (sep) {
+              const BezelStroke bezel = AttitudeBezelStroke(cx, cy);
               l.Pen.color = clr::Gray;
-              l.Pen.width = 95;
-              l.Ellipse(-20, -20, 2 * cx + 20, 2 * cy + 20);
+              l.Pen.width = bezel.Width;
+              l.Ellipse(-bezel.Inset, -bezel.Inset, 2 * cx + bezel.Inset, 2 * cy + bezel.Inset);
               l.Pen.color = clr::Black;
               l.Pen.width = 1;
               DrawCellFrame(l, 0, 0, s.CellSize, s.CellFrameMargin, s.CellFrameCornerCut);

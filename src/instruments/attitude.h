@@ -43,6 +43,16 @@ QString RadioHeightText(double altitude, int airportElevation);
 // TCAS band's pitch. Run where the indicator is repainted.
 void RefreshAttitudeState(SimState& s);
 
+// The grey bezel of the round-dial indicator: an ellipse outline through
+// (-Inset, -Inset) to (2 cx + Inset, 2 cy + Inset), pen `Width` wide. It
+// covers the chart's corners outside the dial at any cell size; the inner
+// edge stays where it is on a 1600 x 900 window.
+struct BezelStroke {
+  int Inset = 20;
+  int Width = 95;
+};
+BezelStroke AttitudeBezelStroke(int cx, int cy);
+
 // The chart the indicator is drawn on.
 struct AdiView {
   int Width = 0, Height = 0;

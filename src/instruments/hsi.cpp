@@ -151,8 +151,10 @@ void DrawHeadingIndicator(Canvas& c, const SimState& s, const InstrOptions& o, i
       c.RotatedTextOut(at.x(), at.y(), turn, s.Vor1ToFrom);
     }
 
-    // 15. Key hint.
+    // 15. Key hint, black on the chart's grey like the other key hints: the
+    //     flag's black brush would leave it black on black.
     c.Font.color = clr::Black;
+    c.Brush.color = clr::GrayText;
     if (sep) c.TextOut(cx + 60, cy + s.CellSize - 25, "[ U - I ]");
     else c.TextOut(H / 2 + 30, H - 30, "[ U - I ]");
 

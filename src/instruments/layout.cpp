@@ -77,8 +77,68 @@ PanelPlacement PlacePanel(const PanelPlacementInput& in) {
   mapLeft = std::max(mapLeft, 4 * U + in.RadioPanelRight + 2);
   if (in.Type == "SEP EFIS" && in.Screen.width() <= 1400) mapLeft = 4 * U + 2;
   if (IsJet(in.Type)) mapLeft = in.Screen.width() > 1400 ? in.FormWidth - in.MapWidth - 20 : 4 * U + 2;
+  // Never past the window's right edge, where the map would be cut (a client
+  // area a little narrower than the screen, 1440 px wide say).
+  if (in.FormWidth > 0) mapLeft = std::min(mapLeft, in.FormWidth - 4 * U);
   p.MapLeft = mapLeft;
   return p;
+}
+
+ScenarioPanelPlace PlaceScenarioPanel(const ScenarioPanelInput& in) {
+  constexpr int kMargin = 8, kGap = 4;
+  ScenarioPanelPlace p;
+  const int clientRight = in.Client.width(), clientBottom = in.Client.height();
+
+  // Beside the charts: kept off the window's right edge, below FLY/STOP,
+  // and lifted as far as those allow when the window is low.
+  const int left = clientRight - kMargin - in.FullSize.width();
+  if (left >= in.ChartsRight + kGap) {
+    const int top = std::max(in.ButtonsBottom + kGap, std::min(100, clientBottom - kGap - in.FullSize.height()));
+    if (top + in.FullSize.height() <= clientBottom) {
+      p.Panel = QRect(QPoint(left, top), in.FullSize);
+      return p;
+    }
+  }
+
+  // On the systems panel, right of the flap box, clear of the chart above.
+  p.Compact = true;
+  const int x = std::min(in.SystemsPanel.left() + in.FlapboxRight + kGap,
+                         clientRight - kGap - std::max(in.CompactList.width(), in.CompactControls.width()) - 2 * kGap);
+  const int y = std::max(in.ChartsBottom, in.SystemsPanel.top()) + 1;
+  const int width = clientRight - kGap - x;
+  p.ListAt = QPoint(kGap / 2, kGap / 2);
+  const int listBottom = p.ListAt.y() + in.CompactList.height();
+  // The controls right under the list, unless the A/P panels, which stand in
+  // front, would cover them there: then under those, if the window allows.
+  QPoint controls(kGap / 2, listBottom + kGap);
+  const QRect underList(QPoint(x, y) + controls, in.CompactControls);
+  if (!in.Autopilot.isEmpty() && underList.intersects(in.Autopilot)) {
+    const QPoint below(kGap / 2, in.Autopilot.bottom() + 1 + kGap - y);
+    if (y + below.y() + in.CompactControls.height() + kGap <= clientBottom) controls = below;
+  }
+  p.ControlsAt = controls;
+  const int height = std::min(controls.y() + in.CompactControls.height() + kGap / 2, clientBottom - y);
+  p.Panel = QRect(x, y, width, height);
+  return p;
+}
+
+QPoint EfisBoxPlace(const QRect& mcp, const QSize& efis, int clientWidth) {
+  constexpr int kGap = 6;
+  const int right = mcp.right() + 1 + kGap;
+  if (right + efis.width() <= clientWidth || mcp.left() - kGap - efis.width() < 0) return {right, mcp.top()};
+  return {mcp.left() - kGap - efis.width(), mcp.top()};
+}
+
+int FlapSettingRowTop(int systemsPanelHeight, int rowHeight) { return systemsPanelHeight - rowHeight - 2; }
+
+QRect ProfileRect(int U, int clientWidth, int screenWidth) {
+  return QRect(0, 0, std::min(clientWidth, screenWidth), 6 * U);
+}
+
+QRect RescaledInCells(const QRect& r, int oldCell, int newCell) {
+  if (oldCell <= 0 || oldCell == newCell) return r;
+  const auto scale = [&](int v) { return RoundPixel(static_cast<double>(v) * newCell / oldCell); };
+  return QRect(r.left(), scale(r.top()), r.width(), scale(r.height()));
 }
 
 int StripStep(int chart4Width) { return (chart4Width / 2 - 78) / 2; }

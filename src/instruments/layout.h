@@ -48,6 +48,48 @@ int StripStep(int chart4Width);
 // glideslope strip along its right side.
 void PlaceStrips(const QRect& chart1, const QRect& chart3, int chart4Width, QRect& loc, QRect& gs);
 
+// --- Panels standing over the instrument grid ---
+
+// Where the jet's scenario panel stands. Beside the instrument charts, under
+// FLY/STOP, where the client area leaves room for its full size; otherwise
+// on the systems panel right of the flap box, just under the right-hand
+// chart, in its compact form: the list in two columns, the drill controls
+// below it, or below the autopilot panels where those would cover them.
+struct ScenarioPanelInput {
+  QSize Client;             // the window's client area
+  int ChartsRight = 0;      // right edge of the instrument charts (exclusive)
+  int ChartsBottom = 0;     // bottom edge of the right-hand chart (exclusive)
+  QRect SystemsPanel;       // `SYSTEEMPanel`, client pixels
+  int FlapboxRight = 0;     // right edge of `flapbox` inside the systems panel
+  int ButtonsBottom = 0;    // bottom edge of FLY/STOP (exclusive)
+  QSize FullSize;           // the panel as designed
+  QSize CompactList;        // the list in two columns
+  QSize CompactControls;    // the drill controls in two rows
+  QRect Autopilot;          // the A/P and EFIS panels in front of it; empty when hidden
+};
+struct ScenarioPanelPlace {
+  QRect Panel;              // client pixels
+  bool Compact = false;
+  QPoint ListAt, ControlsAt;  // inside the panel, compact form only
+};
+ScenarioPanelPlace PlaceScenarioPanel(const ScenarioPanelInput& in);
+
+// The EFIS box beside the jet's A/P panel (at `mcp`): right of it, or left
+// of it when the client area ends first.
+QPoint EfisBoxPlace(const QRect& mcp, const QSize& efis, int clientWidth);
+
+// Top of the flap-setting row: along the bottom of the systems panel, under
+// the A/P panel of the jet.
+int FlapSettingRowTop(int systemsPanelHeight, int rowHeight);
+
+// The vertical profile across the top of the window, as wide as the client
+// area (never wider: the window would cut it).
+QRect ProfileRect(int cellSize, int clientWidth, int screenWidth);
+
+// A panel's geometry kept in cells when the cell size changes: its top and
+// height scale, its left and width stay.
+QRect RescaledInCells(const QRect& r, int oldCell, int newCell);
+
 // Centres of the attitude indicator and the HSI, from their charts' sizes.
 void SetChartCentres(SimState& s, const QSize& chart1, const QSize& chart4);
 // Centre of the engine dial for the current type.

@@ -73,8 +73,10 @@ void ShowTheMenu() {
 
 void ShowMaximisedOnScreen(QWidget* window) {
   if (!window) return;
-  if (!(window->isVisible() && window->isMaximized()))
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) window->setGeometry(screen->availableGeometry());
+  // The window manager maximises it: a window resized while it is minimised
+  // or about to be maximised is left in the normal state by some (openbox),
+  // its title bar above the screen. The window lays itself out for whatever
+  // client area it then gets.
   window->showMaximized();
 }
 

@@ -241,8 +241,19 @@ class TForm1 : public QMainWindow {
   void joystickthrustClick();
 
   // --- Instrument panel ---
+  // The client area the layout follows: the pinned size when set, the
+  // window's own once shown, else the guess for a maximised window.
+  QSize ClientArea() const;
   void PlaceChartsAtCreation();
   void PlaceChartsForType();
+  // The cell grid and everything placed on it again for the client area the
+  // window now has: a window manager settles a maximised window's size only
+  // after it is shown, and may change it later.
+  void LayOutForClientArea();
+  // The flap-setting row and the guidance box inside the systems panel.
+  void PlaceSystemsPanelControls();
+  // The jet's scenario panel beside the charts, or compact on the systems panel.
+  void PlaceScenarioPanel();
   // Computes what the panel shows (deviations, flags, filters) where the
   // panel is repainted, so that drawing only draws: every repaint request of
   // Chart3 runs it first. It ends by repainting the HSI (TkHDG).

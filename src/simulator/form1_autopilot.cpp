@@ -2,6 +2,7 @@
 // knob and the minimums buttons. The control law lives in autopilot.cpp.
 #include <QKeyEvent>
 
+#include "instruments/layout.h"
 #include "simulator/aircrafttype.h"
 #include "simulator/autopilot.h"
 #include "simulator/form1.h"
@@ -34,9 +35,6 @@ class MinimumsKeys : public QObject {
   bool plus_;
 };
 
-// Gap between the A/P panel and the EFIS box to its right.
-constexpr int kPanelGap = 6;
-
 }  // namespace
 
 void TForm1::ConnectAutopilot() {
@@ -55,7 +53,9 @@ void TForm1::PlaceAutopilotPanels() {
   const bool jet = IsJet(Sim.AircraftType);
   ui.MCPpanel->setVisible(jet);
   const int U = Sim.CellSize;
-  ui.EFISpanel->move(5 * U + ui.MCPpanel->width() + kPanelGap, 5 * U);
+  if (jet) ui.MCPpanel->move(5 * U, 5 * U);
+  ui.EFISpanel->move(EfisBoxPlace(QRect(QPoint(5 * U, 5 * U), ui.MCPpanel->size()), ui.EFISpanel->size(),
+                                  ClientArea().width()));
 }
 
 void TForm1::APpanelClick() {

@@ -18,10 +18,13 @@ void CentreMapOnChart(const TForm1& form) {
   Sim.MapCentreY = form.ui.MAPChart->height() / 2;
 }
 
-// The map beside the instruments, 4 x 4 cells.
+// The map beside the instruments, 4 x 4 cells. On a low window (cells under
+// 129 px) its top reaches into the start panel: the panel's bottom row of
+// buttons stays in front of it.
 void PlaceMapAtNormalSize(TForm1& form) {
   const int U = Sim.CellSize;
   form.ui.MAPChart->setGeometry(Sim.MapLeft, 2 * U, 4 * U, 4 * U);
+  form.ui.MAPChart->stackUnder(form.ui.STARTPanel);
   Sim.MapFullSize = false;
   CentreMapOnChart(form);
 }
@@ -56,6 +59,12 @@ void PlaceSepInstruments(TForm1& form, bool mapShown) {
   const int U = Sim.CellSize;
   form.ui.SYSTEEMPanel->move(mapShown ? 2 * U : 0, form.ui.SYSTEEMPanel->y());
   form.ui.chart4->move(mapShown ? 4 * U : 2 * U, form.ui.chart4->y());
+}
+
+// FLY/STOP stay usable over the profile and the full-size map.
+void KeepFlyStopInFront(TForm1& form) {
+  form.ui.START->raise();
+  form.ui.Startbit->raise();
 }
 
 }  // namespace
@@ -103,6 +112,7 @@ void TForm1::fullmapschakelaar() {
   ui.MAPChart->setGeometry(0, 0, 8 * U, 6 * U);
   ui.MAPChart->show();
   ui.MAPChart->raise();  // over every panel it now covers
+  KeepFlyStopInFront(*this);
   s.MapFullSize = true;
   CentreMapOnChart(*this);
 }
@@ -114,6 +124,7 @@ void TForm1::vertmapschakelaar() {
   } else {
     ui.vertmap->show();
     ui.vertmap->raise();
+    KeepFlyStopInFront(*this);
   }
 }
 

@@ -1,6 +1,8 @@
 // The instrument panel of the simulator window: repaint triggers, the
 // refresh step and the charts' after-draw hooks. The drawings themselves are
 // free functions in src/instruments.
+#include <QApplication>
+
 #include <cmath>
 
 #include "areas/instroptions.h"
@@ -14,6 +16,11 @@
 
 namespace tvx {
 
+namespace {
+// The window's own colour, the grey its paint fills it with.
+const QColor kFormColour(0x80, 0x80, 0x80);
+}  // namespace
+
 void TForm1::ConnectPanel() {
   // Whoever asks for the right-hand chart's repaint (the tick, the keys, the
   // radios) gets the deviations, flags and gauge values it shows computed.
@@ -24,6 +31,21 @@ void TForm1::ConnectPanel() {
   // The glideslope strip has no fill of its own: the attitude indicator
   // shows through it.
   ui.GSchart->TransparentBackground = true;
+
+  // A panel hides what it stands over: the panels that lie over charts are
+  // filled with the window's grey. The boxes inside them that have a face of
+  // their own keep it.
+  for (QWidget* panel : {static_cast<QWidget*>(ui.SYSTEEMPanel), static_cast<QWidget*>(ui.Failurepanel),
+                         static_cast<QWidget*>(ui.MCPpanel), static_cast<QWidget*>(ui.EFISpanel)}) {
+    QList<QWidget*> ownFace;
+    for (QWidget* child : panel->findChildren<QWidget*>())
+      if (child->autoFillBackground() && !child->testAttribute(Qt::WA_SetPalette)) ownFace << child;
+    QPalette grey = panel->palette();
+    grey.setColor(QPalette::Window, kFormColour);
+    panel->setPalette(grey);
+    panel->setAutoFillBackground(true);
+    for (QWidget* child : ownFace) child->setPalette(QApplication::palette(child));
+  }
 }
 
 void TForm1::RefreshPanel() {

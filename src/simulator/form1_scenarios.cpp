@@ -4,7 +4,6 @@
 #include <QButtonGroup>
 #include <QSignalBlocker>
 
-#include "platform/anchor.h"
 #include "platform/clickfilter.h"
 #include "platform/dataroot.h"
 #include "platform/messages.h"
@@ -89,8 +88,7 @@ void TForm1::ConnectScenarios() {
   ui.ResetEx->setFocusPolicy(Qt::NoFocus);
   connect(ui.ResetEx, &QPushButton::clicked, this, [this] { ResetExClick(); });
 
-  // The jet's scenario panel stands under FLY/STOP, right of the instrument grid.
-  AnchorRight(ui.Failurepanel, 8);
+  // Where the panel stands is the layout's (PlaceScenarioPanel).
   HomeFireSwitch(ui.EFS1, kEfs1Home);
   HomeFireSwitch(ui.EFS2, kEfs2Home);
   Colour(ui.Eicas, Qt::black, kWarningColour);

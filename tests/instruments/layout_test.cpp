@@ -2,6 +2,8 @@
 // which the panel dispatchers paint.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "instruments/layout.h"
 #include "instruments/panel.h"
 #include "platform/canvas.h"
@@ -136,6 +138,139 @@ TEST(PanelPlacement, StripsOfAThreeCellHsi) {
   EXPECT_EQ(loc.topLeft(), QPoint(166 + 249 - 85 - 10, 458));
   EXPECT_EQ(gs.size(), QSize(30, 190));
   EXPECT_EQ(gs.topLeft(), QPoint(624, 249 - 95));
+}
+
+namespace {
+
+// The client areas of a maximised window under a window manager with a
+// 19-px title bar, less the 19-px menu bar.
+const QSize kScreens[] = {{1366, 768}, {1366, 1024}, {1600, 900}, {1920, 1080}, {1280, 1024}, {1440, 900}};
+QSize ClientOf(QSize screen) { return {screen.width(), screen.height() - 38}; }
+
+struct WindowRects {
+  PanelPlacement charts;
+  QRect map, mcp, efis, flyStop;
+  ScenarioPanelPlace scenarios;
+};
+
+// The window laid out for `type` in `client` as the simulator window does.
+WindowRects LayOut(const QString& type, QSize screen, bool mapVisible) {
+  const QSize client = ClientOf(screen);
+  SimState s = GridOf(client.width(), client.height(), type);
+  const int U = s.CellSize;
+  PanelPlacementInput in;
+  in.Type = type;
+  in.CellSize = U;
+  in.Screen = screen;
+  in.MapVisible = mapVisible;
+  in.RadioPanelRight = 301;
+  in.FormWidth = client.width();
+  in.MapWidth = 4 * U;
+  WindowRects w;
+  w.charts = PlacePanel(in);
+  w.map = QRect(w.charts.MapLeft, 2 * U, 4 * U, 4 * U);
+  w.mcp = QRect(5 * U, 5 * U, 360, 64);
+  w.efis = QRect(EfisBoxPlace(w.mcp, {150, 64}, client.width()), QSize(150, 64));
+  w.flyStop = QRect(client.width() - 136, 8, 128, 84);
+  ScenarioPanelInput sp;
+  sp.Client = client;
+  sp.ChartsRight = std::max(w.charts.Chart3.right(), w.charts.SYSTEEMPanel.right()) + 1;
+  sp.ChartsBottom = w.charts.Chart3.bottom() + 1;
+  sp.SystemsPanel = w.charts.SYSTEEMPanel;
+  sp.FlapboxRight = 457;
+  sp.ButtonsBottom = w.flyStop.bottom() + 1;
+  sp.FullSize = {246, 628};
+  sp.CompactList = {246, 228};
+  sp.CompactControls = {246, 94};
+  sp.Autopilot = w.mcp.united(w.efis);
+  w.scenarios = PlaceScenarioPanel(sp);
+  return w;
+}
+
+}  // namespace
+
+TEST(WindowLayout, EveryChartAndPanelInsideTheClientArea) {
+  for (const QSize screen : kScreens)
+    for (const QString type : {"SEP", "SEP EFIS", "737"})
+      for (const bool map : {true, false}) {
+        const WindowRects w = LayOut(type, screen, map);
+        const QRect client(QPoint(0, 0), ClientOf(screen));
+        const QString where = QString("%1x%2 %3 map %4").arg(screen.width()).arg(screen.height()).arg(type).arg(map);
+        for (const QRect& r : {w.charts.Chart1, w.charts.Chart2, w.charts.Chart3, w.charts.chart4,
+                               w.charts.SYSTEEMPanel, w.map})
+          EXPECT_TRUE(client.contains(r)) << where.toStdString();
+        if (type == "737") {
+          EXPECT_TRUE(client.contains(w.mcp)) << where.toStdString();
+          EXPECT_TRUE(client.contains(w.efis)) << where.toStdString();
+          EXPECT_TRUE(client.contains(w.scenarios.Panel)) << where.toStdString();
+        }
+      }
+}
+
+TEST(WindowLayout, ScenarioPanelClearOfTheCharts) {
+  // 1280 px leave no room right of the flap box: there the compact panel
+  // covers the box's right edge.
+  for (const QSize screen : kScreens) {
+    if (screen.width() == 1280) continue;
+    const WindowRects w = LayOut("737", screen, false);
+    const QString where = QString("%1x%2").arg(screen.width()).arg(screen.height());
+    const QRect panel = w.scenarios.Panel;
+    for (const QRect& chart : {w.charts.Chart1, w.charts.Chart2, w.charts.Chart3, w.charts.chart4})
+      EXPECT_FALSE(panel.intersects(chart)) << where.toStdString();
+    EXPECT_FALSE(panel.intersects(w.flyStop)) << where.toStdString();
+    if (!w.scenarios.Compact) continue;
+    // On the systems panel right of the flap box; what it holds is not
+    // covered by the A/P panels in front of it.
+    EXPECT_GE(panel.left(), w.charts.SYSTEEMPanel.left() + 457 - 8) << where.toStdString();
+    const QRect list(panel.topLeft() + w.scenarios.ListAt, QSize(246, 228));
+    EXPECT_TRUE(panel.contains(list)) << where.toStdString();
+    EXPECT_FALSE(list.intersects(w.mcp.united(w.efis))) << where.toStdString();
+    const QRect controls(panel.topLeft() + w.scenarios.ControlsAt, QSize(246, 94));
+    EXPECT_TRUE(panel.contains(controls)) << where.toStdString();
+    EXPECT_FALSE(controls.intersects(list)) << where.toStdString();
+    if (screen != QSize(1440, 900))  // too low for the controls below the A/P panels
+      EXPECT_FALSE(controls.intersects(w.mcp.united(w.efis))) << where.toStdString();
+  }
+  // Beside the charts where there is room, compact on the 4-cell jet panel
+  // of a narrow, tall screen.
+  EXPECT_FALSE(LayOut("737", {1366, 768}, false).scenarios.Compact);
+  EXPECT_FALSE(LayOut("737", {1600, 900}, false).scenarios.Compact);
+  EXPECT_FALSE(LayOut("737", {1920, 1080}, false).scenarios.Compact);
+  EXPECT_TRUE(LayOut("737", {1366, 1024}, false).scenarios.Compact);
+  // Under FLY/STOP, lifted on a low window so that its bottom stays inside.
+  const WindowRects low = LayOut("737", {1366, 768}, false);
+  EXPECT_EQ(low.scenarios.Panel.bottom(), 730 - 4 - 1);
+  EXPECT_EQ(LayOut("737", {1600, 900}, false).scenarios.Panel.topLeft(), QPoint(1600 - 8 - 246, 100));
+}
+
+TEST(WindowLayout, FlapSettingRowBelowTheAutopilotPanel) {
+  // The row along the bottom of the systems panel; the jet's A/P panel (5
+  // cells down, 64 px high) ends above it.
+  for (const QSize screen : kScreens) {
+    const WindowRects w = LayOut("737", screen, false);
+    const QRect systems = w.charts.SYSTEEMPanel;
+    const int top = systems.top() + FlapSettingRowTop(systems.height(), 42);
+    EXPECT_GT(top, w.mcp.bottom()) << screen.width() << "x" << screen.height();
+    EXPECT_LE(top + 42, systems.bottom() + 1);
+  }
+  EXPECT_EQ(FlapSettingRowTop(298, 42), 254);
+}
+
+TEST(WindowLayout, EfisBoxBesideTheAutopilotPanel) {
+  EXPECT_EQ(EfisBoxPlace(QRect(745, 745, 360, 64), {150, 64}, 1600), QPoint(1111, 745));
+  // Right of it would end past 1280 px: left of it.
+  EXPECT_EQ(EfisBoxPlace(QRect(795, 795, 360, 64), {150, 64}, 1280), QPoint(639, 795));
+}
+
+TEST(WindowLayout, ProfileAsWideAsTheClientArea) {
+  EXPECT_EQ(ProfileRect(149, 1600, 1600), QRect(0, 0, 1600, 894));
+  EXPECT_EQ(ProfileRect(120, 1366, 1600), QRect(0, 0, 1366, 720));
+}
+
+TEST(WindowLayout, PanelsKeepTheirPlaceInCells) {
+  EXPECT_EQ(RescaledInCells(QRect(0, 4 * 149, 446, 2 * 149), 149, 143), QRect(0, 4 * 143, 446, 2 * 143));
+  EXPECT_EQ(RescaledInCells(QRect(0, 0, 446, 149), 149, 172), QRect(0, 0, 446, 172));
+  EXPECT_EQ(RescaledInCells(QRect(5, 7, 10, 10), 0, 172), QRect(5, 7, 10, 10));
 }
 
 TEST(PanelPlacement, ChartCentres) {

@@ -4,8 +4,11 @@
 #include <QtTest>
 #include <functional>
 
+#include "areas/instroptions.h"
+#include "instruments/attitude.h"
 #include "instruments/gauges.h"
 #include "instruments/gaugetestsupport.h"
+#include "instruments/hsi.h"
 #include "platform/textutil.h"
 #include "support/testsupport.h"
 
@@ -167,6 +170,67 @@ class tst_GaugePictures : public QObject {
     QVERIFY(At(image, test::Expected(U, 5 * U, R - 2, RpmDialAngle(700))) != ColorOf(clr::Lime));
     // The needle at 2300 RPM.
     QCOMPARE(At(image, test::Expected(U, 5 * U, 70, RpmDialAngle(2300))), ColorOf(clr::White));
+  }
+
+  // The HSI's key hint reads black on the chart's grey, like the other key
+  // hints, on the round dials and on the glass panels.
+  void hsiKeyHintReadable() {
+    for (const QString type : {"SEP", "737"}) {
+      SimState s = test::LaidOut(type);
+      const bool sep = type == "SEP";
+      const int size = sep ? 2 * 149 : 3 * 149;
+      s.HsiCentreX = s.HsiCentreY = size / 2;
+      s.Vor1ToFrom = "TO";
+      InstrOptions o;
+      o.HSIBool = true;
+      const QImage image = Paint(size, size, [&](Canvas& c) { DrawHeadingIndicator(c, s, o, size, size); });
+      test::SavePng(image, "gauge-hsi-hint-" + type);
+      const QPoint at = sep ? QPoint(s.HsiCentreX + 60, s.HsiCentreY + 149 - 25) : QPoint(size / 2 + 30, size - 30);
+      int black = 0, grey = 0;
+      for (int x = at.x(); x < at.x() + 40; ++x)
+        for (int y = at.y(); y < at.y() + 14; ++y) {
+          const QColor c = At(image, {x, y});
+          if (c == ColorOf(clr::Black)) ++black;
+          else if (c == ColorOf(clr::GrayText)) ++grey;
+        }
+      QVERIFY2(black > 20, qPrintable(type));       // the letters
+      QVERIFY2(grey > 4 * black, qPrintable(type)); // on grey, not in a black box
+    }
+  }
+
+  // On a large window the round-dial indicator's bezel still covers the
+  // chart's corners: no sky or ground colour shows outside the dial.
+  void attitudeBezelCoversTheCornersOfALargeCell() {
+    for (const int height : {900, 1036}) {  // cells of 149 and 172 px
+      SimState s;
+      s.AircraftType = "SEP";
+      s.CellFrameMargin = 2;
+      s.CellFrameCornerCut = 30;
+      ComputeCellLayout(s, 4000, height);
+      const int size = 2 * s.CellSize;
+      AdiView v;
+      v.Width = v.Height = size;
+      v.ScreenWidth = 1920;
+      v.Zoom = 85;
+      for (const double pitch : {8.0, -8.0}) {
+        s.PitchAttitude = pitch;
+        v.VertOffset = AdiPitchShift(pitch, 0, 4);
+        const TColor sky = AdiBackgroundColour(pitch);
+        QImage image(size, size, QImage::Format_RGB32);
+        image.fill(ColorOf(sky));
+        QPainter painter(&image);
+        PainterCanvas c(&painter);
+        DrawAttitudeDisc(c, v);
+        DrawAttitudeOverlay(c, s, v);
+        painter.end();
+        test::SavePng(image, QString("gauge-adi-corners-%1-%2").arg(s.CellSize).arg(pitch));
+        for (const QPoint corner : {QPoint(0, 0), QPoint(size - 1, 0), QPoint(0, size - 1), QPoint(size - 1, size - 1)})
+          QVERIFY2(At(image, corner) == ColorOf(clr::Gray), qPrintable(QString("U %1").arg(s.CellSize)));
+        // The dial inside the ring keeps its sky and ground.
+        const QColor inside = At(image, {size / 2 + 70, size / 2 + 60});
+        QVERIFY(inside == ColorOf(clr::Blue) || inside == ColorOf(clr::Maroon));
+      }
+    }
   }
 
   void jetEngines() {

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QtTest>
 
+#include <cmath>
+
 #include "instruments/gauges.h"
 #include "platform/messages.h"
 #include "platform/textutil.h"
@@ -108,9 +110,22 @@ class tst_GaugesInFlight : public QObject {
       const QPoint p(RoundPixel(U + 60 * std::sin(a)), RoundPixel(U - 60 * std::cos(a)));
       QCOMPARE(QColor(image.pixel(p)), QColor(Qt::white));
     } else {
-      // The tape's reference row shows the filtered speed, within a knot of the airspeed.
+      // The tape's reference row shows the filtered speed, within a knot of
+      // the airspeed: the tape is placed so that a 10-kt tick above the
+      // speed stands as far above the reference row (1.5 cells) as the
+      // scale says (3 cells for 60 kt on the piston, 120 kt on the jet).
       QVERIFY(qAbs(s.DisplayedAirspeed - s.Airspeed) < 1.0);
-      QCOMPARE(SpeedTapeY(s, s.DisplayedAirspeed), 3 * U / 2);
+      const double pixelsPerKnot = 3.0 * U / (s.AircraftType == "SEP EFIS" ? 60 : 120);
+      const int tick = (static_cast<int>(s.DisplayedAirspeed) / 10 + 2) * 10;
+      const int y = static_cast<int>(std::lround(1.5 * U - (tick - s.DisplayedAirspeed) * pixelsPerKnot));
+      const auto whiteAt = [&](int row) {
+        for (int dy = -1; dy <= 1; ++dy)
+          if (QColor(image.pixel(U - 30, row + dy)) == QColor(Qt::white)) return true;
+        return false;
+      };
+      QVERIFY2(whiteAt(y), qPrintable(QString("%1 kt at row %2").arg(tick).arg(y)));
+      // Half-way to the next 10-kt tick the long ticks leave the tape empty.
+      QVERIFY(!whiteAt(static_cast<int>(std::lround(y - 5 * pixelsPerKnot))));
     }
     form.Timer->stop();
   }

@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <utility>
 
 #include "areas/instroptions.h"
 #include "platform/messages.h"
@@ -74,6 +75,136 @@ class tst_Panel : public QObject {
     QCOMPARE(Sim.AdiCentreX, 149);
     QCOMPARE(Sim.EngineCentreY, 745);
     QCOMPARE(Sim.MapLeft, 0);
+  }
+
+  // A window manager settles the maximised window's client area after it
+  // is shown: the grid and every panel on it follow, inside that area.
+  void layoutFollowsTheClientArea() {
+    struct Unpinned {
+      QSize pinned = TForm1::ClientSizeOverride, screen = TForm1::ScreenSizeOverride;
+      Unpinned() { TForm1::ClientSizeOverride = QSize(); }
+      ~Unpinned() { TForm1::ClientSizeOverride = pinned, TForm1::ScreenSizeOverride = screen; }
+    } unpinned;
+    {
+      TForm1 form;
+      ScopedRecordingMessages msgs;
+      form.SetTypegroupIndex(2);
+      form.ui.START->click();  // in flight the map gives way to the systems panel
+      form.Timer->stop();
+      // The exercise panel along the bottom, as an exercise puts it.
+      form.ui.Staticpanel->setGeometry(0, 4 * Sim.CellSize, form.ui.SYSTEEMPanel->width() - 150, 2 * Sim.CellSize);
+      form.ui.Staticpanel->show();
+      form.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&form));
+      const auto& ui = form.ui;
+      // 1366 x 768 and 1366 x 1024 under a 19-px title bar.
+      for (const auto& [screenHeight, cell] : {std::pair{768, 121}, std::pair{1024, 163}}) {
+        TForm1::ScreenSizeOverride = QSize(1366, screenHeight);
+        const int clientHeight = screenHeight - 38;
+        form.resize(1366, clientHeight + form.menuBar()->height());
+        QTRY_COMPARE(form.centralWidget()->size(), QSize(1366, clientHeight));
+        QTRY_COMPARE(Sim.CellSize, cell);
+        const QRect client = form.centralWidget()->rect();
+        const QWidget* charts[] = {ui.Chart1, ui.Chart2, ui.Chart3, ui.chart4};
+        for (const QWidget* w : charts)
+          QVERIFY2(client.contains(w->geometry()),
+                   qPrintable(w->objectName() + QString(" %1,%2 %3x%4").arg(w->x()).arg(w->y()).arg(w->width()).arg(w->height())));
+        for (const QWidget* w : {static_cast<QWidget*>(ui.SYSTEEMPanel), static_cast<QWidget*>(ui.Failurepanel),
+                                 static_cast<QWidget*>(ui.MCPpanel), static_cast<QWidget*>(ui.EFISpanel),
+                                 static_cast<QWidget*>(ui.Staticpanel), static_cast<QWidget*>(ui.vertmap)})
+          QVERIFY2(client.contains(w->geometry()), qPrintable(w->objectName()));
+        QCOMPARE(ui.Staticpanel->geometry(), QRect(0, 4 * cell, ui.SYSTEEMPanel->width() - 150, 2 * cell));
+        QCOMPARE(Sim.HsiCentreX, ui.chart4->width() / 2);
+        // The scenario panel stays clear of the charts.
+        for (const QWidget* w : charts)
+          QVERIFY2(!w->geometry().intersects(ui.Failurepanel->geometry()), qPrintable(w->objectName()));
+        // No control of the systems panel is cut by its edge or hidden under
+        // the A/P, EFIS or scenario panels in front of it.
+        for (QWidget* control : {static_cast<QWidget*>(ui.saveplane), static_cast<QWidget*>(ui.loadplane),
+                                 static_cast<QWidget*>(ui.Loadflaps), static_cast<QWidget*>(ui.Equiflap4),
+                                 static_cast<QWidget*>(ui.speedbrake), static_cast<QWidget*>(ui.Learntext),
+                                 static_cast<QWidget*>(ui.ChronoOutput), static_cast<QWidget*>(ui.parkbrake),
+                                 static_cast<QWidget*>(ui.Gear), static_cast<QWidget*>(ui.VOR1select)}) {
+          const QRect r(control->mapTo(form.centralWidget(), QPoint(0, 0)), control->size());
+          QVERIFY2(ui.SYSTEEMPanel->geometry().contains(r), qPrintable(control->objectName()));
+          for (const QWidget* front : {ui.MCPpanel, ui.EFISpanel, ui.Failurepanel})
+            QVERIFY2(!front->geometry().intersects(r), qPrintable(control->objectName() + " " + front->objectName()));
+        }
+      }
+    }
+  }
+
+  // A panel in front of a chart hides it: the systems panel over the piston
+  // RPM dial (map shown) shows the window's grey, not the dial.
+  void panelsHideWhatTheyCover() {
+    TForm1 form;
+    Sim.MapVisible = false;
+    form.mapschakelaar();  // shown
+    form.SetTypegroupIndex(0);
+    QVERIFY(Sim.MapVisible);
+    form.ui.STARTPanel->hide();
+    form.resize(1600, 900 + form.menuBar()->height());
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const QImage image = form.centralWidget()->grab(QRect(0, 0, 1600, 900)).toImage();
+    test::SavePng(image, "panel-SEP-map-shown");
+    const QRect systems = form.ui.SYSTEEMPanel->geometry();
+    const QPoint rpm = form.ui.Chart3->geometry().topLeft() + QPoint(Sim.EngineCentreX, Sim.EngineCentreY);
+    QVERIFY(systems.contains(rpm));
+    // Beside the flap box, where the panel holds no control, over the dial's face.
+    const QPoint probe = systems.topLeft() + QPoint(form.ui.flapbox->geometry().right() + 4, 60);
+    QVERIFY(std::hypot(probe.x() - rpm.x(), probe.y() - rpm.y()) < Sim.InstrumentRadius - 20);
+    QCOMPARE(image.pixelColor(probe), QColor(0x80, 0x80, 0x80));
+    for (const QWidget* panel : {form.ui.Failurepanel, form.ui.MCPpanel, form.ui.EFISpanel}) {
+      QVERIFY2(panel->autoFillBackground(), qPrintable(panel->objectName()));
+      QCOMPARE(panel->palette().color(QPalette::Window), QColor(0x80, 0x80, 0x80));
+    }
+  }
+
+  // On a low window the map beside the panel reaches into the start panel:
+  // the start panel's bottom buttons stay in front of it.
+  void startPanelButtonsInFrontOfTheMap() {
+    struct Pinned {
+      QSize client = TForm1::ClientSizeOverride, screen = TForm1::ScreenSizeOverride;
+      Pinned() { TForm1::ClientSizeOverride = QSize(1366, 730), TForm1::ScreenSizeOverride = QSize(1366, 768); }
+      ~Pinned() { TForm1::ClientSizeOverride = client, TForm1::ScreenSizeOverride = screen; }
+    } pinned;
+    TForm1 form;
+    form.SetTypegroupIndex(0);
+    Sim.MapVisible = false;
+    form.mapschakelaar();
+    QVERIFY(Sim.MapVisible);
+    form.resize(1366, 730 + form.menuBar()->height());
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(form.ui.MAPChart->geometry().top() < form.ui.STARTPanel->geometry().bottom());
+    for (QPushButton* button : {form.ui.Savepos, form.ui.saveposbit}) {
+      const QPoint low = button->mapTo(form.centralWidget(), QPoint(button->width() / 2, button->height() - 3));
+      QVERIFY(form.ui.MAPChart->geometry().contains(low));
+      QCOMPARE(form.centralWidget()->childAt(low), button);
+    }
+    // And after the full-size map, back at normal size.
+    form.fullmapschakelaar();
+    form.fullmapschakelaar();
+    const QPoint save = form.ui.Savepos->mapTo(form.centralWidget(), QPoint(20, form.ui.Savepos->height() - 3));
+    QCOMPARE(form.centralWidget()->childAt(save), form.ui.Savepos);
+  }
+
+  // The vertical profile spans the window, under FLY/STOP.
+  void flyStopUsableOverTheProfile() {
+    TForm1 form;
+    form.resize(1600, 900 + form.menuBar()->height());
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.vertmapschakelaar();
+    QVERIFY(form.ProfileShown());
+    QVERIFY(form.centralWidget()->rect().contains(form.ui.vertmap->geometry()));
+    for (QPushButton* button : {form.ui.START, form.ui.Startbit}) {
+      QVERIFY(form.ui.vertmap->geometry().contains(button->geometry()));
+      QCOMPARE(form.centralWidget()->childAt(button->geometry().center()), button);
+    }
+    form.fullmapschakelaar();
+    QCOMPARE(form.centralWidget()->childAt(form.ui.START->geometry().center()), form.ui.START);
   }
 
   void chart3RepaintComputesWhatThePanelShows() {
