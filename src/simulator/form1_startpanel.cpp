@@ -39,6 +39,9 @@ void TForm1::ConnectStartPanel() {
   connect(ui.Updatebit, &QPushButton::clicked, this, [this] { UpdateClick(); });
   connect(ui.START, &QPushButton::clicked, this, [this] { STARTClick(); });
   connect(ui.Startbit, &QPushButton::clicked, this, [this] { STARTClick(); });
+  // The picture button shows what it does from the first look, not only
+  // after a first flight.
+  LoadStartGlyph(kStartGlyph);
   // A beacon chosen from the list (not each letter typed into it).
   connect(ui.Beaconbox, &QComboBox::textActivated, this, [this] { BeaconboxChange(); });
   // Only the user's choice applies the panel; code that sets the box does its own update.
