@@ -16,9 +16,14 @@ QSize DefaultClientSize(const QSize& screen) {
   return QSize(available.width(), std::max(1, available.height() - 22));
 }
 
-void ComputeCellLayout(SimState& s, double clientWidth, double clientHeight) {
+namespace {
+
+int CellSizeFor(double clientWidth, double clientHeight) {
   const double m = std::min(clientWidth / 4.0, clientHeight / 3.0);
-  const int U = RoundPixel(m / 2.0 - 1.0);
+  return RoundPixel(m / 2.0 - 1.0);
+}
+
+void SetCellLayout(SimState& s, int U) {
   s.CellSize = U;
   s.InstrumentRadius = U - 15;
   if (s.InstrumentRadius <= 90) {
@@ -38,6 +43,29 @@ void ComputeCellLayout(SimState& s, double clientWidth, double clientHeight) {
   SetEngineCentre(s);
   s.AdiCentreX = U, s.AdiCentreY = U;
   s.HsiCentreX = U, s.HsiCentreY = U;
+}
+
+}  // namespace
+
+void ComputeCellLayout(SimState& s, double clientWidth, double clientHeight) {
+  SetCellLayout(s, CellSizeFor(clientWidth, clientHeight));
+}
+
+void ComputeCellLayout(SimState& s, double clientWidth, double clientHeight, const QSize& screen,
+                       int reservedRight) {
+  const int U = CellSizeFor(clientWidth, clientHeight);
+  SetCellLayout(s, CellSizeLeavingRoom(U, static_cast<int>(clientWidth), screen, reservedRight));
+}
+
+int WidestChartsRight(int U, const QSize& screen) {
+  return std::max(8 * U, 4 * U + GlassPanelWidth("737", U, screen));
+}
+
+int CellSizeLeavingRoom(int U, int clientWidth, const QSize& screen, int reservedRight) {
+  // The jet's chart width is rounded from the cell size, so step down rather
+  // than divide.
+  while (U > 1 && WidestChartsRight(U, screen) > clientWidth - reservedRight) --U;
+  return U;
 }
 
 int GlassPanelWidth(const QString& type, int U, const QSize& screen) {

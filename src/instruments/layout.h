@@ -17,9 +17,25 @@ QSize DefaultClientSize(const QSize& screen);
 // Cell size, instrument radius, tick lengths and dial centres from the
 // window's client size; computed once, at window creation.
 void ComputeCellLayout(SimState& s, double clientWidth, double clientHeight);
+// The same, with `reservedRight` pixels along the client area's right edge
+// (FLY/STOP) kept clear of the charts of every type on `screen`.
+void ComputeCellLayout(SimState& s, double clientWidth, double clientHeight, const QSize& screen,
+                       int reservedRight);
 
 // Width of the right-hand chart and the systems panel of the glass panels.
 int GlassPanelWidth(const QString& type, int cellSize, const QSize& screen);
+
+// Right edge (exclusive) of the widest the charts get with cells of
+// `cellSize` on `screen`, over every type and map state: the round-dial panel
+// and the full-size map span eight cells, the jet's right-hand chart may
+// reach further.
+int WidestChartsRight(int cellSize, const QSize& screen);
+
+// The cell size at most `cellSize` that keeps `reservedRight` pixels at the
+// right of a client area `clientWidth` wide clear of the widest charts. The
+// cells shrink only where the charts would reach in there: on a 4:3 or 5:4
+// screen the width, not the height, bounds the grid.
+int CellSizeLeavingRoom(int cellSize, int clientWidth, const QSize& screen, int reservedRight);
 
 struct PanelPlacementInput {
   QString Type;

@@ -181,7 +181,7 @@ void TForm1::LayOutForClientArea() {
   SimState& s = Sim;
   const QSize client = ClientArea();
   const int oldU = s.CellSize;
-  ComputeCellLayout(s, client.width(), client.height());
+  ComputeCellLayout(s, client.width(), client.height(), ScreenSize(), FlyStopReserve());
   const int U = s.CellSize;
   if (TypegroupItemIndex >= 0) {
     PlaceChartsForType();

@@ -146,6 +146,8 @@ namespace {
 // 19-px title bar, less the 19-px menu bar.
 const QSize kScreens[] = {{1366, 768}, {1366, 1024}, {1600, 900}, {1920, 1080}, {1280, 1024}, {1440, 900}};
 QSize ClientOf(QSize screen) { return {screen.width(), screen.height() - 38}; }
+// FLY/STOP, 128 px wide, 8 px from the right edge, 4 px from the charts.
+constexpr int kFlyStopReserve = 8 + 128 + 4;
 
 struct WindowRects {
   PanelPlacement charts;
@@ -156,7 +158,9 @@ struct WindowRects {
 // The window laid out for `type` in `client` as the simulator window does.
 WindowRects LayOut(const QString& type, QSize screen, bool mapVisible) {
   const QSize client = ClientOf(screen);
-  SimState s = GridOf(client.width(), client.height(), type);
+  SimState s;
+  s.AircraftType = type;
+  ComputeCellLayout(s, client.width(), client.height(), screen, kFlyStopReserve);
   const int U = s.CellSize;
   PanelPlacementInput in;
   in.Type = type;
@@ -241,6 +245,43 @@ TEST(WindowLayout, ScenarioPanelClearOfTheCharts) {
   const WindowRects low = LayOut("737", {1366, 768}, false);
   EXPECT_EQ(low.scenarios.Panel.bottom(), 730 - 4 - 1);
   EXPECT_EQ(LayOut("737", {1600, 900}, false).scenarios.Panel.topLeft(), QPoint(1600 - 8 - 246, 100));
+}
+
+TEST(WindowLayout, FlyStopClearOfEveryChart) {
+  for (const QSize screen : kScreens)
+    for (const QString type : {"SEP", "SEP EFIS", "737"})
+      for (const bool map : {true, false}) {
+        const WindowRects w = LayOut(type, screen, map);
+        const QString where = QString("%1x%2 %3 map %4").arg(screen.width()).arg(screen.height()).arg(type).arg(map);
+        const int U = w.charts.Chart1.height() / (type == "SEP" ? 2 : 3);
+        const QRect fullSizeMap(0, 0, 8 * U, 6 * U);
+        for (const QRect& r : {w.charts.Chart1, w.charts.Chart2, w.charts.Chart3, w.charts.chart4,
+                               w.charts.SYSTEEMPanel, w.map, fullSizeMap})
+          EXPECT_FALSE(r.intersects(w.flyStop)) << where.toStdString();
+      }
+}
+
+TEST(CellGrid, CellsLeaveRoomForFlyStop) {
+  // Wide screens: the height bounds the grid, the cells stay as they are.
+  EXPECT_EQ(CellSizeLeavingRoom(143, 1600, {1600, 900}, 140), 143);
+  EXPECT_EQ(CellSizeLeavingRoom(173, 1920, {1920, 1080}, 140), 173);
+  EXPECT_EQ(CellSizeLeavingRoom(121, 1366, {1366, 768}, 140), 121);
+  // 1366 x 1024: eight cells of 163 px reach 1304; 153 end at 1224, left of 1226.
+  EXPECT_EQ(CellSizeLeavingRoom(163, 1366, {1366, 1024}, 140), 153);
+  EXPECT_EQ(CellSizeLeavingRoom(159, 1280, {1280, 1024}, 140), 142);
+  // A 4:3 screen over 1400 px gives the jet's chart five cells: nine across.
+  EXPECT_EQ(WidestChartsRight(100, {1600, 1200}), 900);
+  EXPECT_EQ(CellSizeLeavingRoom(193, 1600, {1600, 1200}, 140), 162);
+  // Narrow and low, the jet's 5.1 cells decide, rounded: 4 x 125 + 638 = 1138.
+  EXPECT_EQ(CellSizeLeavingRoom(126, 1280, {1280, 800}, 140), 125);
+
+  SimState s;
+  ComputeCellLayout(s, 1366, 986, {1366, 1024}, 140);
+  EXPECT_EQ(s.CellSize, 153);
+  EXPECT_EQ(s.InstrumentRadius, 138);
+  EXPECT_EQ(s.Vor1CentreX, 3 * 153);
+  ComputeCellLayout(s, 1600, 900, {1600, 900}, 140);
+  EXPECT_EQ(s.CellSize, 149);
 }
 
 TEST(WindowLayout, FlapSettingRowBelowTheAutopilotPanel) {

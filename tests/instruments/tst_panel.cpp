@@ -31,6 +31,21 @@ void ChooseType(TForm1& form, const QString& type) {
 
 void FlyingState(const QString& type) { test::PanelFlyingState(Sim, type); }
 
+// The window follows the client area it is given, not a pinned one.
+struct Unpinned {
+  QSize pinned = TForm1::ClientSizeOverride, screen = TForm1::ScreenSizeOverride;
+  Unpinned() { TForm1::ClientSizeOverride = QSize(); }
+  ~Unpinned() { TForm1::ClientSizeOverride = pinned, TForm1::ScreenSizeOverride = screen; }
+};
+
+// The maximised window's client area on `screen` under a 19-px title bar.
+void ShowAsMaximisedOn(TForm1& form, QSize screen) {
+  TForm1::ScreenSizeOverride = screen;
+  const QSize client(screen.width(), screen.height() - 38);
+  form.resize(client.width(), client.height() + form.menuBar()->height());
+  QTRY_COMPARE(form.centralWidget()->size(), client);
+}
+
 }  // namespace
 
 class tst_Panel : public QObject {
@@ -80,11 +95,7 @@ class tst_Panel : public QObject {
   // A window manager settles the maximised window's client area after it
   // is shown: the grid and every panel on it follow, inside that area.
   void layoutFollowsTheClientArea() {
-    struct Unpinned {
-      QSize pinned = TForm1::ClientSizeOverride, screen = TForm1::ScreenSizeOverride;
-      Unpinned() { TForm1::ClientSizeOverride = QSize(); }
-      ~Unpinned() { TForm1::ClientSizeOverride = pinned, TForm1::ScreenSizeOverride = screen; }
-    } unpinned;
+    Unpinned unpinned;
     {
       TForm1 form;
       ScopedRecordingMessages msgs;
@@ -97,8 +108,9 @@ class tst_Panel : public QObject {
       form.show();
       QVERIFY(QTest::qWaitForWindowExposed(&form));
       const auto& ui = form.ui;
-      // 1366 x 768 and 1366 x 1024 under a 19-px title bar.
-      for (const auto& [screenHeight, cell] : {std::pair{768, 121}, std::pair{1024, 163}}) {
+      // 1366 x 768 and 1366 x 1024 under a 19-px title bar; on the 5:4
+      // screen the cells leave FLY/STOP their room right of the grid.
+      for (const auto& [screenHeight, cell] : {std::pair{768, 121}, std::pair{1024, 153}}) {
         TForm1::ScreenSizeOverride = QSize(1366, screenHeight);
         const int clientHeight = screenHeight - 38;
         form.resize(1366, clientHeight + form.menuBar()->height());
@@ -129,6 +141,46 @@ class tst_Panel : public QObject {
           QVERIFY2(ui.SYSTEEMPanel->geometry().contains(r), qPrintable(control->objectName()));
           for (const QWidget* front : {ui.MCPpanel, ui.EFISpanel, ui.Failurepanel})
             QVERIFY2(!front->geometry().intersects(r), qPrintable(control->objectName() + " " + front->objectName()));
+        }
+      }
+    }
+  }
+
+  // FLY/STOP, at the window's top right, cover no chart or panel of any
+  // type, with the map hidden, shown or at full size: on the wide screens
+  // and on the 4:3 and 5:4 ones, where the charts would reach under them.
+  void flyStopClearOfTheCharts() {
+    Unpinned unpinned;
+    TForm1 form;
+    ScopedRecordingMessages msgs;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const auto& ui = form.ui;
+    for (const QSize screen : {QSize(1366, 1024), QSize(1280, 1024), QSize(1366, 768), QSize(1600, 900),
+                               QSize(1920, 1080)}) {
+      ShowAsMaximisedOn(form, screen);
+      for (int item = 0; item < 3; ++item) {
+        form.SetTypegroupIndex(item);
+        for (const int map : {0, 1, 2}) {  // hidden, shown, full size
+          if (Sim.MapVisible != (map == 1)) form.mapschakelaar();
+          if (map == 2) form.fullmapschakelaar();
+          const QString where = QString("%1x%2 %3 map %4").arg(screen.width()).arg(screen.height()).arg(Sim.AircraftType).arg(map);
+          const QRect client = form.centralWidget()->rect();
+          for (const QWidget* w : {static_cast<QWidget*>(ui.Chart1), static_cast<QWidget*>(ui.Chart2),
+                                   static_cast<QWidget*>(ui.Chart3), static_cast<QWidget*>(ui.chart4),
+                                   static_cast<QWidget*>(ui.locchart), static_cast<QWidget*>(ui.GSchart),
+                                   static_cast<QWidget*>(ui.MAPChart), static_cast<QWidget*>(ui.SYSTEEMPanel),
+                                   static_cast<QWidget*>(ui.MCPpanel), static_cast<QWidget*>(ui.EFISpanel),
+                                   static_cast<QWidget*>(ui.Failurepanel)}) {
+            if (!w->isVisibleTo(&form)) continue;
+            QVERIFY2(client.contains(w->geometry()), qPrintable(where + " " + w->objectName()));
+            for (const QPushButton* button : {ui.START, ui.Startbit}) {
+              QVERIFY2(client.contains(button->geometry()), qPrintable(where + " " + button->objectName()));
+              QVERIFY2(!button->geometry().intersects(w->geometry()),
+                       qPrintable(where + " " + button->objectName() + " over " + w->objectName()));
+            }
+          }
+          if (map == 2) form.fullmapschakelaar();
         }
       }
     }
