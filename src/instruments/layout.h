@@ -71,6 +71,9 @@ void PlaceStrips(const QRect& chart1, const QRect& chart3, int chart4Width, QRec
 // on the systems panel right of the flap box, just under the right-hand
 // chart, in its compact form: the list in two columns, the drill controls
 // below it, or below the autopilot panels where those would cover them.
+// Where the window is too low for that, the list's rows close up and the
+// controls' second row (warning panel, Reset) alone goes below the
+// autopilot panels, which then stand over the empty space between the rows.
 struct ScenarioPanelInput {
   QSize Client;             // the window's client area
   int ChartsRight = 0;      // right edge of the instrument charts (exclusive)
@@ -79,14 +82,21 @@ struct ScenarioPanelInput {
   int FlapboxRight = 0;     // right edge of `flapbox` inside the systems panel
   int ButtonsBottom = 0;    // bottom edge of FLY/STOP (exclusive)
   QSize FullSize;           // the panel as designed
-  QSize CompactList;        // the list in two columns
+  int CompactListWidth = 0; // the list in two columns...
+  int CompactListRows = 0;  // ...of this many rows...
+  int CompactListFrame = 0; // ...with its title and bottom margin
+  int CompactRowHeight = 0; // rows as designed; the shortest is 2 px less
   QSize CompactControls;    // the drill controls in two rows
+  int ControlsSecondRow = 0;  // top of their second row
   QRect Autopilot;          // the A/P and EFIS panels in front of it; empty when hidden
 };
 struct ScenarioPanelPlace {
   QRect Panel;              // client pixels
   bool Compact = false;
   QPoint ListAt, ControlsAt;  // inside the panel, compact form only
+  QSize ListSize;
+  int RowHeight = 0;
+  int SecondRowShift = 0;   // the controls' second row moved down by this
 };
 ScenarioPanelPlace PlaceScenarioPanel(const ScenarioPanelInput& in);
 

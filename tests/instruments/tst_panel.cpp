@@ -108,14 +108,13 @@ class tst_Panel : public QObject {
       form.show();
       QVERIFY(QTest::qWaitForWindowExposed(&form));
       const auto& ui = form.ui;
-      // 1366 x 768 and 1366 x 1024 under a 19-px title bar; on the 5:4
-      // screen the cells leave FLY/STOP their room right of the grid.
-      for (const auto& [screenHeight, cell] : {std::pair{768, 121}, std::pair{1024, 153}}) {
-        TForm1::ScreenSizeOverride = QSize(1366, screenHeight);
-        const int clientHeight = screenHeight - 38;
-        form.resize(1366, clientHeight + form.menuBar()->height());
-        QTRY_COMPARE(form.centralWidget()->size(), QSize(1366, clientHeight));
+      // Under a 19-px title bar; on the 4:3 and 5:4 screens the cells leave
+      // FLY/STOP their room right of the grid.
+      for (const auto& [screen, cell] : {std::pair{QSize(1366, 768), 121}, std::pair{QSize(1366, 1024), 153},
+                                         std::pair{QSize(1366, 900), 143}, std::pair{QSize(1280, 1024), 142}}) {
+        ShowAsMaximisedOn(form, screen);
         QTRY_COMPARE(Sim.CellSize, cell);
+        const QString where = QString("%1x%2 ").arg(screen.width()).arg(screen.height());
         const QRect client = form.centralWidget()->rect();
         const QWidget* charts[] = {ui.Chart1, ui.Chart2, ui.Chart3, ui.chart4};
         for (const QWidget* w : charts)
@@ -136,11 +135,26 @@ class tst_Panel : public QObject {
                                  static_cast<QWidget*>(ui.Loadflaps), static_cast<QWidget*>(ui.Equiflap4),
                                  static_cast<QWidget*>(ui.speedbrake), static_cast<QWidget*>(ui.Learntext),
                                  static_cast<QWidget*>(ui.ChronoOutput), static_cast<QWidget*>(ui.parkbrake),
-                                 static_cast<QWidget*>(ui.Gear), static_cast<QWidget*>(ui.VOR1select)}) {
+                                 static_cast<QWidget*>(ui.Gear), static_cast<QWidget*>(ui.VOR1select),
+                                 static_cast<QWidget*>(ui.flapbox)}) {
           const QRect r(control->mapTo(form.centralWidget(), QPoint(0, 0)), control->size());
-          QVERIFY2(ui.SYSTEEMPanel->geometry().contains(r), qPrintable(control->objectName()));
+          QVERIFY2(ui.SYSTEEMPanel->geometry().contains(r), qPrintable(where + control->objectName()));
           for (const QWidget* front : {ui.MCPpanel, ui.EFISpanel, ui.Failurepanel})
-            QVERIFY2(!front->geometry().intersects(r), qPrintable(control->objectName() + " " + front->objectName()));
+            QVERIFY2(!front->geometry().intersects(r),
+                     qPrintable(where + control->objectName() + " " + front->objectName()));
+        }
+        // Nor is a control of the scenario panel: each lies whole inside it,
+        // clear of the A/P and EFIS panels.
+        QList<QWidget*> drill = ui.Failurecontrols->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        for (QWidget* item : ui.Failuregroup->findChildren<QRadioButton*>()) drill << item;
+        QVERIFY(drill.size() > 26);
+        for (QWidget* control : drill) {
+          const QRect r(control->mapTo(form.centralWidget(), QPoint(0, 0)), control->size());
+          QVERIFY2(ui.Failurepanel->geometry().contains(r), qPrintable(where + control->objectName()));
+          QVERIFY2(control->parentWidget()->rect().contains(control->geometry()), qPrintable(where + control->objectName()));
+          for (const QWidget* front : {ui.MCPpanel, ui.EFISpanel})
+            QVERIFY2(!front->geometry().intersects(r),
+                     qPrintable(where + control->objectName() + " " + front->objectName()));
         }
       }
     }
