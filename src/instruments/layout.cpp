@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <algorithm>
+#include <optional>
 
 #include "platform/textutil.h"
 
@@ -16,9 +17,14 @@ QSize DefaultClientSize(const QSize& screen) {
   return QSize(available.width(), std::max(1, available.height() - 22));
 }
 
-void ComputeCellLayout(SimState& s, double clientWidth, double clientHeight) {
+namespace {
+
+int CellSizeFor(double clientWidth, double clientHeight) {
   const double m = std::min(clientWidth / 4.0, clientHeight / 3.0);
-  const int U = RoundPixel(m / 2.0 - 1.0);
+  return RoundPixel(m / 2.0 - 1.0);
+}
+
+void SetCellLayout(SimState& s, int U) {
   s.CellSize = U;
   s.InstrumentRadius = U - 15;
   if (s.InstrumentRadius <= 90) {
@@ -38,6 +44,29 @@ void ComputeCellLayout(SimState& s, double clientWidth, double clientHeight) {
   SetEngineCentre(s);
   s.AdiCentreX = U, s.AdiCentreY = U;
   s.HsiCentreX = U, s.HsiCentreY = U;
+}
+
+}  // namespace
+
+void ComputeCellLayout(SimState& s, double clientWidth, double clientHeight) {
+  SetCellLayout(s, CellSizeFor(clientWidth, clientHeight));
+}
+
+void ComputeCellLayout(SimState& s, double clientWidth, double clientHeight, const QSize& screen,
+                       int reservedRight) {
+  const int U = CellSizeFor(clientWidth, clientHeight);
+  SetCellLayout(s, CellSizeLeavingRoom(U, static_cast<int>(clientWidth), screen, reservedRight));
+}
+
+int WidestChartsRight(int U, const QSize& screen) {
+  return std::max(8 * U, 4 * U + GlassPanelWidth("737", U, screen));
+}
+
+int CellSizeLeavingRoom(int U, int clientWidth, const QSize& screen, int reservedRight) {
+  // The jet's chart width is rounded from the cell size, so step down rather
+  // than divide.
+  while (U > 1 && WidestChartsRight(U, screen) > clientWidth - reservedRight) --U;
+  return U;
 }
 
 int GlassPanelWidth(const QString& type, int U, const QSize& screen) {
@@ -102,23 +131,48 @@ ScenarioPanelPlace PlaceScenarioPanel(const ScenarioPanelInput& in) {
 
   // On the systems panel, right of the flap box, clear of the chart above.
   p.Compact = true;
-  const int x = std::min(in.SystemsPanel.left() + in.FlapboxRight + kGap,
-                         clientRight - kGap - std::max(in.CompactList.width(), in.CompactControls.width()) - 2 * kGap);
+  const int contentWidth = std::max(in.CompactListWidth, in.CompactControls.width());
+  const int x = std::min(in.SystemsPanel.left() + in.FlapboxRight + kGap, clientRight - 2 * kGap - contentWidth);
   const int y = std::max(in.ChartsBottom, in.SystemsPanel.top()) + 1;
   const int width = clientRight - kGap - x;
   p.ListAt = QPoint(kGap / 2, kGap / 2);
-  const int listBottom = p.ListAt.y() + in.CompactList.height();
-  // The controls right under the list, unless the A/P panels, which stand in
-  // front, would cover them there: then under those, if the window allows.
-  QPoint controls(kGap / 2, listBottom + kGap);
-  const QRect underList(QPoint(x, y) + controls, in.CompactControls);
-  if (!in.Autopilot.isEmpty() && underList.intersects(in.Autopilot)) {
-    const QPoint below(kGap / 2, in.Autopilot.bottom() + 1 + kGap - y);
-    if (y + below.y() + in.CompactControls.height() + kGap <= clientBottom) controls = below;
+  // Panel-relative tops of the rows that are clear of the A/P panels, which
+  // stand in front: `top` itself, or the first line below those panels.
+  const auto clearTop = [&](int top, int height) {
+    const QRect rows(QPoint(x, y + top) + QPoint(kGap / 2, 0), QSize(in.CompactControls.width(), height));
+    if (in.Autopilot.isEmpty() || !rows.intersects(in.Autopilot)) return top;
+    return in.Autopilot.bottom() + 1 + kGap - y;
+  };
+  const int controlsHeight = in.CompactControls.height(), firstRow = in.ControlsSecondRow;
+  const auto fits = [&](int bottom) { return y + bottom + kGap / 2 <= clientBottom; };
+  struct Arrangement {
+    int rowHeight, top, shift;
+  };
+  const auto arrange = [&](int rowHeight) -> Arrangement {
+    const int underList = p.ListAt.y() + in.CompactListFrame + in.CompactListRows * rowHeight + kGap;
+    // The controls together, under the list or under the A/P panels.
+    const int together = clearTop(underList, controlsHeight);
+    if (fits(together + controlsHeight)) return {rowHeight, together, 0};
+    // Their first row under the list, the second one under the A/P panels.
+    const int top = clearTop(underList, firstRow);
+    return {rowHeight, top, clearTop(top + firstRow, controlsHeight - firstRow) - (top + firstRow)};
+  };
+  // The rows as designed if the window allows, closer where it is low.
+  std::optional<Arrangement> chosen;
+  for (int rowHeight = in.CompactRowHeight; rowHeight >= in.CompactRowHeight - 2 && !chosen; --rowHeight) {
+    const Arrangement a = arrange(rowHeight);
+    if (fits(a.top + controlsHeight + a.shift)) chosen = a;
   }
-  p.ControlsAt = controls;
-  const int height = std::min(controls.y() + in.CompactControls.height() + kGap / 2, clientBottom - y);
-  p.Panel = QRect(x, y, width, height);
+  // No room anywhere: the list as designed, the controls right under it.
+  if (!chosen)
+    chosen = Arrangement{in.CompactRowHeight,
+                         p.ListAt.y() + in.CompactListFrame + in.CompactListRows * in.CompactRowHeight + kGap, 0};
+  p.RowHeight = chosen->rowHeight;
+  p.ListSize = QSize(in.CompactListWidth, in.CompactListFrame + in.CompactListRows * chosen->rowHeight);
+  p.ControlsAt = QPoint(kGap / 2, chosen->top);
+  p.SecondRowShift = chosen->shift;
+  const int bottom = p.ControlsAt.y() + in.CompactControls.height() + p.SecondRowShift + kGap / 2;
+  p.Panel = QRect(x, y, width, std::min(bottom, clientBottom - y));
   return p;
 }
 

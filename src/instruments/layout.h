@@ -17,9 +17,25 @@ QSize DefaultClientSize(const QSize& screen);
 // Cell size, instrument radius, tick lengths and dial centres from the
 // window's client size; computed once, at window creation.
 void ComputeCellLayout(SimState& s, double clientWidth, double clientHeight);
+// The same, with `reservedRight` pixels along the client area's right edge
+// (FLY/STOP) kept clear of the charts of every type on `screen`.
+void ComputeCellLayout(SimState& s, double clientWidth, double clientHeight, const QSize& screen,
+                       int reservedRight);
 
 // Width of the right-hand chart and the systems panel of the glass panels.
 int GlassPanelWidth(const QString& type, int cellSize, const QSize& screen);
+
+// Right edge (exclusive) of the widest the charts get with cells of
+// `cellSize` on `screen`, over every type and map state: the round-dial panel
+// and the full-size map span eight cells, the jet's right-hand chart may
+// reach further.
+int WidestChartsRight(int cellSize, const QSize& screen);
+
+// The cell size at most `cellSize` that keeps `reservedRight` pixels at the
+// right of a client area `clientWidth` wide clear of the widest charts. The
+// cells shrink only where the charts would reach in there: on a 4:3 or 5:4
+// screen the width, not the height, bounds the grid.
+int CellSizeLeavingRoom(int cellSize, int clientWidth, const QSize& screen, int reservedRight);
 
 struct PanelPlacementInput {
   QString Type;
@@ -55,6 +71,9 @@ void PlaceStrips(const QRect& chart1, const QRect& chart3, int chart4Width, QRec
 // on the systems panel right of the flap box, just under the right-hand
 // chart, in its compact form: the list in two columns, the drill controls
 // below it, or below the autopilot panels where those would cover them.
+// Where the window is too low for that, the list's rows close up and the
+// controls' second row (warning panel, Reset) alone goes below the
+// autopilot panels, which then stand over the empty space between the rows.
 struct ScenarioPanelInput {
   QSize Client;             // the window's client area
   int ChartsRight = 0;      // right edge of the instrument charts (exclusive)
@@ -63,14 +82,21 @@ struct ScenarioPanelInput {
   int FlapboxRight = 0;     // right edge of `flapbox` inside the systems panel
   int ButtonsBottom = 0;    // bottom edge of FLY/STOP (exclusive)
   QSize FullSize;           // the panel as designed
-  QSize CompactList;        // the list in two columns
+  int CompactListWidth = 0; // the list in two columns...
+  int CompactListRows = 0;  // ...of this many rows...
+  int CompactListFrame = 0; // ...with its title and bottom margin
+  int CompactRowHeight = 0; // rows as designed; the shortest is 2 px less
   QSize CompactControls;    // the drill controls in two rows
+  int ControlsSecondRow = 0;  // top of their second row
   QRect Autopilot;          // the A/P and EFIS panels in front of it; empty when hidden
 };
 struct ScenarioPanelPlace {
   QRect Panel;              // client pixels
   bool Compact = false;
   QPoint ListAt, ControlsAt;  // inside the panel, compact form only
+  QSize ListSize;
+  int RowHeight = 0;
+  int SecondRowShift = 0;   // the controls' second row moved down by this
 };
 ScenarioPanelPlace PlaceScenarioPanel(const ScenarioPanelInput& in);
 

@@ -16,13 +16,17 @@ namespace {
 constexpr int kFlapSettingRowHeight = 42;
 
 // The scenario list in two columns, and the drill controls in two rows,
-// for the systems panel of a window too narrow for the full panel.
-constexpr int kListColumnWidth = 118;
+// for the systems panel of a window too narrow for the full panel. Narrow
+// enough to stand right of the flap box on a 1280-px window.
+constexpr int kListColumnWidth = 116;
 constexpr int kListRows = 13;
 constexpr int kListRowHeight = 16;
 constexpr int kListTitleHeight = 16;
-const QSize kCompactList(2 * kListColumnWidth + 10, kListTitleHeight + kListRows * kListRowHeight + 4);
-const QSize kCompactControls(246, 94);
+constexpr int kListWidth = 2 * kListColumnWidth + 10;
+constexpr int kListFrame = kListTitleHeight + 4;
+const QSize kCompactControls(242, 94);
+// The controls' second row (warning panel, Reset) begins here.
+constexpr int kControlsSecondRow = 62;
 
 struct ChildPlace {
   const char* name;
@@ -146,8 +150,12 @@ void TForm1::PlaceScenarioPanel() {
   in.FlapboxRight = ui.flapbox->geometry().right() + 1;
   in.ButtonsBottom = std::max(ui.START->geometry().bottom(), ui.Startbit->geometry().bottom()) + 1;
   in.FullSize = Designed(ui.Failurepanel).size();
-  in.CompactList = kCompactList;
+  in.CompactListWidth = kListWidth;
+  in.CompactListRows = kListRows;
+  in.CompactListFrame = kListFrame;
+  in.CompactRowHeight = kListRowHeight;
   in.CompactControls = kCompactControls;
+  in.ControlsSecondRow = kControlsSecondRow;
   if (IsJet(Sim.AircraftType)) in.Autopilot = ui.MCPpanel->geometry().united(ui.EFISpanel->geometry());
   const ScenarioPanelPlace place = tvx::PlaceScenarioPanel(in);
 
@@ -162,17 +170,21 @@ void TForm1::PlaceScenarioPanel() {
     for (QWidget* child : children) child->setGeometry(Designed(child));
     return;
   }
-  ui.Failuregroup->setGeometry(QRect(place.ListAt, kCompactList));
+  ui.Failuregroup->setGeometry(QRect(place.ListAt, place.ListSize));
   const QList<QRadioButton*> items = ui.Failuregroup->findChildren<QRadioButton*>();
   for (QRadioButton* item : items) {
     const int i = item->objectName().mid(QString("Failuregroup").size()).toInt();
     const int column = i / kListRows, row = i % kListRows;
-    item->setGeometry(6 + column * kListColumnWidth, kListTitleHeight + row * kListRowHeight, kListColumnWidth - 4,
-                      kListRowHeight);
+    item->setGeometry(6 + column * kListColumnWidth, kListTitleHeight + row * place.RowHeight, kListColumnWidth - 4,
+                      place.RowHeight);
   }
-  ui.Failurecontrols->setGeometry(QRect(place.ControlsAt, kCompactControls));
+  // Where the A/P panels stand between the controls' rows, the box reaches
+  // behind them.
+  ui.Failurecontrols->setGeometry(
+      QRect(place.ControlsAt, kCompactControls + QSize(0, place.SecondRowShift)));
   for (const ChildPlace& c : kCompactControlChildren)
-    if (auto* w = ui.Failurecontrols->findChild<QWidget*>(c.name)) w->setGeometry(c.compact);
+    if (auto* w = ui.Failurecontrols->findChild<QWidget*>(c.name))
+      w->setGeometry(c.compact.translated(0, c.compact.top() >= kControlsSecondRow ? place.SecondRowShift : 0));
 }
 
 void TForm1::LayOutForClientArea() {
@@ -181,7 +193,7 @@ void TForm1::LayOutForClientArea() {
   SimState& s = Sim;
   const QSize client = ClientArea();
   const int oldU = s.CellSize;
-  ComputeCellLayout(s, client.width(), client.height());
+  ComputeCellLayout(s, client.width(), client.height(), ScreenSize(), FlyStopReserve());
   const int U = s.CellSize;
   if (TypegroupItemIndex >= 0) {
     PlaceChartsForType();

@@ -244,6 +244,9 @@ class TForm1 : public QMainWindow {
   // The client area the layout follows: the pinned size when set, the
   // window's own once shown, else the guess for a maximised window.
   QSize ClientArea() const;
+  // Width along the client area's right edge that FLY/STOP take, with their
+  // margin and a gap to the charts.
+  int FlyStopReserve() const;
   void PlaceChartsAtCreation();
   void PlaceChartsForType();
   // The cell grid and everything placed on it again for the client area the

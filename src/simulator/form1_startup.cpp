@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QPainter>
 #include <QScreen>
+#include <algorithm>
 
 #include "areas/area.h"
 #include "areas/areamodel.h"
@@ -11,6 +12,12 @@
 #include "simulator/simstate.h"
 
 namespace tvx {
+
+namespace {
+// FLY/STOP's distance from the window's right edge, and from the charts.
+constexpr int kFlyStopMargin = 8;
+constexpr int kFlyStopGap = 4;
+}  // namespace
 
 TForm1* Form1 = nullptr;
 QSize TForm1::ClientSizeOverride;
@@ -33,8 +40,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   ui.vertmap->AfterDraw = [this](Canvas& c) { vertmapAfterDraw(c); };
   // FLY/STOP sit at the top right of the window, right of the instrument
   // grid, where neither the map, the panels nor a flight's layout cover them.
-  AnchorRight(ui.START, 8);
-  AnchorRight(ui.Startbit, 8);
+  AnchorRight(ui.START, kFlyStopMargin);
+  AnchorRight(ui.Startbit, kFlyStopMargin);
   ConnectStartPanel();
   ConnectRadios();
   ConnectPanel();
@@ -60,6 +67,10 @@ QSize TForm1::ScreenSize() const {
   if (ScreenSizeOverride.isValid()) return ScreenSizeOverride;
   const QScreen* screen = QGuiApplication::primaryScreen();
   return screen ? screen->size() : QSize(1600, 900);
+}
+
+int TForm1::FlyStopReserve() const {
+  return kFlyStopMargin + std::max(ui.START->width(), ui.Startbit->width()) + kFlyStopGap;
 }
 
 void TForm1::FormCreate() {
@@ -124,7 +135,7 @@ void TForm1::FormCreate() {
   ui.vertmap->hide();
   s.MapLeft = 0;
   const QSize client = ClientSizeOverride.isValid() ? ClientSizeOverride : DefaultClientSize(ScreenSize());
-  ComputeCellLayout(s, client.width(), client.height());
+  ComputeCellLayout(s, client.width(), client.height(), ScreenSize(), FlyStopReserve());
   PlaceChartsAtCreation();
   s.AutopilotEngaged = false;
   s.BaroStd = false;

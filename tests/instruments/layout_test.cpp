@@ -144,8 +144,11 @@ namespace {
 
 // The client areas of a maximised window under a window manager with a
 // 19-px title bar, less the 19-px menu bar.
-const QSize kScreens[] = {{1366, 768}, {1366, 1024}, {1600, 900}, {1920, 1080}, {1280, 1024}, {1440, 900}};
+const QSize kScreens[] = {{1366, 768}, {1366, 1024}, {1600, 900}, {1920, 1080},
+                          {1280, 1024}, {1440, 900}, {1366, 900}};
 QSize ClientOf(QSize screen) { return {screen.width(), screen.height() - 38}; }
+// FLY/STOP, 128 px wide, 8 px from the right edge, 4 px from the charts.
+constexpr int kFlyStopReserve = 8 + 128 + 4;
 
 struct WindowRects {
   PanelPlacement charts;
@@ -156,7 +159,9 @@ struct WindowRects {
 // The window laid out for `type` in `client` as the simulator window does.
 WindowRects LayOut(const QString& type, QSize screen, bool mapVisible) {
   const QSize client = ClientOf(screen);
-  SimState s = GridOf(client.width(), client.height(), type);
+  SimState s;
+  s.AircraftType = type;
+  ComputeCellLayout(s, client.width(), client.height(), screen, kFlyStopReserve);
   const int U = s.CellSize;
   PanelPlacementInput in;
   in.Type = type;
@@ -180,8 +185,12 @@ WindowRects LayOut(const QString& type, QSize screen, bool mapVisible) {
   sp.FlapboxRight = 457;
   sp.ButtonsBottom = w.flyStop.bottom() + 1;
   sp.FullSize = {246, 628};
-  sp.CompactList = {246, 228};
-  sp.CompactControls = {246, 94};
+  sp.CompactListWidth = 242;
+  sp.CompactListRows = 13;
+  sp.CompactListFrame = 20;
+  sp.CompactRowHeight = 16;
+  sp.CompactControls = {242, 94};
+  sp.ControlsSecondRow = 62;
   sp.Autopilot = w.mcp.united(w.efis);
   w.scenarios = PlaceScenarioPanel(sp);
   return w;
@@ -208,10 +217,7 @@ TEST(WindowLayout, EveryChartAndPanelInsideTheClientArea) {
 }
 
 TEST(WindowLayout, ScenarioPanelClearOfTheCharts) {
-  // 1280 px leave no room right of the flap box: there the compact panel
-  // covers the box's right edge.
   for (const QSize screen : kScreens) {
-    if (screen.width() == 1280) continue;
     const WindowRects w = LayOut("737", screen, false);
     const QString where = QString("%1x%2").arg(screen.width()).arg(screen.height());
     const QRect panel = w.scenarios.Panel;
@@ -221,15 +227,22 @@ TEST(WindowLayout, ScenarioPanelClearOfTheCharts) {
     if (!w.scenarios.Compact) continue;
     // On the systems panel right of the flap box; what it holds is not
     // covered by the A/P panels in front of it.
-    EXPECT_GE(panel.left(), w.charts.SYSTEEMPanel.left() + 457 - 8) << where.toStdString();
-    const QRect list(panel.topLeft() + w.scenarios.ListAt, QSize(246, 228));
+    EXPECT_GE(panel.left(), w.charts.SYSTEEMPanel.left() + 457) << where.toStdString();
+    const QRect list(panel.topLeft() + w.scenarios.ListAt, w.scenarios.ListSize);
+    EXPECT_EQ(w.scenarios.ListSize.height(), 20 + 13 * w.scenarios.RowHeight) << where.toStdString();
+    EXPECT_GE(w.scenarios.RowHeight, 14) << where.toStdString();
     EXPECT_TRUE(panel.contains(list)) << where.toStdString();
-    EXPECT_FALSE(list.intersects(w.mcp.united(w.efis))) << where.toStdString();
-    const QRect controls(panel.topLeft() + w.scenarios.ControlsAt, QSize(246, 94));
-    EXPECT_TRUE(panel.contains(controls)) << where.toStdString();
-    EXPECT_FALSE(controls.intersects(list)) << where.toStdString();
-    if (screen != QSize(1440, 900))  // too low for the controls below the A/P panels
-      EXPECT_FALSE(controls.intersects(w.mcp.united(w.efis))) << where.toStdString();
+    const QRect autopilot = w.mcp.united(w.efis);
+    EXPECT_FALSE(list.intersects(autopilot)) << where.toStdString();
+    // The controls' two rows, the second one maybe moved down.
+    const QPoint controls = panel.topLeft() + w.scenarios.ControlsAt;
+    const QRect first(controls, QSize(242, 62));
+    const QRect second(controls + QPoint(0, 62 + w.scenarios.SecondRowShift), QSize(242, 94 - 62));
+    for (const QRect& row : {first, second}) {
+      EXPECT_TRUE(panel.contains(row)) << where.toStdString();
+      EXPECT_FALSE(row.intersects(list)) << where.toStdString();
+      EXPECT_FALSE(row.intersects(autopilot)) << where.toStdString();
+    }
   }
   // Beside the charts where there is room, compact on the 4-cell jet panel
   // of a narrow, tall screen.
@@ -241,6 +254,59 @@ TEST(WindowLayout, ScenarioPanelClearOfTheCharts) {
   const WindowRects low = LayOut("737", {1366, 768}, false);
   EXPECT_EQ(low.scenarios.Panel.bottom(), 730 - 4 - 1);
   EXPECT_EQ(LayOut("737", {1600, 900}, false).scenarios.Panel.topLeft(), QPoint(1600 - 8 - 246, 100));
+  // A tall window: the rows as designed, the controls together under the
+  // A/P panels.
+  const ScenarioPanelPlace tall = LayOut("737", {1366, 1024}, false).scenarios;
+  EXPECT_EQ(tall.RowHeight, 16);
+  EXPECT_EQ(tall.SecondRowShift, 0);
+  // 900 px high: the rows close up to keep the first row of controls above
+  // the A/P panels (5 cells of 143 px down); the second row goes below them.
+  const ScenarioPanelPlace low900 = LayOut("737", {1366, 900}, false).scenarios;
+  EXPECT_EQ(low900.RowHeight, 15);
+  EXPECT_LE(low900.Panel.top() + low900.ControlsAt.y() + 62, 5 * 143);
+  EXPECT_EQ(low900.Panel.top() + low900.ControlsAt.y() + 62 + low900.SecondRowShift, 5 * 143 + 64 + 4);
+  // 1280 px wide: right of the flap box, inside the window.
+  const WindowRects narrow = LayOut("737", {1280, 1024}, false);
+  EXPECT_TRUE(narrow.scenarios.Compact);
+  EXPECT_EQ(narrow.scenarios.Panel.left(), 4 * 142 + 457 + 4);
+  EXPECT_EQ(narrow.scenarios.Panel.right(), 1280 - 4 - 1);
+}
+
+TEST(WindowLayout, FlyStopClearOfEveryChart) {
+  for (const QSize screen : kScreens)
+    for (const QString type : {"SEP", "SEP EFIS", "737"})
+      for (const bool map : {true, false}) {
+        const WindowRects w = LayOut(type, screen, map);
+        const QString where = QString("%1x%2 %3 map %4").arg(screen.width()).arg(screen.height()).arg(type).arg(map);
+        const int U = w.charts.Chart1.height() / (type == "SEP" ? 2 : 3);
+        const QRect fullSizeMap(0, 0, 8 * U, 6 * U);
+        for (const QRect& r : {w.charts.Chart1, w.charts.Chart2, w.charts.Chart3, w.charts.chart4,
+                               w.charts.SYSTEEMPanel, w.map, fullSizeMap})
+          EXPECT_FALSE(r.intersects(w.flyStop)) << where.toStdString();
+      }
+}
+
+TEST(CellGrid, CellsLeaveRoomForFlyStop) {
+  // Wide screens: the height bounds the grid, the cells stay as they are.
+  EXPECT_EQ(CellSizeLeavingRoom(143, 1600, {1600, 900}, 140), 143);
+  EXPECT_EQ(CellSizeLeavingRoom(173, 1920, {1920, 1080}, 140), 173);
+  EXPECT_EQ(CellSizeLeavingRoom(121, 1366, {1366, 768}, 140), 121);
+  // 1366 x 1024: eight cells of 163 px reach 1304; 153 end at 1224, left of 1226.
+  EXPECT_EQ(CellSizeLeavingRoom(163, 1366, {1366, 1024}, 140), 153);
+  EXPECT_EQ(CellSizeLeavingRoom(159, 1280, {1280, 1024}, 140), 142);
+  // A 4:3 screen over 1400 px gives the jet's chart five cells: nine across.
+  EXPECT_EQ(WidestChartsRight(100, {1600, 1200}), 900);
+  EXPECT_EQ(CellSizeLeavingRoom(193, 1600, {1600, 1200}, 140), 162);
+  // Narrow and low, the jet's 5.1 cells decide, rounded: 4 x 125 + 638 = 1138.
+  EXPECT_EQ(CellSizeLeavingRoom(126, 1280, {1280, 800}, 140), 125);
+
+  SimState s;
+  ComputeCellLayout(s, 1366, 986, {1366, 1024}, 140);
+  EXPECT_EQ(s.CellSize, 153);
+  EXPECT_EQ(s.InstrumentRadius, 138);
+  EXPECT_EQ(s.Vor1CentreX, 3 * 153);
+  ComputeCellLayout(s, 1600, 900, {1600, 900}, 140);
+  EXPECT_EQ(s.CellSize, 149);
 }
 
 TEST(WindowLayout, FlapSettingRowBelowTheAutopilotPanel) {

@@ -31,6 +31,21 @@ void ChooseType(TForm1& form, const QString& type) {
 
 void FlyingState(const QString& type) { test::PanelFlyingState(Sim, type); }
 
+// The window follows the client area it is given, not a pinned one.
+struct Unpinned {
+  QSize pinned = TForm1::ClientSizeOverride, screen = TForm1::ScreenSizeOverride;
+  Unpinned() { TForm1::ClientSizeOverride = QSize(); }
+  ~Unpinned() { TForm1::ClientSizeOverride = pinned, TForm1::ScreenSizeOverride = screen; }
+};
+
+// The maximised window's client area on `screen` under a 19-px title bar.
+void ShowAsMaximisedOn(TForm1& form, QSize screen) {
+  TForm1::ScreenSizeOverride = screen;
+  const QSize client(screen.width(), screen.height() - 38);
+  form.resize(client.width(), client.height() + form.menuBar()->height());
+  QTRY_COMPARE(form.centralWidget()->size(), client);
+}
+
 }  // namespace
 
 class tst_Panel : public QObject {
@@ -80,11 +95,7 @@ class tst_Panel : public QObject {
   // A window manager settles the maximised window's client area after it
   // is shown: the grid and every panel on it follow, inside that area.
   void layoutFollowsTheClientArea() {
-    struct Unpinned {
-      QSize pinned = TForm1::ClientSizeOverride, screen = TForm1::ScreenSizeOverride;
-      Unpinned() { TForm1::ClientSizeOverride = QSize(); }
-      ~Unpinned() { TForm1::ClientSizeOverride = pinned, TForm1::ScreenSizeOverride = screen; }
-    } unpinned;
+    Unpinned unpinned;
     {
       TForm1 form;
       ScopedRecordingMessages msgs;
@@ -97,13 +108,13 @@ class tst_Panel : public QObject {
       form.show();
       QVERIFY(QTest::qWaitForWindowExposed(&form));
       const auto& ui = form.ui;
-      // 1366 x 768 and 1366 x 1024 under a 19-px title bar.
-      for (const auto& [screenHeight, cell] : {std::pair{768, 121}, std::pair{1024, 163}}) {
-        TForm1::ScreenSizeOverride = QSize(1366, screenHeight);
-        const int clientHeight = screenHeight - 38;
-        form.resize(1366, clientHeight + form.menuBar()->height());
-        QTRY_COMPARE(form.centralWidget()->size(), QSize(1366, clientHeight));
+      // Under a 19-px title bar; on the 4:3 and 5:4 screens the cells leave
+      // FLY/STOP their room right of the grid.
+      for (const auto& [screen, cell] : {std::pair{QSize(1366, 768), 121}, std::pair{QSize(1366, 1024), 153},
+                                         std::pair{QSize(1366, 900), 143}, std::pair{QSize(1280, 1024), 142}}) {
+        ShowAsMaximisedOn(form, screen);
         QTRY_COMPARE(Sim.CellSize, cell);
+        const QString where = QString("%1x%2 ").arg(screen.width()).arg(screen.height());
         const QRect client = form.centralWidget()->rect();
         const QWidget* charts[] = {ui.Chart1, ui.Chart2, ui.Chart3, ui.chart4};
         for (const QWidget* w : charts)
@@ -124,11 +135,66 @@ class tst_Panel : public QObject {
                                  static_cast<QWidget*>(ui.Loadflaps), static_cast<QWidget*>(ui.Equiflap4),
                                  static_cast<QWidget*>(ui.speedbrake), static_cast<QWidget*>(ui.Learntext),
                                  static_cast<QWidget*>(ui.ChronoOutput), static_cast<QWidget*>(ui.parkbrake),
-                                 static_cast<QWidget*>(ui.Gear), static_cast<QWidget*>(ui.VOR1select)}) {
+                                 static_cast<QWidget*>(ui.Gear), static_cast<QWidget*>(ui.VOR1select),
+                                 static_cast<QWidget*>(ui.flapbox)}) {
           const QRect r(control->mapTo(form.centralWidget(), QPoint(0, 0)), control->size());
-          QVERIFY2(ui.SYSTEEMPanel->geometry().contains(r), qPrintable(control->objectName()));
+          QVERIFY2(ui.SYSTEEMPanel->geometry().contains(r), qPrintable(where + control->objectName()));
           for (const QWidget* front : {ui.MCPpanel, ui.EFISpanel, ui.Failurepanel})
-            QVERIFY2(!front->geometry().intersects(r), qPrintable(control->objectName() + " " + front->objectName()));
+            QVERIFY2(!front->geometry().intersects(r),
+                     qPrintable(where + control->objectName() + " " + front->objectName()));
+        }
+        // Nor is a control of the scenario panel: each lies whole inside it,
+        // clear of the A/P and EFIS panels.
+        QList<QWidget*> drill = ui.Failurecontrols->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        for (QWidget* item : ui.Failuregroup->findChildren<QRadioButton*>()) drill << item;
+        QVERIFY(drill.size() > 26);
+        for (QWidget* control : drill) {
+          const QRect r(control->mapTo(form.centralWidget(), QPoint(0, 0)), control->size());
+          QVERIFY2(ui.Failurepanel->geometry().contains(r), qPrintable(where + control->objectName()));
+          QVERIFY2(control->parentWidget()->rect().contains(control->geometry()), qPrintable(where + control->objectName()));
+          for (const QWidget* front : {ui.MCPpanel, ui.EFISpanel})
+            QVERIFY2(!front->geometry().intersects(r),
+                     qPrintable(where + control->objectName() + " " + front->objectName()));
+        }
+      }
+    }
+  }
+
+  // FLY/STOP, at the window's top right, cover no chart or panel of any
+  // type, with the map hidden, shown or at full size: on the wide screens
+  // and on the 4:3 and 5:4 ones, where the charts would reach under them.
+  void flyStopClearOfTheCharts() {
+    Unpinned unpinned;
+    TForm1 form;
+    ScopedRecordingMessages msgs;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const auto& ui = form.ui;
+    for (const QSize screen : {QSize(1366, 1024), QSize(1280, 1024), QSize(1366, 768), QSize(1600, 900),
+                               QSize(1920, 1080)}) {
+      ShowAsMaximisedOn(form, screen);
+      for (int item = 0; item < 3; ++item) {
+        form.SetTypegroupIndex(item);
+        for (const int map : {0, 1, 2}) {  // hidden, shown, full size
+          if (Sim.MapVisible != (map == 1)) form.mapschakelaar();
+          if (map == 2) form.fullmapschakelaar();
+          const QString where = QString("%1x%2 %3 map %4").arg(screen.width()).arg(screen.height()).arg(Sim.AircraftType).arg(map);
+          const QRect client = form.centralWidget()->rect();
+          for (const QWidget* w : {static_cast<QWidget*>(ui.Chart1), static_cast<QWidget*>(ui.Chart2),
+                                   static_cast<QWidget*>(ui.Chart3), static_cast<QWidget*>(ui.chart4),
+                                   static_cast<QWidget*>(ui.locchart), static_cast<QWidget*>(ui.GSchart),
+                                   static_cast<QWidget*>(ui.MAPChart), static_cast<QWidget*>(ui.SYSTEEMPanel),
+                                   static_cast<QWidget*>(ui.MCPpanel), static_cast<QWidget*>(ui.EFISpanel),
+                                   static_cast<QWidget*>(ui.Failurepanel)}) {
+            if (!w->isVisibleTo(&form)) continue;
+            QVERIFY2(client.contains(w->geometry()), qPrintable(where + " " + w->objectName()));
+            for (const QPushButton* button : {ui.START, ui.Startbit}) {
+              QVERIFY2(client.contains(button->geometry()), qPrintable(where + " " + button->objectName()));
+              QVERIFY2(!button->geometry().intersects(w->geometry()),
+                       qPrintable(where + " " + button->objectName() + " over " + w->objectName()));
+            }
+          }
+          if (map == 2) form.fullmapschakelaar();
         }
       }
     }
