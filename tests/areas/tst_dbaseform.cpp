@@ -55,6 +55,22 @@ void Search(Tdbaseform& form, int choice, const QString& text) {
   form.ui.searchbit->click();
 }
 
+// The database window with the simulator and the area window it builds for,
+// over the small database, with scripted file dialogs and message boxes.
+struct BuildingWindows {
+  struct Prepared {
+    Prepared() {
+      WriteSmallDatabase();
+      ResetSimState();
+    }
+  } prepared;
+  TForm1 form1;
+  TArea area;
+  Tdbaseform form;
+  ScriptedFiles files;
+  ScopedRecordingMessages messages;
+};
+
 }  // namespace
 
 class tst_Dbaseform : public QObject {
@@ -196,30 +212,24 @@ class tst_Dbaseform : public QObject {
   }
 
   void selectAndSaveBuildsTheAreaAndSetsTheStartPanel() {
-    WriteSmallDatabase();
-    ResetSimState();
-    TForm1 form1;
-    TArea area;
-    Tdbaseform form;
-    ScriptedFiles files;
-    ScopedRecordingMessages messages;
-    form.show();
-    Search(form, 0, "ehm");
-    form.ui.scangroup1->click();
-    QVERIFY(form.ui.saveareabit->isEnabled());
-    const int mapRepaints = form1.ui.MAPChart->RepaintRequests;
+    BuildingWindows w;
+    w.form.show();
+    Search(w.form, 0, "ehm");
+    w.form.ui.scangroup1->click();
+    QVERIFY(w.form.ui.saveareabit->isEnabled());
+    const int mapRepaints = w.form1.ui.MAPChart->RepaintRequests;
     const QString path = dir.filePath("EHM.dat");
-    files.answers << path;
-    form.ui.saveareabit->click();
+    w.files.answers << path;
+    w.form.ui.saveareabit->click();
 
-    QCOMPARE(files.requests.size(), 1);
-    QCOMPARE(files.requests.first().fileName, QString("EHM"));
+    QCOMPARE(w.files.requests.size(), 1);
+    QCOMPARE(w.files.requests.first().fileName, QString("EHM"));
     QCOMPARE(QFileInfo(path).size(), qint64(kAreaFileBytes));
-    QVERIFY(!form.isVisible());
-    QVERIFY(form1.ui.MAPChart->RepaintRequests > mapRepaints);
+    QVERIFY(!w.form.isVisible());
+    QVERIFY(w.form1.ui.MAPChart->RepaintRequests > mapRepaints);
     QCOMPARE(Areas.AreaName, QString("EHM"));
     QVERIFY(!Areas.AreaModified);
-    QCOMPARE(area.windowTitle(), QString("Area: EHM"));
+    QCOMPARE(w.area.windowTitle(), QString("Area: EHM"));
 
     QCOMPARE(Areas.VorList[0].Name, QString("VOA"));
     QCOMPARE(Areas.VorList[1].Name, QString("VOB"));
@@ -232,9 +242,9 @@ class tst_Dbaseform : public QObject {
     QCOMPARE(Areas.VorList[0].X, 0.0);
     QCOMPARE(Areas.VorList[1].Y, 5.0);  // projected: 5 NM south of VOR 1
 
-    QCOMPARE(form1.ui.beaconinput->text(), QString("VOA"));
-    QCOMPARE(form1.ui.Beaconbox->currentText(), QString("VOA"));
-    QCOMPARE(form1.ui.DMEinput->text(), QString("0"));
+    QCOMPARE(w.form1.ui.beaconinput->text(), QString("VOA"));
+    QCOMPARE(w.form1.ui.Beaconbox->currentText(), QString("VOA"));
+    QCOMPARE(w.form1.ui.DMEinput->text(), QString("0"));
 
     // The saved file reads back as the same area.
     AreaLists read;
@@ -249,69 +259,63 @@ class tst_Dbaseform : public QObject {
   // Cancel, or a save that does not happen, keeps the edited area whole.
   void selectAndSaveOverAModifiedAreaAsksFirst() {
     const QString kModified = "AREA HAS BEEN MODIFIED. SAVE CHANGES ? ";
-    WriteSmallDatabase();
-    ResetSimState();
-    TForm1 form1;
-    TArea area;
-    Tdbaseform form;
-    ScriptedFiles files;
-    ScopedRecordingMessages messages;
+    BuildingWindows w;
     auto editArea = [&] {
       Areas.VorList[0].Name = "EDIT";
       Areas.AreaName = "Mine";
       Areas.AreaModified = true;
-      area.setWindowTitle("Area: Mine");
+      w.area.setWindowTitle("Area: Mine");
     };
     auto expectEditedAreaKept = [&] {
       QCOMPARE(Areas.VorList[0].Name, QString("EDIT"));
       QCOMPARE(Areas.NdbList[0].Name, QString("MMM"));
       QVERIFY(Areas.AreaModified);
       QCOMPARE(Areas.AreaName, QString("Mine"));
-      QCOMPARE(area.windowTitle(), QString("Area: Mine"));
-      QVERIFY(form.isVisible());
+      QCOMPARE(w.area.windowTitle(), QString("Area: Mine"));
+      QVERIFY(w.form.isVisible());
     };
-    form.show();
-    Search(form, 0, "ehm");
-    form.ui.scangroup1->click();
-    QVERIFY(form.ui.saveareabit->isEnabled());
+    w.form.show();
+    Search(w.form, 0, "ehm");
+    w.form.ui.scangroup1->click();
+    QVERIFY(w.form.ui.saveareabit->isEnabled());
 
     editArea();
-    messages.answers << DlgAnswer::Cancel;
-    form.ui.saveareabit->click();
-    QCOMPARE(messages.Texts(), QStringList{kModified});
-    QCOMPARE(messages.entries.first().buttons, DlgButtons::YesNoCancel);
-    QVERIFY(files.requests.isEmpty());
+    w.messages.answers << DlgAnswer::Cancel;
+    w.form.ui.saveareabit->click();
+    QCOMPARE(w.messages.Texts(), QStringList{kModified});
+    QCOMPARE(w.messages.entries.first().buttons, DlgButtons::YesNoCancel);
+    QVERIFY(w.files.requests.isEmpty());
     expectEditedAreaKept();
 
     // Yes, and the save dialog cancelled: nothing is built.
-    messages.Clear();
-    messages.answers << DlgAnswer::Yes;
-    files.answers << "";
-    form.ui.saveareabit->click();
-    QCOMPARE(messages.Texts(), QStringList{kModified});
-    QCOMPARE(files.requests.size(), 1);
-    QCOMPARE(files.requests.first().fileName, QString("Mine"));
+    w.messages.Clear();
+    w.messages.answers << DlgAnswer::Yes;
+    w.files.answers << "";
+    w.form.ui.saveareabit->click();
+    QCOMPARE(w.messages.Texts(), QStringList{kModified});
+    QCOMPARE(w.files.requests.size(), 1);
+    QCOMPARE(w.files.requests.first().fileName, QString("Mine"));
     expectEditedAreaKept();
 
     // Yes, and the save fails: nothing is built either.
-    messages.Clear();
-    files.requests.clear();
-    messages.answers << DlgAnswer::Yes;
-    files.answers << dir.filePath("no/such/folder/Mine.dat");
-    form.ui.saveareabit->click();
-    QCOMPARE(messages.Texts(), (QStringList{kModified, "ERROR: FILE CAN NOT BE SAVED"}));
-    QCOMPARE(files.requests.size(), 1);
+    w.messages.Clear();
+    w.files.requests.clear();
+    w.messages.answers << DlgAnswer::Yes;
+    w.files.answers << dir.filePath("no/such/folder/Mine.dat");
+    w.form.ui.saveareabit->click();
+    QCOMPARE(w.messages.Texts(), (QStringList{kModified, "ERROR: FILE CAN NOT BE SAVED"}));
+    QCOMPARE(w.files.requests.size(), 1);
     expectEditedAreaKept();
 
     // Yes with a save: the edited area is in its file, then the new one is built.
-    messages.Clear();
-    files.requests.clear();
+    w.messages.Clear();
+    w.files.requests.clear();
     const QString mine = dir.filePath("Mine.dat");
     const QString built = dir.filePath("EHM.dat");
-    messages.answers << DlgAnswer::Yes;
-    files.answers << mine << built;
-    form.ui.saveareabit->click();
-    QCOMPARE(files.requests.size(), 2);
+    w.messages.answers << DlgAnswer::Yes;
+    w.files.answers << mine << built;
+    w.form.ui.saveareabit->click();
+    QCOMPARE(w.files.requests.size(), 2);
     AreaLists read;
     QFile f(mine);
     QVERIFY(f.open(QIODevice::ReadOnly));
@@ -319,33 +323,27 @@ class tst_Dbaseform : public QObject {
     QCOMPARE(read.Vor[0].Name, QString("EDIT"));
     QCOMPARE(Areas.VorList[0].Name, QString("VOA"));
     QCOMPARE(Areas.AreaName, QString("EHM"));
-    QCOMPARE(area.windowTitle(), QString("Area: EHM"));
+    QCOMPARE(w.area.windowTitle(), QString("Area: EHM"));
     QVERIFY(QFileInfo::exists(built));
   }
 
   // The save dialog of the built area cancelled: the area is built but not
   // saved, and the caption names it as AreaName does.
   void cancelledSaveOfTheBuiltAreaKeepsCaptionAndNameTogether() {
-    WriteSmallDatabase();
-    ResetSimState();
-    TForm1 form1;
-    TArea area;
-    Tdbaseform form;
-    ScriptedFiles files;
-    ScopedRecordingMessages messages;
+    BuildingWindows w;
     Areas.AreaModified = false;
-    form.show();
-    Search(form, 0, "ehm");
-    form.ui.scangroup1->click();
-    files.answers << "";
-    form.ui.saveareabit->click();
-    QVERIFY(messages.entries.isEmpty());
-    QCOMPARE(files.requests.size(), 1);
+    w.form.show();
+    Search(w.form, 0, "ehm");
+    w.form.ui.scangroup1->click();
+    w.files.answers << "";
+    w.form.ui.saveareabit->click();
+    QVERIFY(w.messages.entries.isEmpty());
+    QCOMPARE(w.files.requests.size(), 1);
     QCOMPARE(Areas.VorList[0].Name, QString("VOA"));
     QVERIFY(Areas.AreaModified);
     QCOMPARE(Areas.AreaName, QString("EHM"));
-    QCOMPARE(area.windowTitle(), "Area: " + Areas.AreaName);
-    QCOMPARE(form1.ui.Areanaampanel->text(), Areas.AreaName);
+    QCOMPARE(w.area.windowTitle(), "Area: " + Areas.AreaName);
+    QCOMPARE(w.form1.ui.Areanaampanel->text(), Areas.AreaName);
   }
 
   void cancelHidesAndChangesNothing() {
