@@ -105,7 +105,11 @@ PanelPlacement PlacePanel(const PanelPlacementInput& in) {
   int mapLeft = 5 * U + U / 2 + 2;
   mapLeft = std::max(mapLeft, 4 * U + in.RadioPanelRight + 2);
   if (in.Type == "SEP EFIS" && in.Screen.width() <= 1400) mapLeft = 4 * U + 2;
-  if (IsJet(in.Type)) mapLeft = in.Screen.width() > 1400 ? in.FormWidth - in.MapWidth - 20 : 4 * U + 2;
+  // MapLeft places the map beside the panel, 4 x 4 cells, whatever size the
+  // map has at the moment (full size, or still that of the cells before a
+  // resize).
+  const int mapWidth = 4 * U;
+  if (IsJet(in.Type)) mapLeft = in.Screen.width() > 1400 ? in.FormWidth - mapWidth - 20 : 4 * U + 2;
   // Never past the window's right edge, where the map would be cut (a client
   // area a little narrower than the screen, 1440 px wide say).
   if (in.FormWidth > 0) mapLeft = std::min(mapLeft, in.FormWidth - 4 * U);

@@ -44,7 +44,6 @@ struct PanelPlacementInput {
   bool MapVisible = true;
   int RadioPanelRight = 0;  // Left + Width of the radio panel inside the systems panel
   int FormWidth = 0;
-  int MapWidth = 0;
 };
 
 // Geometry of the panel's controls for one aircraft type, in window client

@@ -96,16 +96,15 @@ void TForm1::PlaceChartsAtCreation() {
   }
 }
 
-void TForm1::PlaceChartsForType() {
+void TForm1::PlaceCharts(const QString& type) {
   SimState& s = Sim;
   PanelPlacementInput in;
-  in.Type = s.AircraftType;
+  in.Type = type;
   in.CellSize = s.CellSize;
   in.Screen = ScreenSize();
   in.MapVisible = s.MapVisible;
   in.RadioPanelRight = ui.radiopanel->x() + ui.radiopanel->width();
   in.FormWidth = ClientArea().width();
-  in.MapWidth = ui.MAPChart->width();
   const PanelPlacement p = PlacePanel(in);
 
   ui.Chart1->setGeometry(p.Chart1);
@@ -124,6 +123,10 @@ void TForm1::PlaceChartsForType() {
   SetChartCentres(s, p.Chart1.size(), p.chart4.size());
   SetEngineCentre(s);
   PlaceSystemsPanelControls();
+}
+
+void TForm1::PlaceChartsForType() {
+  PlaceCharts(Sim.AircraftType);
   PlaceAutopilotPanels();
   PlaceScenarioPanel();
 }
@@ -195,17 +198,10 @@ void TForm1::LayOutForClientArea() {
   const int oldU = s.CellSize;
   ComputeCellLayout(s, client.width(), client.height(), ScreenSize(), FlyStopReserve());
   const int U = s.CellSize;
-  if (TypegroupItemIndex >= 0) {
-    PlaceChartsForType();
-  } else {
-    ui.Chart1->setGeometry(2 * U, 0, 2 * U, 2 * U);
-    ui.chart4->setGeometry(s.MapVisible ? 4 * U : 2 * U, 2 * U, 2 * U, 2 * U);
-    ui.Chart3->setGeometry(4 * U, 1, 4 * U, 6 * U);
-    ui.Chart2->setGeometry(0, 0, 2 * U, 4 * U);
-    ui.SYSTEEMPanel->setGeometry(s.MapVisible ? 2 * U : 0, 4 * U, 4 * U, 2 * U);
-    SetChartCentres(s, ui.Chart1->size(), ui.chart4->size());
-    PlaceSystemsPanelControls();
-  }
+  // Until a type is chosen the charts stand on the round-dial grid of the
+  // window's creation.
+  if (TypegroupItemIndex >= 0) PlaceChartsForType();
+  else PlaceCharts("SEP");
   if (s.MapFullSize) ui.MAPChart->setGeometry(0, 0, 8 * U, 6 * U);
   else ui.MAPChart->setGeometry(s.MapLeft, 2 * U, 4 * U, 4 * U);
   s.MapCentreX = ui.MAPChart->width() / 2;

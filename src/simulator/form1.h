@@ -248,7 +248,11 @@ class TForm1 : public QMainWindow {
   // margin and a gap to the charts.
   int FlyStopReserve() const;
   void PlaceChartsAtCreation();
+  // The charts, the strips and the map's place for the current type and map
+  // state, with the panels that stand over them.
   void PlaceChartsForType();
+  // The charts, the strips and the map's place as `type` has them.
+  void PlaceCharts(const QString& type);
   // The cell grid and everything placed on it again for the client area the
   // window now has: a window manager settles a maximised window's size only
   // after it is shown, and may change it later.

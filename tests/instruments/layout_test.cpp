@@ -27,7 +27,6 @@ PanelPlacementInput InputFor(const QString& type, QSize screen = {1600, 900}, bo
   in.MapVisible = mapVisible;
   in.RadioPanelRight = 301;
   in.FormWidth = screen.width();
-  in.MapWidth = 4 * 149;
   return in;
 }
 
@@ -170,7 +169,6 @@ WindowRects LayOut(const QString& type, QSize screen, bool mapVisible) {
   in.MapVisible = mapVisible;
   in.RadioPanelRight = 301;
   in.FormWidth = client.width();
-  in.MapWidth = 4 * U;
   WindowRects w;
   w.charts = PlacePanel(in);
   w.map = QRect(w.charts.MapLeft, 2 * U, 4 * U, 4 * U);

@@ -46,6 +46,37 @@ void ShowAsMaximisedOn(TForm1& form, QSize screen) {
   QTRY_COMPARE(form.centralWidget()->size(), client);
 }
 
+// The client area of a window `client` pixels large.
+void ResizeClient(TForm1& form, QSize client) {
+  form.resize(client.width(), client.height() + form.menuBar()->height());
+  QTRY_COMPARE(form.centralWidget()->size(), client);
+}
+
+// One of the map's states: 0 hidden, 1 beside the panel, 2 full size.
+void PutMapInState(TForm1& form, int map) {
+  if (Sim.MapFullSize) form.fullmapschakelaar();
+  if (Sim.MapVisible != (map == 1)) form.mapschakelaar();
+  if (map == 2) form.fullmapschakelaar();
+}
+
+// Where everything of the window stands: the shown controls' places, every
+// control's visibility, and the layout values the drawings use.
+QStringList LayoutOf(const TForm1& form) {
+  QStringList out;
+  for (const QWidget* w : form.centralWidget()->findChildren<QWidget*>()) {
+    if (w->objectName().isEmpty() || w->objectName().startsWith("qt_")) continue;
+    const bool shown = w->isVisibleTo(&form);
+    const QRect r = w->geometry();
+    out << w->objectName() + (shown ? QString(" %1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height())
+                                    : QString(" hidden"));
+  }
+  const SimState& s = Sim;
+  out << QString("cell %1 map left %2 centre %3,%4 ADI %5,%6 HSI %7,%8 engine %9,%10")
+             .arg(s.CellSize).arg(s.MapLeft).arg(s.MapCentreX).arg(s.MapCentreY).arg(s.AdiCentreX)
+             .arg(s.AdiCentreY).arg(s.HsiCentreX).arg(s.HsiCentreY).arg(s.EngineCentreX).arg(s.EngineCentreY);
+  return out;
+}
+
 }  // namespace
 
 class tst_Panel : public QObject {
@@ -155,6 +186,58 @@ class tst_Panel : public QObject {
           for (const QWidget* front : {ui.MCPpanel, ui.EFISpanel})
             QVERIFY2(!front->geometry().intersects(r),
                      qPrintable(where + control->objectName() + " " + front->objectName()));
+        }
+      }
+    }
+  }
+
+  // The layout is the client area's alone: a window made smaller and
+  // maximised again stands as one opened maximised, for every type and map
+  // state, whether the type was chosen before or while it was small.
+  void resizedWindowLaysOutAsAnOpenedOne() {
+    Unpinned unpinned;
+    ScopedRecordingMessages msgs;
+    for (const QSize screen : {QSize(1366, 768), QSize(1600, 900), QSize(1920, 1080)}) {
+      TForm1::ScreenSizeOverride = screen;
+      const QSize maximised(screen.width(), screen.height() - 38), smaller(1100, 620);
+      QHash<QString, QStringList> opened;
+      for (int item = -1; item < 3; ++item) {
+        for (const int map : {0, 1, 2}) {
+          if (item < 0 && map != 1) continue;  // before a type is chosen the map is beside the panel
+          ResetSimState();
+          TForm1 form;
+          form.show();
+          QVERIFY(QTest::qWaitForWindowExposed(&form));
+          ResizeClient(form, maximised);
+          form.SetTypegroupIndex(item);
+          PutMapInState(form, map);
+          opened[QString("%1 map %2").arg(item).arg(map)] = LayoutOf(form);
+        }
+      }
+      ResetSimState();
+      TForm1 form;
+      form.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&form));
+      ResizeClient(form, smaller);
+      ResizeClient(form, maximised);
+      QCOMPARE(LayoutOf(form), opened.value("-1 map 1"));
+      for (const bool chosenWhileSmall : {false, true}) {
+        for (int item = 0; item < 3; ++item) {
+          for (const int map : {0, 1, 2}) {
+            ResizeClient(form, chosenWhileSmall ? smaller : maximised);
+            form.SetTypegroupIndex(item);
+            PutMapInState(form, map);
+            if (!chosenWhileSmall) ResizeClient(form, smaller);
+            ResizeClient(form, maximised);
+            const QString key = QString("%1 map %2").arg(item).arg(map);
+            const QStringList now = LayoutOf(form), expected = opened.value(key);
+            for (int i = 0; i < std::min(now.size(), expected.size()); ++i)
+              QVERIFY2(now[i] == expected[i], qPrintable(QString("%1x%2 type %3%4: %5, opened: %6")
+                                                             .arg(screen.width()).arg(screen.height()).arg(key)
+                                                             .arg(chosenWhileSmall ? " (chosen small)" : "")
+                                                             .arg(now[i], expected[i])));
+            QCOMPARE(now.size(), expected.size());
+          }
         }
       }
     }
