@@ -187,19 +187,17 @@ std::optional<LoadsheetFault> CalculateLoadsheet(Loadsheet& s) {
   const double ramp = ValOrZero(s.RampMass), rampMoment = ValOrZero(s.RampMoment);
   if (ramp != 0) s.RampArm = Fixed(rampMoment / ramp);
 
+  // A taxi or trip fuel of 0 still gives its row: an aircraft that burns
+  // nothing before take-off takes off at its ramp mass, it does not weigh 0.
   const double taxi = std::fabs(ValOrZero(s.TaxiMass)), taxiMoment = std::fabs(ValOrZero(s.TaxiMoment));
-  if (s.TaxiMass != "0") {
-    s.TOMass = Fixed(ramp - taxi);
-    s.TOMoment = Fixed(rampMoment - taxiMoment);
-    if (ValOrZero(s.TOMass) != 0) s.TOArm = Fixed(ValOrZero(s.TOMoment) / ValOrZero(s.TOMass));
-  }
-  if (s.TripMass != "0") {
-    const double trip = std::fabs(ValOrZero(s.TripMass)), tripMoment = std::fabs(ValOrZero(s.TripMoment));
-    s.LandingMass = Fixed(ramp - taxi - trip);
-    s.LandingMoment = Fixed(rampMoment - taxiMoment - tripMoment);
-    if (ValOrZero(s.LandingMass) != 0)
-      s.LandingArm = Fixed(ValOrZero(s.LandingMoment) / ValOrZero(s.LandingMass));
-  }
+  s.TOMass = Fixed(ramp - taxi);
+  s.TOMoment = Fixed(rampMoment - taxiMoment);
+  if (ValOrZero(s.TOMass) != 0) s.TOArm = Fixed(ValOrZero(s.TOMoment) / ValOrZero(s.TOMass));
+  const double trip = std::fabs(ValOrZero(s.TripMass)), tripMoment = std::fabs(ValOrZero(s.TripMoment));
+  s.LandingMass = Fixed(ramp - taxi - trip);
+  s.LandingMoment = Fixed(rampMoment - taxiMoment - tripMoment);
+  if (ValOrZero(s.LandingMass) != 0)
+    s.LandingArm = Fixed(ValOrZero(s.LandingMoment) / ValOrZero(s.LandingMass));
   return caution;
 }
 

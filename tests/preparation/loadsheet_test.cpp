@@ -63,12 +63,18 @@ TEST(Loadsheet, DefaultsGiveRampMassAndArm) {
   EXPECT_EQ(s.RampMass, "   1992.0");
   EXPECT_EQ(s.RampMoment, " 175469.5");
   EXPECT_EQ(s.RampArm, "     88.1");
-  // Taxi and trip are the text "0": no take-off and landing rows.
+  // Taxi and trip are the text "0": their own rows stay "0", and the aircraft
+  // takes off and lands at its ramp mass, moment and arm.
   EXPECT_EQ(s.TaxiMass, "0");
-  EXPECT_EQ(s.TOMass, "0");
-  EXPECT_EQ(s.TOArm, "0");
-  EXPECT_EQ(s.LandingMass, "0");
-  EXPECT_EQ(s.LandingMoment, "0");
+  EXPECT_EQ(s.TaxiMoment, "0");
+  EXPECT_EQ(s.TripMass, "0");
+  EXPECT_EQ(s.TripMoment, "0");
+  EXPECT_EQ(s.TOMass, "   1992.0");
+  EXPECT_EQ(s.TOMoment, " 175469.5");
+  EXPECT_EQ(s.TOArm, "     88.1");
+  EXPECT_EQ(s.LandingMass, "   1992.0");
+  EXPECT_EQ(s.LandingMoment, " 175469.5");
+  EXPECT_EQ(s.LandingArm, "     88.1");
 }
 
 TEST(Loadsheet, TaxiAndTripFuelReduceWhateverTheirSign) {
@@ -102,8 +108,18 @@ TEST(Loadsheet, TaxiAndTripFuelReduceWhateverTheirSign) {
   tripOnly.Tripinput = "60";
   tripOnly.TripArm = "95.0";
   tripOnly = Calculated(tripOnly);
-  EXPECT_EQ(tripOnly.TOMass, "0");
+  EXPECT_EQ(tripOnly.TOMass, "   1992.0");
   EXPECT_EQ(tripOnly.LandingMass, "   1932.0");
+  EXPECT_EQ(tripOnly.LandingMoment, " 169769.5");
+
+  // Taxi fuel without trip fuel: landing is take-off.
+  Loadsheet taxiOnly = DefaultLoadsheet();
+  taxiOnly.Taxiinput = "10";
+  taxiOnly = Calculated(taxiOnly);
+  EXPECT_EQ(taxiOnly.TOMass, "   1982.0");
+  EXPECT_EQ(taxiOnly.LandingMass, "   1982.0");
+  EXPECT_EQ(taxiOnly.LandingMoment, " 174519.5");
+  EXPECT_EQ(taxiOnly.LandingArm, "     88.1");
 }
 
 TEST(Loadsheet, SeatsAddUpAndLoadsAreCopiedAsTyped) {

@@ -73,8 +73,9 @@ class tst_MassBalForm : public QObject {
     QCOMPARE(Text(f, "FSeatMass"), QString("170"));
     QCOMPARE(Text(f, "RampMass"), QString("   1992.0"));
     QCOMPARE(Text(f, "RampArm"), QString("     88.1"));
-    QCOMPARE(Text(f, "TOMass"), QString("0"));
-    QCOMPARE(Text(f, "LandingMass"), QString("0"));
+    QCOMPARE(Text(f, "TOMass"), QString("   1992.0"));
+    QCOMPARE(Text(f, "LandingMass"), QString("   1992.0"));
+    QCOMPARE(Text(f, "LandingArm"), QString("     88.1"));
 
     f.Box("Taxiinput")->setText("10");
     QCOMPARE(Text(f, "RampMass"), QString("0"));  // a changed input clears the results
