@@ -192,7 +192,9 @@ std::optional<FlapLabels> DecodeFlapLabels(const QByteArray& bytes) {
   if (text.endsWith('\n')) lines.removeLast();
   if (lines.size() < kFlapLabelCount) return std::nullopt;
   FlapLabels labels;
-  for (int i = 0; i < kFlapLabelCount; ++i) labels[static_cast<std::size_t>(i)] = lines[i];
+  // The edits and the writer keep kFlapLabelMaxLength characters; the reader
+  // keeps no more, so a label loaded, saved and loaded again stays the same.
+  for (int i = 0; i < kFlapLabelCount; ++i) labels[static_cast<std::size_t>(i)] = lines[i].left(kFlapLabelMaxLength);
   return labels;
 }
 

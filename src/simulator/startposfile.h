@@ -87,7 +87,8 @@ static_assert(kFlapLabelCount * (kFlapLabelMaxLength + 2) <= kFlapLabelFileMaxBy
 // make the file unreadable, so both are written as blanks.
 QByteArray EncodeFlapLabels(const FlapLabels& labels);
 
-// The first five lines (CR LF, LF or CR ends); nothing when the file holds
+// The first five lines (CR LF, LF or CR ends), each cut to
+// kFlapLabelMaxLength as the writer cuts it; nothing when the file holds
 // fewer than five lines, is larger than an airplane file, or holds NUL bytes.
 std::optional<FlapLabels> DecodeFlapLabels(const QByteArray& bytes);
 

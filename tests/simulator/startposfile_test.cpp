@@ -279,6 +279,18 @@ TEST(FlapLabelFile, ReadsTheFirstFiveLinesOfAnyLineEnd) {
   EXPECT_EQ(DecodeFlapLabels(EncodeFlapLabels(latin)), latin);
 }
 
+// A line longer than a label reads as the label the window and the writer
+// keep, so loading, saving and loading again gives the same labels.
+TEST(FlapLabelFile, ALongLineReadsAsTheLabelTheWriterKeeps) {
+  const QByteArray file = "FLAPS UP AND LOCKED, CHECKED\r\n1\r\n5\r\n15\r\n40\r\n";
+  const auto labels = DecodeFlapLabels(file);
+  ASSERT_TRUE(labels);
+  EXPECT_EQ((*labels)[0], "FLAPS UP AND LOCKED,");
+  const auto again = DecodeFlapLabels(EncodeFlapLabels(*labels));
+  ASSERT_TRUE(again);
+  EXPECT_EQ(*again, *labels);
+}
+
 // Whatever labels the program is given, the file it writes loads back.
 TEST(FlapLabelFile, WhatIsSavedLoadsBack) {
   const QString longest(kFlapLabelMaxLength, 'L');
