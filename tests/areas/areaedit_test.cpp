@@ -302,7 +302,7 @@ TEST(AreaAdd, IlsChecks) {
        {"ERROR: LOCATOR NAME HAS A CHARACTER THAT CAN NOT BE SAVED "}, AreaInput::lctrnaam},
       {"locator name in Latin-1", kIlsTab, [](AreaInputs& in) { in.lctrnaam = QString::fromUtf8("\xc3\x89K"); }, {}},
       {"locator frequency beyond Latin-1", kIlsTab,
-       [](AreaInputs& in) { in.lctrfreq = QString::fromUtf8("3\xef\xbc\x950"); },
+       [](AreaInputs& in) { in.lctrfreq = QString::fromUtf8("3\xef\xbc\x95" "0"); },
        {"ERROR: LOCATOR FREQUENCY HAS A CHARACTER THAT CAN NOT BE SAVED "}, AreaInput::lctrfreq},
       {"distance 15", kIlsTab, [](AreaInputs& in) { in.lctrdist = "15"; }, {}},
       {"distance 0", kIlsTab, [](AreaInputs& in) { in.lctrdist = "0"; }, {}},
