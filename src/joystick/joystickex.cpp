@@ -97,7 +97,10 @@ TJoystickex::TJoystickex(QObject* owner) : QObject(owner) {
 
 TJoystickex::~TJoystickex() {
   ReleaseCapture();
-  if (calAutoSave_) SaveCalibration();
+  // A run that never had a device measured nothing: saving its defaults
+  // would make them the next run's calibration, and a stick plugged in then
+  // would get the default throttle range of 0..32000 instead of its own.
+  if (calAutoSave_ && calibrationMeasured_) SaveCalibration();
 }
 
 void TJoystickex::SetGamePort(TGamePort value) {
@@ -185,6 +188,7 @@ bool TJoystickex::StartCapture() {
   }
   device->setParent(this);
   device_ = device.release();
+  calibrationMeasured_ = true;
   // The capture's threshold is worked out from the device now captured, not
   // from capabilities read earlier for some port.
   caps_ = device_->Caps();

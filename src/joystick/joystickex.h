@@ -66,7 +66,8 @@ class TJoystickex : public QObject {
   Q_OBJECT
  public:
   explicit TJoystickex(QObject* owner = nullptr);
-  // Releases the capture and, with CalAutoSave, saves the calibration.
+  // Releases the capture and, with CalAutoSave, saves the calibration when
+  // the run captured a device or was handed a calibration.
   ~TJoystickex() override;
 
   // --- Settings, in the order a form sets them ---
@@ -106,7 +107,10 @@ class TJoystickex : public QObject {
   bool IsCalibrating() const { return isCalibrating_; }
   void SetIsCalibrating(bool value) { isCalibrating_ = value; }
   const JoystickCalibration& Calibration() const { return cal_; }
-  void SetCalibration(const JoystickCalibration& cal) { cal_ = cal; }
+  void SetCalibration(const JoystickCalibration& cal) {
+    cal_ = cal;
+    calibrationMeasured_ = true;
+  }
   // The calibration file; a failed write leaves the file as it was.
   bool SaveCalibration();
   // Reads the calibration file (its defaults without one); an unreadable file
@@ -163,6 +167,9 @@ class TJoystickex : public QObject {
   bool isCalibrating_ = false;
   JoystickCalibration cal_;
   bool zRangeFromFile_ = false;  // the calibration file gave the throttle's range
+  // A device was captured, or a calibration handed over, at some time in
+  // the run: the calibration is more than the defaults.
+  bool calibrationMeasured_ = false;
   int periodMin_ = 10, periodMax_ = 1000, numButtons_ = 2;
   JoystickCaps caps_;  // as last read; all 0 until a device answered
   JoystickScaleFactors factors_;

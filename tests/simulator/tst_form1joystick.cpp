@@ -97,11 +97,35 @@ class tst_Form1Joystick : public QObject {
     TJoystickex::CalibrationFolder.clear();
     const QString path = DataRoot() + "/tst_form1joystick.INI";
     QFile::remove(path);
+    script_->caps[0] = CapsFor(3, 4);
     {
       TForm1 form;  // saves the calibration when it goes
     }
     QVERIFY(QFile::exists(path));
     QFile::remove(path);
+  }
+
+  // A run without a stick leaves no calibration behind, so the first flight
+  // with a stick plugged in afterwards has the whole throttle at once.
+  void newStickAfterARunWithoutOne() {
+    {
+      TForm1 form;
+      QVERIFY(!form.Joystickex->Active());
+    }
+    QVERIFY(!QFile::exists(TJoystickex::CalibrationPath()));
+    ResetSimState();
+    ScriptedJoysticks& script = *script_;
+    script.caps[0] = CapsFor(3, 4);
+    script.InitialAxis(0, 2, 32767);  // the lever at idle
+    TForm1 form;
+    QCOMPARE(form.Joystickex->MaxZ(), 65535);
+    QCOMPARE(form.Joystickex->ScaleFactors().Z, 655.35);
+    form.ui.joystickthrust->trigger();
+    // Moved once up from idle: half the travel gives the middle of the scale.
+    QVERIFY(script.Axis(0, 2, 0));
+    QTRY_COMPARE(Sim.JoystickLeverN1, 68.0);
+    QVERIFY(script.Axis(0, 2, -32767));
+    QTRY_COMPARE(Sim.N1, 100.0);
   }
 
   void noJoystickShowsNothing() {
