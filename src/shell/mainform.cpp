@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
+#include <QWindow>
 #include <QSignalBlocker>
 
 #include "areas/holding.h"
@@ -71,6 +72,24 @@ void ShowTheMenu() {
 
 }  // namespace
 
+void FillScreenUnlessMaximised(QWidget* window) {
+  // Whether it is on the screen, not Qt's word on the minimised state: with
+  // no window manager that word can stay "minimised" for a window in view,
+  // as nobody ever answers the requests to minimise and to restore.
+  if (!window || !window->isVisible() || !window->windowHandle() || !window->windowHandle()->isExposed()) return;
+  const QScreen* screen = window->screen();
+  if (!screen) return;
+  const QRect available = screen->availableGeometry();
+  const QRect frame = window->frameGeometry();
+  // Qt reports the window as maximised as soon as it has asked for it, so
+  // only what the window really covers tells whether anybody acted.
+  if (frame == available) return;
+  const QRect inner = window->geometry();
+  const QMargins decoration(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+                            frame.bottom() - inner.bottom());
+  window->setGeometry(available.marginsRemoved(decoration));
+}
+
 void ShowMaximisedOnScreen(QWidget* window) {
   if (!window) return;
   // The window manager maximises it: a window resized while it is minimised
@@ -78,6 +97,11 @@ void ShowMaximisedOnScreen(QWidget* window) {
   // its title bar above the screen. The window lays itself out for whatever
   // client area it then gets.
   window->showMaximized();
+  // Where nothing acts on the request (an X display without a window
+  // manager) the window would stay at its designed size, its bottom off a
+  // small screen: it is given the screen's free area itself, once the
+  // window manager has had its time.
+  QTimer::singleShot(kMaximiseGraceMs, window, [window] { FillScreenUnlessMaximised(window); });
 }
 
 TMain::TMain(QWidget* parent) : ToolWindow(parent) {

@@ -67,8 +67,13 @@ class TMain : public ToolWindow {
 // The main menu, created once at program start.
 extern TMain* Main;
 
-// Shows `window` maximised over the screen's free area; where no window
-// manager maximises (a virtual screen), the geometry is set first.
+// Shows `window` maximised over the screen's free area. Where no window
+// manager maximises it within kMaximiseGraceMs, it is given that area by
+// FillScreenUnlessMaximised.
 void ShowMaximisedOnScreen(QWidget* window);
+constexpr int kMaximiseGraceMs = 400;
+// A shown window that does not cover the screen's free area is made to,
+// with room for whatever frame it has.
+void FillScreenUnlessMaximised(QWidget* window);
 
 }  // namespace tvx

@@ -79,7 +79,8 @@ void TForm1::leesinput() {
     // inbound, the holding drawn at the beacon. Returns the inbound heading,
     // -1 when the radial is no number or outside 0..360: it is refused below,
     // and nothing is placed for it.
-    auto holdingStart = [this, &s](double x, double y) {
+    auto holdingStart = [this](double x, double y) {
+      SimState& s = Sim;
       int radial = 0;
       if (!TryParseInt(ui.Radialinput->text(), radial) || !RadialInRange(radial)) return -1;
       ui.DMEinput->setText("3");

@@ -11,6 +11,7 @@
 #include "platform/messages.h"
 #include "platform/shell.h"
 #include "shell/documents.h"
+#include "shell/mainform.h"
 #include "shell/menutexts.h"
 #include "shell/programfixture.h"
 #include "simulator/aircraftconfig.h"
@@ -472,6 +473,32 @@ class tst_MainMenu : public QObject {
       QVERIFY2(ShownNormally(&p.main), qPrintable(name));
       QCOMPARE(run.ended, 0);
     }
+  }
+
+  // Where nothing acts on the request to maximise (an X display without a
+  // window manager) the window takes the screen's free area itself; a window
+  // that was maximised is left so.
+  void aWindowNobodyMaximisesTakesTheScreen() {
+    QWidget ignored;
+    ShowMaximisedOnScreen(&ignored);
+    ignored.showNormal();  // the request, not acted on: the designed size stays
+    ignored.setGeometry(10, 10, 320, 200);
+    QVERIFY(QTest::qWaitForWindowExposed(&ignored));
+    const QRect available = ignored.screen()->availableGeometry();
+    QVERIFY(ignored.frameGeometry() != available);
+    QTRY_COMPARE_WITH_TIMEOUT(ignored.frameGeometry(), available, kMaximiseGraceMs + 2000);
+
+    QWidget maximised;
+    ShowMaximisedOnScreen(&maximised);
+    QVERIFY(QTest::qWaitForWindowExposed(&maximised));
+    const QRect before = maximised.geometry();
+    QWidget minimised;
+    ShowMaximisedOnScreen(&minimised);
+    minimised.showMinimized();  // put away by the user at once
+    QTest::qWait(kMaximiseGraceMs + 200);
+    QVERIFY(maximised.windowState() & Qt::WindowMaximized);
+    QCOMPARE(maximised.geometry(), before);
+    QVERIFY(minimised.isMinimized());
   }
 
   void theSimulatorAndTheExercisesComeBackToTheMenu() {
