@@ -80,11 +80,11 @@ void FillScreenUnlessMaximised(QWidget* window) {
   const QScreen* screen = window->screen();
   if (!screen) return;
   const QRect available = screen->availableGeometry();
-  const QRect frame = window->frameGeometry();
+  const QRect frame = window->frameGeometry(), inner = window->geometry();
   // Qt reports the window as maximised as soon as it has asked for it, so
-  // only what the window really covers tells whether anybody acted.
-  if (frame == available) return;
-  const QRect inner = window->geometry();
+  // only what the window really covers tells whether anybody acted. Some
+  // window managers put the borders of a maximised window off the screen.
+  if (frame.contains(available) && available.contains(inner)) return;
   const QMargins decoration(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
                             frame.bottom() - inner.bottom());
   window->setGeometry(available.marginsRemoved(decoration));
