@@ -112,7 +112,7 @@ PanelPlacement PlacePanel(const PanelPlacementInput& in) {
   if (IsJet(in.Type)) mapLeft = in.Screen.width() > 1400 ? in.FormWidth - mapWidth - 20 : 4 * U + 2;
   // Never past the window's right edge, where the map would be cut (a client
   // area a little narrower than the screen, 1440 px wide say).
-  if (in.FormWidth > 0) mapLeft = std::min(mapLeft, in.FormWidth - 4 * U);
+  if (in.FormWidth > 0) mapLeft = std::min(mapLeft, in.FormWidth - mapWidth);
   p.MapLeft = mapLeft;
   return p;
 }
