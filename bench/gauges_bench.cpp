@@ -44,7 +44,7 @@ SimState InFlight(const QString& type, int preset) {
 void PaintGauges(benchmark::State& state, const QString& type, int preset) {
   SimState s = InFlight(type, preset);
   GaugeInputs in;
-  in.Screen = {1920, 1080};
+  in.Client = {1920, 1080};
   in.FlapLabels = {"UP", "1", "5", "15"};
   const int U = s.CellSize;
   const bool roundDials = type == "SEP";

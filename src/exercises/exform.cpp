@@ -90,7 +90,9 @@ void TExform::StartexClick() {
   f.Staticmemo->clear();
   hide();
   f.Staticpanel->show();
-  f.Staticpanel->setGeometry(0, 4 * Sim.CellSize, f.SYSTEEMPanel->width() - 150, f.Staticpanel->height());
+  Form1->ExercisePanelAtTop = false;
+  Form1->ExercisePanelFolded = false;
+  Form1->ApplyPanelLayout();
   if (!f.Staticinput->isHidden()) f.Staticinput->setFocus();
   Ex.ExAnswerText.clear();
   Sim.MapVisible = true;
@@ -133,7 +135,7 @@ void TExform::DoeFly() { SetPanelLayout(false); }
 void TExform::SetPanelLayout(bool question) {
   if (!Form1) return;
   auto& f = Form1->ui;
-  f.Staticpanel->resize(f.Staticpanel->width(), 2 * Sim.CellSize);
+  Form1->ExercisePanelFolded = false;
   // FLY/STOP only for the tasks flown; never the start panel.
   f.START->setVisible(!question);
   f.Startbit->setVisible(!question);
@@ -148,11 +150,12 @@ void TExform::SetPanelLayout(bool question) {
   f.Confirmstatic->setVisible(question);
   f.Command->setVisible(!question);
   f.Ctrtekst->setVisible(question);
+  Form1->ApplyPanelLayout();
 }
 
 void TExform::ShowMapAtTop() {
   if (!Form1) return;
-  Form1->ui.Staticpanel->move(Form1->ui.Staticpanel->x(), 0);
+  Form1->ExercisePanelAtTop = true;
   Sim.MapVisible = false;
   Form1->mapschakelaar();  // the map is shown
 }

@@ -56,7 +56,7 @@ BezelStroke AttitudeBezelStroke(int cx, int cy);
 // The chart the indicator is drawn on.
 struct AdiView {
   int Width = 0, Height = 0;
-  int ScreenWidth = 0;
+  int ClientWidth = 0;
   int Zoom = 85;        // percent; the disc and the turned figures scale with it
   int VertOffset = 0;   // the disc's pitch shift
   double Rotation = 0;  // the disc's turn, degrees counter-clockwise

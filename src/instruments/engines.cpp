@@ -68,7 +68,7 @@ bool EngineFailed(const SimState& s, int engine) {
 
 void DrawJetEngineGauges(Canvas& c, const SimState& s, const GaugeInputs& in) {
   const int U = s.CellSize;
-  const JetEngineDials dials = JetEngineDialPlaces(in.Screen, U, s.InstrumentRadius);
+  const JetEngineDials dials = JetEngineDialPlaces(in.Client, U, s.InstrumentRadius);
   const int rj = dials.Radius;
   const int cy = s.EngineCentreY;
   for (int engine = 1; engine <= 2; ++engine) {
@@ -119,8 +119,8 @@ double RpmDialAngle(double rpm) { return (rpm - 500.0) / 100.0 * 9.0 + 240.0; }
 
 double N1DialAngle(double n1) { return n1 / 10.0 * 20.0 + 90.0; }
 
-JetEngineDials JetEngineDialPlaces(const QSize& screen, int cellSize, int instrumentRadius) {
-  if (screen.width() <= 1400 && screen.height() >= 900)
+JetEngineDials JetEngineDialPlaces(const QSize& client, int cellSize, int instrumentRadius) {
+  if (client.width() <= 1400 && client.height() >= 900)
     return {instrumentRadius - 50, RoundPixel(1.9 * cellSize), RoundPixel(3.2 * cellSize)};
   return {instrumentRadius - 20, RoundPixel(2.25 * cellSize), RoundPixel(4.0 * cellSize)};
 }

@@ -13,7 +13,7 @@ namespace tvx {
 
 // What the gauges read from the window rather than from the flight state.
 struct GaugeInputs {
-  QSize Screen;                       // the screen's size: places the jet's engine dials
+  QSize Client;                       // the window's client area: places the jet's engine dials
   bool Stopped = true;                // the FLY/STOP button reads "FLY"
   bool JoystickThrust = false;        // the "Joystick Thrust" option is checked
   std::array<QString, 4> FlapLabels;  // the flap-setting edits 0..3, written on the jet speed tape
@@ -77,6 +77,6 @@ struct JetEngineDials {
   int Engine1X = 0;
   int Engine2X = 0;
 };
-JetEngineDials JetEngineDialPlaces(const QSize& screen, int cellSize, int instrumentRadius);
+JetEngineDials JetEngineDialPlaces(const QSize& client, int cellSize, int instrumentRadius);
 
 }  // namespace tvx

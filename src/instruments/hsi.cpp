@@ -4,6 +4,7 @@
 
 #include "instruments/dial.h"
 #include "instruments/layout.h"
+#include "simulator/aircrafttype.h"
 #include "platform/textutil.h"
 
 namespace tvx {

@@ -5,6 +5,7 @@
 #include "instruments/gauges.h"
 #include "instruments/hsi.h"
 #include "instruments/layout.h"
+#include "simulator/aircrafttype.h"
 #include "instruments/vorindicators.h"
 
 namespace tvx {

@@ -2,6 +2,8 @@
 // The simulator window. Its state lives in `Sim` (simstate.h); the window
 // holds the controls and wires them to the computation. The methods are
 // defined in topical files: form1_startup.cpp, and one file per subject.
+#include <QFont>
+#include <QHash>
 #include <QMainWindow>
 #include <QSize>
 #include <QTimer>
@@ -10,6 +12,7 @@
 
 #include "instruments/gauges.h"
 #include "platform/canvas.h"
+#include "simulator/panellayout.h"
 #include "simulator/startposfile.h"
 #include "ui_form1.h"
 
@@ -244,23 +247,24 @@ class TForm1 : public QMainWindow {
   // The client area the layout follows: the pinned size when set, the
   // window's own once shown, else the guess for a maximised window.
   QSize ClientArea() const;
-  // Width along the client area's right edge that FLY/STOP take, with their
-  // margin and a gap to the charts.
-  int FlyStopReserve() const;
+  // What the layout is worked out from: the client area, the type and the
+  // panels' states.
+  PanelLayoutInput PanelState() const;
+  // Every control where the layout puts it for the window's present state,
+  // with the layout values the drawings read; called whenever the client
+  // area, the type, the map or the exercise panel changes.
+  void ApplyPanelLayout();
   void PlaceChartsAtCreation();
-  // The charts, the strips and the map's place for the current type and map
-  // state, with the panels that stand over them.
+  // The charts and panels for the current type and map state.
   void PlaceChartsForType();
-  // The charts, the strips and the map's place as `type` has them.
-  void PlaceCharts(const QString& type);
   // The cell grid and everything placed on it again for the client area the
   // window now has: a window manager settles a maximised window's size only
   // after it is shown, and may change it later.
   void LayOutForClientArea();
-  // The flap-setting row and the guidance box inside the systems panel.
-  void PlaceSystemsPanelControls();
-  // The jet's scenario panel beside the charts, or compact on the systems panel.
-  void PlaceScenarioPanel();
+  // The exercise panel at the top of the window (map exercises) rather than
+  // over the systems panel, and folded to one cell by the pilot.
+  bool ExercisePanelAtTop = false;
+  bool ExercisePanelFolded = false;
   // Computes what the panel shows (deviations, flags, filters) where the
   // panel is repainted, so that drawing only draws: every repaint request of
   // Chart3 runs it first. It ends by repainting the HSI (TkHDG).
@@ -304,6 +308,13 @@ class TForm1 : public QMainWindow {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  // The controls the layout places, by name, and the fonts of those that
+  // shrink with it, as designed.
+  QHash<QString, QWidget*> layoutWidgets_;
+  QHash<QWidget*, QFont> designFonts_;
+  bool clientAreaWatched_ = false;
 };
 
 // The simulator window, the program's main window.

@@ -2,7 +2,6 @@
 // knob and the minimums buttons. The control law lives in autopilot.cpp.
 #include <QKeyEvent>
 
-#include "instruments/layout.h"
 #include "simulator/aircrafttype.h"
 #include "simulator/autopilot.h"
 #include "simulator/form1.h"
@@ -49,13 +48,8 @@ void TForm1::ConnectAutopilot() {
 
 void TForm1::PlaceAutopilotPanels() {
   // The jet's A/P panel is there to be used: it is shown with the jet's
-  // panel; the type change puts it five cells in and hides it for the pistons.
-  const bool jet = IsJet(Sim.AircraftType);
-  ui.MCPpanel->setVisible(jet);
-  const int U = Sim.CellSize;
-  if (jet) ui.MCPpanel->move(5 * U, 5 * U);
-  ui.EFISpanel->move(EfisBoxPlace(QRect(QPoint(5 * U, 5 * U), ui.MCPpanel->size()), ui.EFISpanel->size(),
-                                  ClientArea().width()));
+  // panel and hidden for the pistons; the layout places it.
+  ui.MCPpanel->setVisible(IsJet(Sim.AircraftType));
 }
 
 void TForm1::APpanelClick() {

@@ -21,46 +21,6 @@ namespace {
 
 const char* const kStopFirst = "STOP the Sim first!";
 
-// Keeps the panel's controls where the form placed them relative to its
-// edges: the right-hand column at the right edge, the memo stretched with
-// the panel, whatever size the run gives the panel.
-class PanelAnchors : public QObject {
- public:
-  PanelAnchors(QWidget* panel, QWidget* memo, const QList<QWidget*>& rightColumn)
-      : QObject(panel), panel_(panel), designSize_(panel->size()) {
-    placed_ << Placed{memo, memo->geometry(), true};
-    for (QWidget* w : rightColumn) placed_ << Placed{w, w->geometry(), false};
-    panel->installEventFilter(this);
-  }
-
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched == panel_ && event->type() == QEvent::Resize) Place();
-    return QObject::eventFilter(watched, event);
-  }
-
- private:
-  struct Placed {
-    QWidget* widget;
-    QRect design;
-    bool stretches;  // anchored on all four sides, else top and right
-  };
-
-  void Place() {
-    const int dw = panel_->width() - designSize_.width();
-    const int dh = panel_->height() - designSize_.height();
-    for (const Placed& p : placed_) {
-      if (p.stretches)
-        p.widget->setGeometry(p.design.adjusted(0, 0, dw, dh));
-      else
-        p.widget->move(p.design.x() + dw, p.design.y());
-    }
-  }
-
-  QWidget* panel_;
-  QSize designSize_;
-  QList<Placed> placed_;
-};
-
 }  // namespace
 
 void TForm1::ConnectExercisePanel() {
@@ -73,8 +33,6 @@ void TForm1::ConnectExercisePanel() {
   ui.Ctrtekst->setFont(counter);
   SetExerciseMemoColour(Qt::white);
   ui.BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
-  new PanelAnchors(ui.Staticpanel, ui.Staticmemo,
-                   {ui.Ctrtekst, ui.Staticinput, ui.Confirmstatic, ui.ENDstatic, ui.Command, ui.BitBtn1});
   connect(ui.Confirmstatic, &QPushButton::clicked, this, [this] { ConfirmstaticClick(); });
   connect(ui.Command, &QPushButton::clicked, this, [this] { CommandClick(); });
   connect(ui.BitBtn1, &QPushButton::clicked, this, [this] { ENDstaticClick(); });
@@ -95,7 +53,7 @@ void TForm1::ConfirmstaticClick() {
   SimState& s = Sim;
   // A new question puts the panel back to its full height; a panel folded
   // by the pilot stays folded.
-  const int height = ui.Staticpanel->height();
+  const bool folded = ExercisePanelFolded;
   const AnswerCheck check = CheckAnswer(ui.Staticinput->text(), Ex.ExAnswer, Ex.ExAnswerText);
   CountAnswer(s, check.Outcome);
   ui.Ctrtekst->setText(CounterCaption(s.ExAnsweredCount));
@@ -123,7 +81,8 @@ void TForm1::ConfirmstaticClick() {
       ui.Staticinput->setFocus();
       break;
   }
-  ui.Staticpanel->resize(ui.Staticpanel->width(), height);
+  ExercisePanelFolded = folded;
+  ApplyPanelLayout();
 }
 
 void TForm1::StaticinputKeyUp(int key, Qt::KeyboardModifiers modifiers) {
@@ -136,7 +95,7 @@ void TForm1::StaticinputKeyUp(int key, Qt::KeyboardModifiers modifiers) {
 }
 
 void TForm1::CommandClick() {
-  const int height = ui.Staticpanel->height();
+  const bool folded = ExercisePanelFolded;
   // Only the instrument-flying tasks follow one another in flight.
   const int group = Exform ? Exform->ui.Exlijst->currentRow() : 0;
   if (SimulationRuns() && group != 0) {
@@ -146,7 +105,8 @@ void TForm1::CommandClick() {
   SetExerciseMemoColour(Qt::white);
   ui.Staticmemo->clear();
   if (Exform) Exform->Oefselectie();
-  ui.Staticpanel->resize(ui.Staticpanel->width(), height);
+  ExercisePanelFolded = folded;
+  ApplyPanelLayout();
 }
 
 void TForm1::ENDstaticClick() {

@@ -5,7 +5,7 @@ namespace tvx {
 
 GaugeInputs TForm1::CurrentGaugeInputs() const {
   GaugeInputs in;
-  in.Screen = ScreenSize();
+  in.Client = ClientArea();
   in.Stopped = ui.START->text() == "FLY";
   in.JoystickThrust = ui.joystickthrust->isChecked();
   in.FlapLabels = {ui.Equiflap0->text(), ui.Equiflap1->text(), ui.Equiflap2->text(), ui.Equiflap3->text()};

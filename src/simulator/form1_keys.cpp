@@ -177,8 +177,8 @@ void TForm1::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
       break;
     case Qt::Key_E:
       if (!ui.Staticpanel->isHidden()) {
-        const PanelBox box = FoldExercisePanel({ui.Staticpanel->y(), ui.Staticpanel->height()}, s.CellSize);
-        ui.Staticpanel->setGeometry(ui.Staticpanel->x(), box.Top, ui.Staticpanel->width(), box.Height);
+        ExercisePanelFolded = !ExercisePanelFolded;
+        ApplyPanelLayout();
       }
       break;
     case Qt::Key_X:

@@ -13,20 +13,13 @@ namespace tvx {
 
 namespace {
 
-void CentreMapOnChart(const TForm1& form) {
-  Sim.MapCentreX = form.ui.MAPChart->width() / 2;
-  Sim.MapCentreY = form.ui.MAPChart->height() / 2;
-}
-
 // The map beside the instruments, 4 x 4 cells. On a low window (cells under
 // 129 px) its top reaches into the start panel: the panel's bottom row of
 // buttons stays in front of it.
 void PlaceMapAtNormalSize(TForm1& form) {
-  const int U = Sim.CellSize;
-  form.ui.MAPChart->setGeometry(Sim.MapLeft, 2 * U, 4 * U, 4 * U);
-  form.ui.MAPChart->stackUnder(form.ui.STARTPanel);
   Sim.MapFullSize = false;
-  CentreMapOnChart(form);
+  form.ApplyPanelLayout();
+  form.ui.MAPChart->stackUnder(form.ui.STARTPanel);
 }
 
 // Back from full size to the state before it: normal size, or hidden.
@@ -51,14 +44,6 @@ void HideProfile(TForm1& form) {
   form.ui.vertmap->hide();
   form.Zoekfreq();
   form.TkOrvane();
-}
-
-// "SEP" puts the HSI into the VSI's cell while the map is beside the panel.
-void PlaceSepInstruments(TForm1& form, bool mapShown) {
-  if (Sim.AircraftType != "SEP") return;
-  const int U = Sim.CellSize;
-  form.ui.SYSTEEMPanel->move(mapShown ? 2 * U : 0, form.ui.SYSTEEMPanel->y());
-  form.ui.chart4->move(mapShown ? 4 * U : 2 * U, form.ui.chart4->y());
 }
 
 // FLY/STOP stay usable over the profile and the full-size map.
@@ -90,12 +75,13 @@ void TForm1::mapschakelaar() {
     s.MapVisible = false;
     ui.MAPChart->hide();
     ui.SYSTEEMPanel->show();
-    PlaceSepInstruments(*this, false);
+    // "SEP" puts the HSI back from the VSI's cell.
+    ApplyPanelLayout();
     ui.Chart3->Repaint();
   } else {
     s.MapVisible = true;
     ui.MAPChart->show();
-    PlaceSepInstruments(*this, true);
+    ApplyPanelLayout();
     ui.MAPChart->Repaint();
   }
   TkHDG();
@@ -108,13 +94,11 @@ void TForm1::fullmapschakelaar() {
     LeaveFullSize(*this);
     return;
   }
-  const int U = s.CellSize;
-  ui.MAPChart->setGeometry(0, 0, 8 * U, 6 * U);
+  s.MapFullSize = true;
+  ApplyPanelLayout();
   ui.MAPChart->show();
   ui.MAPChart->raise();  // over every panel it now covers
   KeepFlyStopInFront(*this);
-  s.MapFullSize = true;
-  CentreMapOnChart(*this);
 }
 
 void TForm1::vertmapschakelaar() {

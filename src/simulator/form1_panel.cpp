@@ -81,7 +81,7 @@ void TForm1::Chart1AfterDraw(Canvas& canvas) {
   AdiView v;
   v.Width = ui.Chart1->width();
   v.Height = ui.Chart1->height();
-  v.ScreenWidth = ScreenSize().width();
+  v.ClientWidth = ClientArea().width();
   v.Zoom = ui.Chart1->Zoom;
   v.VertOffset = ui.Chart1->VertOffset;
   v.Rotation = ui.Chart1->Rotation;

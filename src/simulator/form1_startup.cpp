@@ -7,17 +7,10 @@
 #include "areas/area.h"
 #include "areas/areamodel.h"
 #include "instruments/layout.h"
-#include "platform/anchor.h"
 #include "simulator/form1.h"
 #include "simulator/simstate.h"
 
 namespace tvx {
-
-namespace {
-// FLY/STOP's distance from the window's right edge, and from the charts.
-constexpr int kFlyStopMargin = 8;
-constexpr int kFlyStopGap = 4;
-}  // namespace
 
 TForm1* Form1 = nullptr;
 QSize TForm1::ClientSizeOverride;
@@ -38,10 +31,6 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   ui.chart4->AfterDraw = [this](Canvas& c) { chart4AfterDraw(c); };
   ui.MAPChart->AfterDraw = [this](Canvas& c) { MAPChartAfterDraw(c); };
   ui.vertmap->AfterDraw = [this](Canvas& c) { vertmapAfterDraw(c); };
-  // FLY/STOP sit at the top right of the window, right of the instrument
-  // grid, where neither the map, the panels nor a flight's layout cover them.
-  AnchorRight(ui.START, kFlyStopMargin);
-  AnchorRight(ui.Startbit, kFlyStopMargin);
   ConnectStartPanel();
   ConnectRadios();
   ConnectPanel();
@@ -67,10 +56,6 @@ QSize TForm1::ScreenSize() const {
   if (ScreenSizeOverride.isValid()) return ScreenSizeOverride;
   const QScreen* screen = QGuiApplication::primaryScreen();
   return screen ? screen->size() : QSize(1600, 900);
-}
-
-int TForm1::FlyStopReserve() const {
-  return kFlyStopMargin + std::max(ui.START->width(), ui.Startbit->width()) + kFlyStopGap;
 }
 
 void TForm1::FormCreate() {
@@ -134,13 +119,9 @@ void TForm1::FormCreate() {
   ui.MAPChart->hide();
   ui.vertmap->hide();
   s.MapLeft = 0;
-  const QSize client = ClientSizeOverride.isValid() ? ClientSizeOverride : DefaultClientSize(ScreenSize());
-  ComputeCellLayout(s, client.width(), client.height(), ScreenSize(), FlyStopReserve());
   PlaceChartsAtCreation();
   s.AutopilotEngaged = false;
   s.BaroStd = false;
-  s.MapCentreX = ui.MAPChart->width() / 2;
-  s.MapCentreY = ui.MAPChart->height() / 2;
 
   ui.STARTPanel->move(0, 0);
 

@@ -97,9 +97,7 @@ void TForm1::planetypeChange() {
       leesconfiguratie();
     }
   } else {
-    const int U = s.CellSize;
     ui.Altitudeinput->setToolTip("Altitude: 0-40,000 ft");
-    ui.MCPpanel->move(5 * U, 5 * U);
     if (s.AutopilotEngaged) APpanelClick();  // off, with the panel showing it
     ui.flapgetalpanel->show();
     ui.Flaps->setMaximum(4);

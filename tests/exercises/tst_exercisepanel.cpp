@@ -201,7 +201,8 @@ class tst_ExercisePanel : public QObject {
     ScopedRecordingMessages messages;
     auto& f = F();
     Answer("1");  // wrong: the memo turns red
-    f.Staticpanel->resize(f.Staticpanel->width(), Sim.CellSize);
+    QTest::keyClick(w.sim, Qt::Key_E);  // folded by the pilot
+    QCOMPARE(f.Staticpanel->height(), Sim.CellSize);
     f.Command->show();
     f.Command->click();
     QCOMPARE(f.Staticmemo->toPlainText(), QString());

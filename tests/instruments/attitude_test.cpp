@@ -6,6 +6,7 @@
 
 #include "instruments/attitude.h"
 #include "instruments/layout.h"
+#include "simulator/aircrafttype.h"
 
 using namespace tvx;
 using Op = RecordingCanvas::Op;
@@ -36,7 +37,7 @@ AdiView ViewOf(const SimState& s) {
   AdiView v;
   v.Width = 2 * s.AdiCentreX;
   v.Height = 2 * s.AdiCentreY;
-  v.ScreenWidth = 1600;
+  v.ClientWidth = 1600;
   v.Zoom = IsRoundDialPanel(s.AircraftType) ? 85 : 300;
   return v;
 }

@@ -13,7 +13,7 @@ constexpr int U = 149, kR = 134;
 
 GaugeInputs Inputs(QSize screen = {1600, 900}, bool stopped = true, bool joystickThrust = false) {
   GaugeInputs in;
-  in.Screen = screen;
+  in.Client = screen;
   in.Stopped = stopped;
   in.JoystickThrust = joystickThrust;
   return in;

@@ -7,6 +7,7 @@
 
 #include "instruments/hsi.h"
 #include "instruments/layout.h"
+#include "simulator/aircrafttype.h"
 
 using namespace tvx;
 using Op = RecordingCanvas::Op;

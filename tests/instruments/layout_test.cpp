@@ -6,6 +6,7 @@
 
 #include "instruments/layout.h"
 #include "instruments/panel.h"
+#include "simulator/panellayout.h"
 #include "platform/canvas.h"
 
 using namespace tvx;
@@ -19,15 +20,12 @@ SimState GridOf(double w, double h, const QString& type = "SEP") {
   return s;
 }
 
-PanelPlacementInput InputFor(const QString& type, QSize screen = {1600, 900}, bool mapVisible = true) {
-  PanelPlacementInput in;
+PanelLayout LayoutFor(const QString& type, QSize client = {1600, 900}, bool mapVisible = true) {
+  PanelLayoutInput in;
+  in.Client = client;
   in.Type = type;
-  in.CellSize = 149;
-  in.Screen = screen;
-  in.MapVisible = mapVisible;
-  in.RadioPanelRight = 301;
-  in.FormWidth = screen.width();
-  return in;
+  in.Map = mapVisible ? MapPlace::Beside : MapPlace::Hidden;
+  return LayOutPanel(in);
 }
 
 }  // namespace
@@ -69,7 +67,7 @@ TEST(CellGrid, TickBandsAtTheirEdges) {
   }
 }
 
-TEST(PanelPlacement, JetGlassWidthAtThreeScreenSizes) {
+TEST(PanelPlacement, JetGlassWidthAtThreeClientSizes) {
   EXPECT_EQ(GlassPanelWidth("737", 149, {1920, 1080}), 5 * 149);
   // Narrow and low: 5.1 cells, rounded (759.9 -> 760).
   EXPECT_EQ(GlassPanelWidth("737", 149, {1366, 768}), 760);
@@ -81,51 +79,51 @@ TEST(PanelPlacement, JetGlassWidthAtThreeScreenSizes) {
 }
 
 TEST(PanelPlacement, RoundDialPanelFollowsTheMap) {
-  const PanelPlacement shown = PlacePanel(InputFor("SEP"));
-  EXPECT_EQ(shown.Chart1, QRect(298, 0, 298, 298));
+  const PanelLayout shown = LayoutFor("SEP");
+  EXPECT_EQ(shown.Of("Chart1"), QRect(298, 0, 298, 298));
   EXPECT_EQ(shown.Chart1Zoom, 85);
-  EXPECT_EQ(shown.Chart2, QRect(0, 0, 298, 596));
-  EXPECT_EQ(shown.Chart3, QRect(596, 1, 596, 894));
-  EXPECT_EQ(shown.chart4, QRect(596, 298, 298, 298));
-  EXPECT_EQ(shown.SYSTEEMPanel, QRect(298, 596, 596, 298));
+  EXPECT_EQ(shown.Of("Chart2"), QRect(0, 0, 298, 596));
+  EXPECT_EQ(shown.Of("Chart3"), QRect(596, 1, 596, 894));
+  EXPECT_EQ(shown.Of("chart4"), QRect(596, 298, 298, 298));
+  EXPECT_EQ(shown.Of("SYSTEEMPanel"), QRect(298, 596, 596, 298));
   EXPECT_FALSE(shown.StripsShown);
   EXPECT_EQ(shown.MapLeft, 0);
 
-  const PanelPlacement hidden = PlacePanel(InputFor("SEP", {1600, 900}, false));
-  EXPECT_EQ(hidden.chart4, QRect(298, 298, 298, 298));
-  EXPECT_EQ(hidden.SYSTEEMPanel, QRect(0, 596, 596, 298));
-  EXPECT_EQ(hidden.Chart1, shown.Chart1);
+  const PanelLayout hidden = LayoutFor("SEP", {1600, 900}, false);
+  EXPECT_EQ(hidden.Of("chart4"), QRect(298, 298, 298, 298));
+  EXPECT_EQ(hidden.Of("SYSTEEMPanel"), QRect(0, 596, 596, 298));
+  EXPECT_EQ(hidden.Of("Chart1"), shown.Of("Chart1"));
 }
 
 TEST(PanelPlacement, GlassPanels) {
-  const PanelPlacement efis = PlacePanel(InputFor("SEP EFIS", {1600, 900}, false));
-  EXPECT_EQ(efis.Chart1, QRect(149, 0, 447, 447));
+  const PanelLayout efis = LayoutFor("SEP EFIS", {1600, 900}, false);
+  EXPECT_EQ(efis.Of("Chart1"), QRect(149, 0, 447, 447));
   EXPECT_EQ(efis.Chart1Zoom, 300);
-  EXPECT_EQ(efis.Chart2, QRect(0, 0, 149, 894));
-  EXPECT_EQ(efis.Chart3, QRect(596, 1, 596, 447));
+  EXPECT_EQ(efis.Of("Chart2"), QRect(0, 0, 149, 894));
+  EXPECT_EQ(efis.Of("Chart3"), QRect(596, 1, 596, 447));
   // The glass HSI does not move with the map.
-  EXPECT_EQ(efis.chart4, QRect(149, 447, 447, 447));
-  EXPECT_EQ(efis.SYSTEEMPanel, QRect(596, 447, 596, 447));
+  EXPECT_EQ(efis.Of("chart4"), QRect(149, 447, 447, 447));
+  EXPECT_EQ(efis.Of("SYSTEEMPanel"), QRect(596, 447, 596, 447));
   EXPECT_TRUE(efis.StripsShown);
   // s = (223 - 78) div 2 = 72.
-  EXPECT_EQ(efis.locchart, QRect(149 + 223 - 72 - 10, 447 - 40, 164, 30));
-  EXPECT_EQ(efis.GSchart, QRect(596 - 40, 223 - 72 - 10, 30, 164));
+  EXPECT_EQ(efis.Of("locchart"), QRect(149 + 223 - 72 - 10, 447 - 40, 164, 30));
+  EXPECT_EQ(efis.Of("GSchart"), QRect(596 - 40, 223 - 72 - 10, 30, 164));
 
-  const PanelPlacement jet = PlacePanel(InputFor("737", {1920, 1080}));
-  EXPECT_EQ(jet.Chart3, QRect(596, 1, 745, 447));
-  EXPECT_EQ(jet.SYSTEEMPanel, QRect(596, 447, 745, 447));
+  const PanelLayout jet = LayoutFor("737");
+  EXPECT_EQ(jet.Of("Chart3"), QRect(596, 1, 745, 447));
+  EXPECT_EQ(jet.Of("SYSTEEMPanel"), QRect(596, 447, 745, 447));
 }
 
 TEST(PanelPlacement, MapLeftOfTheGlassPanels) {
   // 5U + U div 2 + 2 = 821; the radio panel's right edge 4U + 301 + 2 = 899 is larger.
-  EXPECT_EQ(PlacePanel(InputFor("SEP EFIS")).MapLeft, 899);
-  PanelPlacementInput narrowRadio = InputFor("SEP EFIS");
-  narrowRadio.RadioPanelRight = 100;
-  EXPECT_EQ(PlacePanel(narrowRadio).MapLeft, 821);
-  EXPECT_EQ(PlacePanel(InputFor("SEP EFIS", {1400, 900})).MapLeft, 598);
-  // Jets on a wide screen: the map's right edge 20 px inside the window.
-  EXPECT_EQ(PlacePanel(InputFor("737", {1920, 1080})).MapLeft, 1920 - 596 - 20);
-  EXPECT_EQ(PlacePanel(InputFor("320", {1366, 768})).MapLeft, 598);
+  EXPECT_EQ(LayoutFor("SEP EFIS").MapLeft, 899);
+  // Jets on a wide client area: the map's right edge 20 px inside the window.
+  EXPECT_EQ(LayoutFor("737").MapLeft, 1600 - 596 - 20);
+  // 1400 px and narrower: beside the charts' left four cells.
+  const PanelLayout narrow = LayoutFor("SEP EFIS", {1400, 900});
+  EXPECT_EQ(narrow.MapLeft, 4 * narrow.CellSize + 2);
+  const PanelLayout low = LayoutFor("320", {1366, 768});
+  EXPECT_EQ(low.MapLeft, 4 * low.CellSize + 2);
 }
 
 TEST(PanelPlacement, StripsOfAThreeCellHsi) {
@@ -139,202 +137,20 @@ TEST(PanelPlacement, StripsOfAThreeCellHsi) {
   EXPECT_EQ(gs.topLeft(), QPoint(624, 249 - 95));
 }
 
-namespace {
-
-// The client areas of a maximised window under a window manager with a
-// 19-px title bar, less the 19-px menu bar.
-const QSize kScreens[] = {{1366, 768}, {1366, 1024}, {1600, 900}, {1920, 1080},
-                          {1280, 1024}, {1440, 900}, {1366, 900}};
-QSize ClientOf(QSize screen) { return {screen.width(), screen.height() - 38}; }
-// FLY/STOP, 128 px wide, 8 px from the right edge, 4 px from the charts.
-constexpr int kFlyStopReserve = 8 + 128 + 4;
-
-struct WindowRects {
-  PanelPlacement charts;
-  QRect map, mcp, efis, flyStop;
-  ScenarioPanelPlace scenarios;
-};
-
-// The window laid out for `type` in `client` as the simulator window does.
-WindowRects LayOut(const QString& type, QSize screen, bool mapVisible) {
-  const QSize client = ClientOf(screen);
-  SimState s;
-  s.AircraftType = type;
-  ComputeCellLayout(s, client.width(), client.height(), screen, kFlyStopReserve);
-  const int U = s.CellSize;
-  PanelPlacementInput in;
-  in.Type = type;
-  in.CellSize = U;
-  in.Screen = screen;
-  in.MapVisible = mapVisible;
-  in.RadioPanelRight = 301;
-  in.FormWidth = client.width();
-  WindowRects w;
-  w.charts = PlacePanel(in);
-  w.map = QRect(w.charts.MapLeft, 2 * U, 4 * U, 4 * U);
-  w.mcp = QRect(5 * U, 5 * U, 360, 64);
-  w.efis = QRect(EfisBoxPlace(w.mcp, {150, 64}, client.width()), QSize(150, 64));
-  w.flyStop = QRect(client.width() - 136, 8, 128, 84);
-  ScenarioPanelInput sp;
-  sp.Client = client;
-  sp.ChartsRight = std::max(w.charts.Chart3.right(), w.charts.SYSTEEMPanel.right()) + 1;
-  sp.ChartsBottom = w.charts.Chart3.bottom() + 1;
-  sp.SystemsPanel = w.charts.SYSTEEMPanel;
-  sp.FlapboxRight = 457;
-  sp.ButtonsBottom = w.flyStop.bottom() + 1;
-  sp.FullSize = {246, 628};
-  sp.CompactListWidth = 242;
-  sp.CompactListRows = 13;
-  sp.CompactListFrame = 20;
-  sp.CompactRowHeight = 16;
-  sp.CompactControls = {242, 94};
-  sp.ControlsSecondRow = 62;
-  sp.Autopilot = w.mcp.united(w.efis);
-  w.scenarios = PlaceScenarioPanel(sp);
-  return w;
-}
-
-}  // namespace
-
-TEST(WindowLayout, EveryChartAndPanelInsideTheClientArea) {
-  for (const QSize screen : kScreens)
-    for (const QString type : {"SEP", "SEP EFIS", "737"})
-      for (const bool map : {true, false}) {
-        const WindowRects w = LayOut(type, screen, map);
-        const QRect client(QPoint(0, 0), ClientOf(screen));
-        const QString where = QString("%1x%2 %3 map %4").arg(screen.width()).arg(screen.height()).arg(type).arg(map);
-        for (const QRect& r : {w.charts.Chart1, w.charts.Chart2, w.charts.Chart3, w.charts.chart4,
-                               w.charts.SYSTEEMPanel, w.map})
-          EXPECT_TRUE(client.contains(r)) << where.toStdString();
-        if (type == "737") {
-          EXPECT_TRUE(client.contains(w.mcp)) << where.toStdString();
-          EXPECT_TRUE(client.contains(w.efis)) << where.toStdString();
-          EXPECT_TRUE(client.contains(w.scenarios.Panel)) << where.toStdString();
-        }
-      }
-}
-
-TEST(WindowLayout, ScenarioPanelClearOfTheCharts) {
-  for (const QSize screen : kScreens) {
-    const WindowRects w = LayOut("737", screen, false);
-    const QString where = QString("%1x%2").arg(screen.width()).arg(screen.height());
-    const QRect panel = w.scenarios.Panel;
-    for (const QRect& chart : {w.charts.Chart1, w.charts.Chart2, w.charts.Chart3, w.charts.chart4})
-      EXPECT_FALSE(panel.intersects(chart)) << where.toStdString();
-    EXPECT_FALSE(panel.intersects(w.flyStop)) << where.toStdString();
-    if (!w.scenarios.Compact) continue;
-    // On the systems panel right of the flap box; what it holds is not
-    // covered by the A/P panels in front of it.
-    EXPECT_GE(panel.left(), w.charts.SYSTEEMPanel.left() + 457) << where.toStdString();
-    const QRect list(panel.topLeft() + w.scenarios.ListAt, w.scenarios.ListSize);
-    EXPECT_EQ(w.scenarios.ListSize.height(), 20 + 13 * w.scenarios.RowHeight) << where.toStdString();
-    EXPECT_GE(w.scenarios.RowHeight, 14) << where.toStdString();
-    EXPECT_TRUE(panel.contains(list)) << where.toStdString();
-    const QRect autopilot = w.mcp.united(w.efis);
-    EXPECT_FALSE(list.intersects(autopilot)) << where.toStdString();
-    // The controls' two rows, the second one maybe moved down.
-    const QPoint controls = panel.topLeft() + w.scenarios.ControlsAt;
-    const QRect first(controls, QSize(242, 62));
-    const QRect second(controls + QPoint(0, 62 + w.scenarios.SecondRowShift), QSize(242, 94 - 62));
-    for (const QRect& row : {first, second}) {
-      EXPECT_TRUE(panel.contains(row)) << where.toStdString();
-      EXPECT_FALSE(row.intersects(list)) << where.toStdString();
-      EXPECT_FALSE(row.intersects(autopilot)) << where.toStdString();
-    }
-  }
-  // Beside the charts where there is room, compact on the 4-cell jet panel
-  // of a narrow, tall screen.
-  EXPECT_FALSE(LayOut("737", {1366, 768}, false).scenarios.Compact);
-  EXPECT_FALSE(LayOut("737", {1600, 900}, false).scenarios.Compact);
-  EXPECT_FALSE(LayOut("737", {1920, 1080}, false).scenarios.Compact);
-  EXPECT_TRUE(LayOut("737", {1366, 1024}, false).scenarios.Compact);
-  // Under FLY/STOP, lifted on a low window so that its bottom stays inside.
-  const WindowRects low = LayOut("737", {1366, 768}, false);
-  EXPECT_EQ(low.scenarios.Panel.bottom(), 730 - 4 - 1);
-  EXPECT_EQ(LayOut("737", {1600, 900}, false).scenarios.Panel.topLeft(), QPoint(1600 - 8 - 246, 100));
-  // A tall window: the rows as designed, the controls together under the
-  // A/P panels.
-  const ScenarioPanelPlace tall = LayOut("737", {1366, 1024}, false).scenarios;
-  EXPECT_EQ(tall.RowHeight, 16);
-  EXPECT_EQ(tall.SecondRowShift, 0);
-  // 900 px high: the rows close up to keep the first row of controls above
-  // the A/P panels (5 cells of 143 px down); the second row goes below them.
-  const ScenarioPanelPlace low900 = LayOut("737", {1366, 900}, false).scenarios;
-  EXPECT_EQ(low900.RowHeight, 15);
-  EXPECT_LE(low900.Panel.top() + low900.ControlsAt.y() + 62, 5 * 143);
-  EXPECT_EQ(low900.Panel.top() + low900.ControlsAt.y() + 62 + low900.SecondRowShift, 5 * 143 + 64 + 4);
-  // 1280 px wide: right of the flap box, inside the window.
-  const WindowRects narrow = LayOut("737", {1280, 1024}, false);
-  EXPECT_TRUE(narrow.scenarios.Compact);
-  EXPECT_EQ(narrow.scenarios.Panel.left(), 4 * 142 + 457 + 4);
-  EXPECT_EQ(narrow.scenarios.Panel.right(), 1280 - 4 - 1);
-}
-
-TEST(WindowLayout, FlyStopClearOfEveryChart) {
-  for (const QSize screen : kScreens)
-    for (const QString type : {"SEP", "SEP EFIS", "737"})
-      for (const bool map : {true, false}) {
-        const WindowRects w = LayOut(type, screen, map);
-        const QString where = QString("%1x%2 %3 map %4").arg(screen.width()).arg(screen.height()).arg(type).arg(map);
-        const int U = w.charts.Chart1.height() / (type == "SEP" ? 2 : 3);
-        const QRect fullSizeMap(0, 0, 8 * U, 6 * U);
-        for (const QRect& r : {w.charts.Chart1, w.charts.Chart2, w.charts.Chart3, w.charts.chart4,
-                               w.charts.SYSTEEMPanel, w.map, fullSizeMap})
-          EXPECT_FALSE(r.intersects(w.flyStop)) << where.toStdString();
-      }
-}
-
-TEST(CellGrid, CellsLeaveRoomForFlyStop) {
-  // Wide screens: the height bounds the grid, the cells stay as they are.
-  EXPECT_EQ(CellSizeLeavingRoom(143, 1600, {1600, 900}, 140), 143);
-  EXPECT_EQ(CellSizeLeavingRoom(173, 1920, {1920, 1080}, 140), 173);
-  EXPECT_EQ(CellSizeLeavingRoom(121, 1366, {1366, 768}, 140), 121);
-  // 1366 x 1024: eight cells of 163 px reach 1304; 153 end at 1224, left of 1226.
-  EXPECT_EQ(CellSizeLeavingRoom(163, 1366, {1366, 1024}, 140), 153);
-  EXPECT_EQ(CellSizeLeavingRoom(159, 1280, {1280, 1024}, 140), 142);
-  // A 4:3 screen over 1400 px gives the jet's chart five cells: nine across.
-  EXPECT_EQ(WidestChartsRight(100, {1600, 1200}), 900);
-  EXPECT_EQ(CellSizeLeavingRoom(193, 1600, {1600, 1200}, 140), 162);
-  // Narrow and low, the jet's 5.1 cells decide, rounded: 4 x 125 + 638 = 1138.
-  EXPECT_EQ(CellSizeLeavingRoom(126, 1280, {1280, 800}, 140), 125);
-
-  SimState s;
-  ComputeCellLayout(s, 1366, 986, {1366, 1024}, 140);
-  EXPECT_EQ(s.CellSize, 153);
-  EXPECT_EQ(s.InstrumentRadius, 138);
-  EXPECT_EQ(s.Vor1CentreX, 3 * 153);
-  ComputeCellLayout(s, 1600, 900, {1600, 900}, 140);
-  EXPECT_EQ(s.CellSize, 149);
-}
-
-TEST(WindowLayout, FlapSettingRowBelowTheAutopilotPanel) {
-  // The row along the bottom of the systems panel; the jet's A/P panel (5
-  // cells down, 64 px high) ends above it.
-  for (const QSize screen : kScreens) {
-    const WindowRects w = LayOut("737", screen, false);
-    const QRect systems = w.charts.SYSTEEMPanel;
-    const int top = systems.top() + FlapSettingRowTop(systems.height(), 42);
-    EXPECT_GT(top, w.mcp.bottom()) << screen.width() << "x" << screen.height();
-    EXPECT_LE(top + 42, systems.bottom() + 1);
-  }
-  EXPECT_EQ(FlapSettingRowTop(298, 42), 254);
-}
-
-TEST(WindowLayout, EfisBoxBesideTheAutopilotPanel) {
-  EXPECT_EQ(EfisBoxPlace(QRect(745, 745, 360, 64), {150, 64}, 1600), QPoint(1111, 745));
-  // Right of it would end past 1280 px: left of it.
-  EXPECT_EQ(EfisBoxPlace(QRect(795, 795, 360, 64), {150, 64}, 1280), QPoint(639, 795));
-}
-
-TEST(WindowLayout, ProfileAsWideAsTheClientArea) {
-  EXPECT_EQ(ProfileRect(149, 1600, 1600), QRect(0, 0, 1600, 894));
-  EXPECT_EQ(ProfileRect(120, 1366, 1600), QRect(0, 0, 1366, 720));
-}
-
-TEST(WindowLayout, PanelsKeepTheirPlaceInCells) {
-  EXPECT_EQ(RescaledInCells(QRect(0, 4 * 149, 446, 2 * 149), 149, 143), QRect(0, 4 * 143, 446, 2 * 143));
-  EXPECT_EQ(RescaledInCells(QRect(0, 0, 446, 149), 149, 172), QRect(0, 0, 446, 172));
-  EXPECT_EQ(RescaledInCells(QRect(5, 7, 10, 10), 0, 172), QRect(5, 7, 10, 10));
+TEST(CellGrid, CellsLeaveRoomForFlyStopAndTheScenarioPanel) {
+  // Wide client areas: the height bounds the grid.
+  EXPECT_EQ(PanelCellSize({1600, 900}), 149);
+  EXPECT_EQ(PanelCellSize({1600, 862}), 143);
+  EXPECT_EQ(PanelCellSize({1920, 1042}), 173);
+  // 1366 x 986: eight cells of 163 px and FLY/STOP would reach past the
+  // edge; the jet's four cells beside four more and its scenario panel
+  // (258 px) bound the cell at (1366 - 258) / 8.
+  EXPECT_EQ(PanelCellSize({1366, 986}), 138);
+  // A 4:3 client area over 1400 px gives the jet's chart five cells.
+  EXPECT_EQ(PanelCellSize({1600, 1200}), 149);
+  // Narrow and low, the jet's 5.1 cells decide, rounded.
+  EXPECT_EQ(PanelCellSize({1280, 762}), 112);
+  EXPECT_EQ(PanelCellSize(kSmallestPanelClient), 101);
 }
 
 TEST(PanelPlacement, ChartCentres) {

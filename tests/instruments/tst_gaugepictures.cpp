@@ -156,7 +156,7 @@ class tst_GaugePictures : public QObject {
     s.DisplayedRpm = 2300;
     s.JoystickLeverRpm = 2450;
     GaugeInputs in;
-    in.Screen = {1600, 900};
+    in.Client = {1600, 900};
     const int U = 149, R = s.InstrumentRadius;
     const QImage image = Paint(2 * U, 6 * U, [&](Canvas& c) {
       DrawRPMDial(c, s);
@@ -210,7 +210,7 @@ class tst_GaugePictures : public QObject {
       const int size = 2 * s.CellSize;
       AdiView v;
       v.Width = v.Height = size;
-      v.ScreenWidth = 1920;
+      v.ClientWidth = 1920;
       v.Zoom = 85;
       for (const double pitch : {8.0, -8.0}) {
         s.PitchAttitude = pitch;
@@ -244,11 +244,11 @@ class tst_GaugePictures : public QObject {
     s.JoystickLeverN1 = 70;
     s.PresetPower = 64.4;
     GaugeInputs in;
-    in.Screen = {1920, 1080};
+    in.Client = {1920, 1080};
     const int U = 149;
     const QImage image = Paint(5 * U, 3 * U, [&](Canvas& c) { DrawEngineInstruments(c, s, in); });
     test::SavePng(image, "gauge-n1-737");
-    const JetEngineDials d = JetEngineDialPlaces(in.Screen, U, s.InstrumentRadius);
+    const JetEngineDials d = JetEngineDialPlaces(in.Client, U, s.InstrumentRadius);
     // Left needle at 64.4 %, right (windmilling) at 10 %, the 100 % tick red.
     QCOMPARE(At(image, test::Expected(d.Engine1X, s.EngineCentreY, 60, N1DialAngle(64.4))), ColorOf(clr::White));
     QCOMPARE(At(image, test::Expected(d.Engine2X, s.EngineCentreY, 60, N1DialAngle(10))), ColorOf(clr::White));

@@ -95,14 +95,14 @@ class tst_Map : public QObject {
   void glassTypesKeepTheirInstrumentsAndUseMapLeft() {
     TForm1 form;
     U = Sim.CellSize;
-    Sim.AircraftType = "737";
-    form.ui.chart4->setGeometry(U, 3 * U, 3 * U, 3 * U);
-    Sim.MapLeft = 5 * U + 2;
+    form.SetTypegroupIndex(2);
+    QCOMPARE(form.ui.chart4->pos(), QPoint(U, 3 * U));
+    QVERIFY(Sim.MapLeft > 4 * U);
     form.mapschakelaar();
     QCOMPARE(form.ui.chart4->pos(), QPoint(U, 3 * U));
     form.mapschakelaar();
     QCOMPARE(form.ui.chart4->pos(), QPoint(U, 3 * U));
-    QCOMPARE(form.ui.MAPChart->geometry(), QRect(5 * U + 2, 2 * U, 4 * U, 4 * U));
+    QCOMPARE(form.ui.MAPChart->geometry(), QRect(Sim.MapLeft, 2 * U, 4 * U, 4 * U));
     QCOMPARE(Sim.MapCentreX, 2 * U);
   }
 

@@ -12,6 +12,7 @@
 #include "instruments/panelfixture.h"
 #include "instruments/vorindicators.h"
 #include "simulator/form1.h"
+#include "simulator/panellayout.h"
 #include "simulator/simstate.h"
 #include "simulator/simwindowfixture.h"
 #include "support/testsupport.h"
@@ -22,10 +23,12 @@ namespace {
 
 QColor Rgb(TColor c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 
-// The window for one type, flying level at 3000 ft.
+// The window for one type, chosen as the user chooses it.
 void ChooseType(TForm1& form, const QString& type) {
-  Sim.AircraftType = type;
-  form.PlaceChartsForType();
+  const bool map = Sim.MapVisible;
+  form.SetTypegroupIndex(-1);
+  form.SetTypegroupIndex(type == "SEP" ? 0 : type == "SEP EFIS" ? 1 : 2);
+  if (Sim.MapVisible != map) form.mapschakelaar();
   form.TkOrvane();
 }
 
@@ -139,10 +142,10 @@ class tst_Panel : public QObject {
       form.show();
       QVERIFY(QTest::qWaitForWindowExposed(&form));
       const auto& ui = form.ui;
-      // Under a 19-px title bar; on the 4:3 and 5:4 screens the cells leave
-      // FLY/STOP their room right of the grid.
-      for (const auto& [screen, cell] : {std::pair{QSize(1366, 768), 121}, std::pair{QSize(1366, 1024), 153},
-                                         std::pair{QSize(1366, 900), 143}, std::pair{QSize(1280, 1024), 142}}) {
+      // Under a 19-px title bar; on the narrower screens the cells leave
+      // FLY/STOP and the jet's scenario panel their room right of the grid.
+      for (const auto& [screen, cell] : {std::pair{QSize(1366, 768), 121}, std::pair{QSize(1366, 1024), 138},
+                                         std::pair{QSize(1366, 900), 121}, std::pair{QSize(1280, 1024), 127}}) {
         ShowAsMaximisedOn(form, screen);
         QTRY_COMPARE(Sim.CellSize, cell);
         const QString where = QString("%1x%2 ").arg(screen.width()).arg(screen.height());
@@ -547,6 +550,59 @@ class tst_Panel : public QObject {
       QCOMPARE(image.pixelColor(adi + QPoint(-35, 0)), QColor(255, 0, 0));
     }
     QCOMPARE(image.pixelColor(hsi + QPoint(0, 40)).black(), 255);
+  }
+
+  // The window stands as its layout says, and on the real widgets no
+  // control a user works is cut or covered: the three types at the smallest
+  // client area, at what a 1366 x 768 screen leaves under a desktop's bars,
+  // and at 1920 x 1080, with the map hidden and beside the panel. Pictures
+  // of each are left in the test output.
+  void realWidgetsStandAsTheLayoutSays() {
+    Unpinned unpinned;
+    ScopedRecordingMessages msgs;
+    TForm1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    for (const QSize client : {QSize(1180, 610), QSize(1366, 699), QSize(1920, 1042)}) {
+      TForm1::ScreenSizeOverride = client;
+      ResizeClient(form, client);
+      for (int item = 0; item < 3; ++item)
+        for (const int map : {0, 1}) {
+          form.SetTypegroupIndex(item);
+          PutMapInState(form, map);
+          const QString where = QString("%1x%2 type %3 map %4 ").arg(client.width()).arg(client.height()).arg(item).arg(map);
+          const PanelLayout layout = LayOutPanel(form.PanelState());
+          for (const PlacedControl& placed : layout.Controls) {
+            const QWidget* w = form.centralWidget()->findChild<QWidget*>(placed.Name);
+            QVERIFY2(w, placed.Name);
+            QRect expected = placed.Rect;
+            if (w == form.ui.EFS1 || w == form.ui.EFS2) expected.moveLeft(w->x());
+            QVERIFY2(w->geometry() == expected, qPrintable(where + placed.Name));
+          }
+          // The panels and controls in front of each panel, back to front.
+          const QList<QWidget*> stack = form.centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+          for (QWidget* panel : {static_cast<QWidget*>(form.ui.SYSTEEMPanel), static_cast<QWidget*>(form.ui.MCPpanel),
+                                 static_cast<QWidget*>(form.ui.EFISpanel), static_cast<QWidget*>(form.ui.Failurepanel)}) {
+            if (!panel->isVisible()) continue;
+            QVERIFY2(panel->autoFillBackground(), qPrintable(where + panel->objectName()));
+            QVERIFY2(form.centralWidget()->rect().contains(panel->geometry()), qPrintable(where + panel->objectName()));
+            for (QWidget* control : panel->findChildren<QWidget*>()) {
+              if (!control->isVisible() || !control->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).isEmpty()) continue;
+              const QRect r(control->mapTo(form.centralWidget(), QPoint(0, 0)), control->size());
+              QVERIFY2(panel->geometry().contains(r), qPrintable(where + control->objectName() + " cut"));
+              for (qsizetype z = stack.indexOf(panel) + 1; z < stack.size(); ++z) {
+                const QWidget* front = stack[z];
+                if (!front->isVisible() || front == form.ui.MAPChart || front == form.ui.vertmap) continue;
+                QVERIFY2(!front->geometry().intersects(r),
+                         qPrintable(where + control->objectName() + " under " + front->objectName()));
+              }
+            }
+          }
+          form.TkOrvane();
+          test::SavePng(form.centralWidget()->grab().toImage(),
+                        QString("panel-%1x%2-%3-map%4").arg(client.width()).arg(client.height()).arg(item).arg(map));
+        }
+    }
   }
 };
 

@@ -328,7 +328,7 @@ class tst_AircraftTypes : public QObject {
   void gaugesReadTheWindowsInputs() {
     TForm1 form;
     GaugeInputs in = form.CurrentGaugeInputs();
-    QCOMPARE(in.Screen, QSize(1600, 900));
+    QCOMPARE(in.Client, QSize(1600, 900));
     QVERIFY(in.Stopped);
     QVERIFY(!in.JoystickThrust);
     QCOMPARE(in.FlapLabels[0], QString("UP"));

@@ -388,14 +388,16 @@ class tst_Keys : public QObject {
     auto& ui = form_->ui;
     const int cell = Sim.CellSize;
     QVERIFY(cell > 0);
-    ui.Staticpanel->setGeometry(0, 4 * cell, 400, 2 * cell);
+    form_->ApplyPanelLayout();
+    const int width = ui.SYSTEEMPanel->width() - 150;
+    QCOMPARE(ui.Staticpanel->geometry(), QRect(0, 4 * cell, width, 2 * cell));
     QTest::keyClick(form_, Qt::Key_E);  // hidden: nothing
-    QCOMPARE(ui.Staticpanel->geometry(), QRect(0, 4 * cell, 400, 2 * cell));
+    QVERIFY(!form_->ExercisePanelFolded);
     ui.Staticpanel->show();
     QTest::keyClick(form_, Qt::Key_E);
-    QCOMPARE(ui.Staticpanel->geometry(), QRect(0, 5 * cell, 400, cell));
+    QCOMPARE(ui.Staticpanel->geometry(), QRect(0, 5 * cell, width, cell));
     QTest::keyClick(form_, Qt::Key_E);
-    QCOMPARE(ui.Staticpanel->geometry(), QRect(0, 4 * cell, 400, 2 * cell));
+    QCOMPARE(ui.Staticpanel->geometry(), QRect(0, 4 * cell, width, 2 * cell));
   }
 
   void heldLeftTurnsTheAircraftOverSeveralTicks() {
