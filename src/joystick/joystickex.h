@@ -136,7 +136,8 @@ class TJoystickex : public QObject {
   bool SaveCalibration();
   // The parts of the calibration the run measured: the stick's once a
   // captured device's X or Y axis has moved, the throttle's once its Z axis
-  // has; all of it when a calibration was handed over.
+  // has (moved: reported positions further apart than the event threshold);
+  // all of it when a calibration was handed over.
   CalibrationParts MeasuredParts() const;
   // The calibration as it is saved: the throttle's range is what the lever
   // reported in the run, widened from the range the file held, if a lever
