@@ -79,9 +79,12 @@ QByteArray CalibrationFileBytes() {
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(none)");
 }
 
-// Lets the device read all the script has written.
+// Lets the device read all the script has written (without the pauses of
+// QTest::qWaitFor, which would make the many runs below slow).
 bool Drain(const ScriptedJoysticks& script) {
-  return QTest::qWaitFor([&script] { return script.Unread(0) == 0; }, 5000);
+  const QDeadlineTimer deadline(5000);
+  while (script.Unread(0) > 0 && !deadline.hasExpired()) QCoreApplication::processEvents();
+  return script.Unread(0) == 0;
 }
 
 // One run of the simulator's joystick, from start to end.
@@ -127,10 +130,14 @@ Commands LeverRun(std::int16_t from, std::int16_t to) {
   j.SetCalAutoSave(false);  // the sequence's file is looked at, not this run's
   if (!j.StartCapture()) return c;
   QSignalSpy zmoves(&j, &TJoystickex::JoyZMove);
+  QTimer wake;  // the wait below ends even if the polls stopped
+  wake.start(100);
   for (int q = 0; q <= 4; ++q) {
     if (q > 0 && (!script.Axis(0, 2, static_cast<std::int16_t>(from + (to - from) * q / 4)) || !Drain(script))) return c;
     zmoves.clear();  // the next poll reports the lever where it now stands
-    if (!QTest::qWaitFor([&zmoves] { return !zmoves.isEmpty(); }, 5000)) return c;
+    const QDeadlineTimer deadline(5000);
+    while (zmoves.isEmpty() && !deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    if (zmoves.isEmpty()) return c;
     const int z = zmoves.last()[0].toInt();
     c.n1 << ThrottleLeverN1(z);
     c.rpm << ThrottleLeverRpm(z);
