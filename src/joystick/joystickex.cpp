@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <cstdlib>
+#include <iterator>
 #include <limits>
 
 #include "platform/dataroot.h"
@@ -16,26 +17,63 @@ namespace tvx {
 
 // --- Calibration file ---
 
-void ReadCalibration(const IniFile& ini, JoystickCalibration& cal) {
-  cal.MaxLeftUpX = ini.ReadInteger("Range", "MaxLeftUPX", -32767);
-  cal.MaxLeftUpY = ini.ReadInteger("range", "MaxLeftUPy", -32767);
-  cal.MaxRightDownX = ini.ReadInteger("range", "MaxrightDownx", 32767);
-  cal.MaxRightDownY = ini.ReadInteger("range", "MaxrightDowny", 32767);
-  cal.MaxZ = ini.ReadInteger("range", "MaxZ", 32000);
-  cal.MinZ = ini.ReadInteger("range", "MinZ", 0);
-  cal.CenterX = ini.ReadInteger("Center", "CenterX", 0);
-  cal.CenterY = ini.ReadInteger("Center", "CenterY", 0);
+namespace {
+
+// The keys of the calibration file, in the file's order, with their defaults.
+struct CalibrationKey {
+  const char* section;
+  const char* key;
+  int JoystickCalibration::*field;
+  int fallback;
+  bool stick;  // part of the stick's calibration, else of the throttle's
+};
+constexpr CalibrationKey kCalibrationKeys[] = {
+    {"Range", "MaxLeftUPX", &JoystickCalibration::MaxLeftUpX, -32767, true},
+    {"range", "MaxLeftUPy", &JoystickCalibration::MaxLeftUpY, -32767, true},
+    {"range", "MaxrightDownx", &JoystickCalibration::MaxRightDownX, 32767, true},
+    {"range", "MaxrightDowny", &JoystickCalibration::MaxRightDownY, 32767, true},
+    {"range", "MaxZ", &JoystickCalibration::MaxZ, 32000, false},
+    {"range", "MinZ", &JoystickCalibration::MinZ, 0, false},
+    {"Center", "CenterX", &JoystickCalibration::CenterX, 0, true},
+    {"Center", "CenterY", &JoystickCalibration::CenterY, 0, true},
+};
+
+// A key holding a number (one that is not counts as absent, as it reads as
+// its default).
+bool HasNumber(const IniFile& ini, const QString& section, const QString& key) {
+  return ini.ReadInteger(section, key, 0) == ini.ReadInteger(section, key, 1);
 }
 
-void WriteCalibration(IniFile& ini, const JoystickCalibration& cal) {
-  ini.WriteInteger("Range", "MaxLeftUPX", cal.MaxLeftUpX);
-  ini.WriteInteger("range", "MaxLeftUPy", cal.MaxLeftUpY);
-  ini.WriteInteger("range", "MaxrightDownx", cal.MaxRightDownX);
-  ini.WriteInteger("range", "MaxrightDowny", cal.MaxRightDownY);
-  ini.WriteInteger("range", "MaxZ", cal.MaxZ);
-  ini.WriteInteger("range", "MinZ", cal.MinZ);
-  ini.WriteInteger("Center", "CenterX", cal.CenterX);
-  ini.WriteInteger("Center", "CenterY", cal.CenterY);
+}  // namespace
+
+void ReadCalibration(const IniFile& ini, JoystickCalibration& cal) {
+  for (const CalibrationKey& k : kCalibrationKeys) cal.*k.field = ini.ReadInteger(k.section, k.key, k.fallback);
+}
+
+void WriteCalibration(IniFile& ini, const JoystickCalibration& cal, CalibrationParts parts) {
+  for (std::size_t i = 0; i < std::size(kCalibrationKeys); ++i) {
+    const CalibrationKey& k = kCalibrationKeys[i];
+    if (!(k.stick ? parts.Stick : parts.Throttle)) continue;
+    // A section new to the file is spelled as its first key has it ("Range"),
+    // and a key new to the file goes before those that follow it here.
+    QString section;
+    QStringList later;
+    for (std::size_t j = 0; j < std::size(kCalibrationKeys); ++j) {
+      const CalibrationKey& l = kCalibrationKeys[j];
+      if (QString(l.section).compare(k.section, Qt::CaseInsensitive) != 0) continue;
+      if (section.isEmpty()) section = l.section;
+      if (j > i) later << l.key;
+    }
+    ini.WriteInteger(section, k.key, cal.*k.field, later);
+  }
+}
+
+std::optional<ThrottleRange> MeasuredThrottleRange(const IniFile& ini) {
+  if (!HasNumber(ini, "range", "MaxZ") && !HasNumber(ini, "range", "MinZ")) return std::nullopt;
+  JoystickCalibration cal;
+  ReadCalibration(ini, cal);
+  if (cal.MaxZ <= cal.MinZ || (cal.MinZ == 0 && cal.MaxZ == 32000)) return std::nullopt;
+  return ThrottleRange{cal.MinZ, cal.MaxZ};
 }
 
 // --- Scaling ---
@@ -97,10 +135,7 @@ TJoystickex::TJoystickex(QObject* owner) : QObject(owner) {
 
 TJoystickex::~TJoystickex() {
   ReleaseCapture();
-  // A run that never had a device measured nothing: saving its defaults
-  // would make them the next run's calibration, and a stick plugged in then
-  // would get the default throttle range of 0..32000 instead of its own.
-  if (calAutoSave_ && calibrationMeasured_) SaveCalibration();
+  if (calAutoSave_) SaveCalibration();
 }
 
 void TJoystickex::SetGamePort(TGamePort value) {
@@ -188,19 +223,22 @@ bool TJoystickex::StartCapture() {
   }
   device->setParent(this);
   device_ = device.release();
-  calibrationMeasured_ = true;
   // The capture's threshold is worked out from the device now captured, not
   // from capabilities read earlier for some port.
   caps_ = device_->Caps();
-  // Without a throttle range of its own in the calibration file (a first
-  // run), the throttle spans what the device reports rather than the file's
-  // default of 0..32000, which would leave half of the lever without effect.
-  if (!zRangeFromFile_ && caps_.NumAxes >= 3 && caps_.ZMax > caps_.ZMin) {
+  // Without a throttle range a lever measured (a first run), the throttle
+  // spans what the device reports rather than the file's default of
+  // 0..32000, which would leave half of the lever without effect.
+  if (!measuredZ_ && caps_.NumAxes >= 3 && caps_.ZMax > caps_.ZMin) {
     cal_.MinZ = std::min(cal_.MinZ, caps_.ZMin);
     cal_.MaxZ = std::max(cal_.MaxZ, caps_.ZMax);
   }
   systemThreshold_ = static_cast<int>(RoundHalfEven(caps_.XMax * eventThreshold_ / 100));
   sent_ = device_->State();
+  // The driver reports where every axis stands as the device is opened; that
+  // is where the lever rests, and where its travel is measured from.
+  const std::uint16_t atCapture[] = {sent_.X, sent_.Y, sent_.Z};
+  for (int axis = 0; axis < std::min(caps_.NumAxes, 3); ++axis) reports_[axis].Add(atCapture[axis], systemThreshold_);
   connect(device_, &JoystickDevice::AxisMoved, this, &TJoystickex::DeviceAxisMoved);
   connect(device_, &JoystickDevice::ButtonChanged, this, &TJoystickex::DeviceButtonChanged);
   connect(device_, &JoystickDevice::Lost, this, [this] {
@@ -228,6 +266,8 @@ std::uint32_t TJoystickex::ButtonBits() const { return device_->State().Buttons 
 
 void TJoystickex::DeviceAxisMoved(int axis, bool initial) {
   const JoystickState now = device_->State();
+  const std::uint16_t values[] = {now.X, now.Y, now.Z};
+  if (axis >= 0 && axis < 3) reports_[axis].Add(values[axis], systemThreshold_);
   if (initial || polling_) {
     // The state at opening is the starting point, not a movement; while
     // polling the timer sends the position.
@@ -335,12 +375,50 @@ QString TJoystickex::CalibrationPath() {
   return (CalibrationFolder.isEmpty() ? DataRoot() : CalibrationFolder) + "/" + name;
 }
 
+void TJoystickex::AxisReports::Add(int value, int threshold) {
+  Low = Any ? std::min(Low, value) : value;
+  High = Any ? std::max(High, value) : value;
+  Any = true;
+  // A lever left alone may still twitch by a few units; that is no travel.
+  if (static_cast<long long>(High) - Low > threshold) Moved = true;
+}
+
+void TJoystickex::SetCalibration(const JoystickCalibration& cal) {
+  cal_ = cal;
+  measuredZ_ = ThrottleRange{cal.MinZ, cal.MaxZ};
+  handedOver_ = true;
+}
+
+CalibrationParts TJoystickex::MeasuredParts() const {
+  return {handedOver_ || reports_[0].Moved || reports_[1].Moved, handedOver_ || reports_[2].Moved};
+}
+
+JoystickCalibration TJoystickex::CalibrationToSave() const {
+  JoystickCalibration cal = cal_;
+  std::optional<ThrottleRange> z = measuredZ_;
+  const AxisReports& lever = reports_[2];
+  // Only a lever that moved has shown its travel. Where it merely rested is
+  // no range: saved, it would give full power a little way from idle.
+  if (lever.Moved)
+    z = z ? ThrottleRange{std::min(z->Min, lever.Low), std::max(z->Max, lever.High)} : ThrottleRange{lever.Low, lever.High};
+  if (z) {
+    cal.MinZ = z->Min;
+    cal.MaxZ = z->Max;
+  }
+  return cal;
+}
+
 bool TJoystickex::SaveCalibration() {
+  // The file keeps what earlier runs measured: a run writes only what it has
+  // measured itself, so the defaults of a run without a stick (or without a
+  // throttle) never become the next run's calibration.
+  const CalibrationParts parts = MeasuredParts();
+  if (!parts.Stick && !parts.Throttle) return true;
   IniFile ini(CalibrationPath());
   // Other lines of the file stay; a file that cannot be read is not replaced.
   if (ini.Load() == IniFile::LoadResult::Failed) return false;
   QDir().mkpath(QFileInfo(ini.Path()).absolutePath());
-  WriteCalibration(ini, cal_);
+  WriteCalibration(ini, CalibrationToSave(), parts);
   return ini.Save();
 }
 
@@ -348,8 +426,8 @@ bool TJoystickex::LoadCalibration() {
   IniFile ini(CalibrationPath());
   if (ini.Load() == IniFile::LoadResult::Failed) return false;
   ReadCalibration(ini, cal_);
-  // A key that is no number gives way to its default, so it counts as absent.
-  zRangeFromFile_ = ini.ReadInteger("range", "MaxZ", 0) == ini.ReadInteger("range", "MaxZ", 1);
+  measuredZ_ = MeasuredThrottleRange(ini);
+  handedOver_ = false;
   return true;
 }
 

@@ -12,7 +12,9 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <array>
 #include <cstdint>
+#include <optional>
 
 #include "platform/joystickdevice.h"
 
@@ -34,10 +36,30 @@ struct JoystickCalibration {
   int CenterX = 0, CenterY = 0;
 };
 
+// The parts of a calibration that are written: the stick's X/Y ranges with
+// its centre, and the throttle's range.
+struct CalibrationParts {
+  bool Stick = true;
+  bool Throttle = true;
+};
+
 // Reads every key of the calibration file, each with its default when absent.
 void ReadCalibration(const IniFile& ini, JoystickCalibration& cal);
-// Writes every key in the file's order: the "Range" keys, then "Center".
-void WriteCalibration(IniFile& ini, const JoystickCalibration& cal);
+// Writes the keys of `parts` in the file's order: the "Range" keys, then
+// "Center". Keys of other parts stay as they are, absent ones absent; a key
+// new to the file takes its place in that order among those already there.
+void WriteCalibration(IniFile& ini, const JoystickCalibration& cal, CalibrationParts parts = {});
+
+// A throttle range in raw units.
+struct ThrottleRange {
+  int Min = 0, Max = 0;
+};
+// The throttle range a calibration file holds when a lever measured it: its
+// "MaxZ" and "MinZ" (an absent one taking its default) when the file has
+// either and they span something. 0..32000 is no range: those are the
+// defaults that earlier versions wrote after runs that measured nothing, and
+// no real lever reports them.
+std::optional<ThrottleRange> MeasuredThrottleRange(const IniFile& ini);
 
 // Raw units per scaled unit on each side of the centre, and for the throttle.
 struct JoystickScaleFactors {
@@ -66,8 +88,7 @@ class TJoystickex : public QObject {
   Q_OBJECT
  public:
   explicit TJoystickex(QObject* owner = nullptr);
-  // Releases the capture and, with CalAutoSave, saves the calibration when
-  // the run captured a device or was handed a calibration.
+  // Releases the capture and, with CalAutoSave, saves the calibration.
   ~TJoystickex() override;
 
   // --- Settings, in the order a form sets them ---
@@ -107,12 +128,21 @@ class TJoystickex : public QObject {
   bool IsCalibrating() const { return isCalibrating_; }
   void SetIsCalibrating(bool value) { isCalibrating_ = value; }
   const JoystickCalibration& Calibration() const { return cal_; }
-  void SetCalibration(const JoystickCalibration& cal) {
-    cal_ = cal;
-    calibrationMeasured_ = true;
-  }
-  // The calibration file; a failed write leaves the file as it was.
+  // A calibration handed over counts as measured, all of it.
+  void SetCalibration(const JoystickCalibration& cal);
+  // Writes to the calibration file what the run measured; nothing else of
+  // the file changes (see MeasuredParts). A failed write leaves the file as
+  // it was; with nothing measured the file is not touched.
   bool SaveCalibration();
+  // The parts of the calibration the run measured: the stick's once a
+  // captured device's X or Y axis has moved, the throttle's once its Z axis
+  // has (moved: reported positions further apart than the event threshold);
+  // all of it when a calibration was handed over.
+  CalibrationParts MeasuredParts() const;
+  // The calibration as it is saved: the throttle's range is what the lever
+  // reported in the run, widened from the range the file held, if a lever
+  // measured that.
+  JoystickCalibration CalibrationToSave() const;
   // Reads the calibration file (its defaults without one); an unreadable file
   // leaves the calibration as it was. The scale factors are not recomputed.
   bool LoadCalibration();
@@ -166,10 +196,19 @@ class TJoystickex : public QObject {
   bool active_ = false;
   bool isCalibrating_ = false;
   JoystickCalibration cal_;
-  bool zRangeFromFile_ = false;  // the calibration file gave the throttle's range
-  // A device was captured, or a calibration handed over, at some time in
-  // the run: the calibration is more than the defaults.
-  bool calibrationMeasured_ = false;
+  // The positions one axis of the captured devices reported in the run, the
+  // one at capture included.
+  struct AxisReports {
+    int Low = 0, High = 0;
+    bool Any = false;
+    bool Moved = false;  // spread over more than the event threshold
+    void Add(int value, int threshold);
+  };
+  std::array<AxisReports, 3> reports_;  // X, Y, Z
+  // The throttle range a lever measured before this run: the file's, or the
+  // one handed over. Without it the throttle spans the device's range.
+  std::optional<ThrottleRange> measuredZ_;
+  bool handedOver_ = false;  // a calibration was handed over after the last load
   int periodMin_ = 10, periodMax_ = 1000, numButtons_ = 2;
   JoystickCaps caps_;  // as last read; all 0 until a device answered
   JoystickScaleFactors factors_;

@@ -94,7 +94,8 @@ int IniFile::ReadInteger(const QString& section, const QString& key, int fallbac
   return TryParseInt(ReadString(section, key, QString()), value) ? value : fallback;
 }
 
-void IniFile::WriteString(const QString& section, const QString& key, const QString& value) {
+void IniFile::WriteString(const QString& section, const QString& key, const QString& value,
+                          const QStringList& before) {
   int s = FindSection(section);
   if (s < 0) {
     sections_.append({section, {}});
@@ -107,10 +108,15 @@ void IniFile::WriteString(const QString& section, const QString& key, const QStr
     return;
   }
   // After the section's last key, before any blank lines or comments that
-  // trail it.
+  // trail it; or before the first key that is to follow it.
   int at = 0;
   for (int i = 0; i < lines.size(); ++i)
     if (lines[i].entry) at = i + 1;
+  for (int i = 0; i < lines.size(); ++i)
+    if (lines[i].entry && before.contains(lines[i].key, Qt::CaseInsensitive)) {
+      at = i;
+      break;
+    }
   Line line;
   line.entry = true;
   line.key = key;
@@ -118,8 +124,8 @@ void IniFile::WriteString(const QString& section, const QString& key, const QStr
   lines.insert(at, line);
 }
 
-void IniFile::WriteInteger(const QString& section, const QString& key, int value) {
-  WriteString(section, key, QString::number(value));
+void IniFile::WriteInteger(const QString& section, const QString& key, int value, const QStringList& before) {
+  WriteString(section, key, QString::number(value), before);
 }
 
 QStringList IniFile::Sections() const {

@@ -3,9 +3,9 @@
 // "Key=Value" lines. Section and key names match without regard to case, so
 // "Range" and "range" are one section; a section and a key keep the spelling
 // they were first written with. Writing keeps every other line of the file
-// (comments, other sections) and appends a new key at the end of its section
-// and a new section at the end of the file, so keys stand in the order they
-// were first written. Lines are written with CR LF.
+// (comments, other sections) and puts a new key at the end of its section (or
+// before the keys it is told come after it) and a new section at the end of
+// the file. Lines are written with CR LF.
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -40,8 +40,11 @@ class IniFile {
   QString ReadString(const QString& section, const QString& key, const QString& fallback) const;
   // The value as a whole decimal number; `fallback` when absent or not a number.
   int ReadInteger(const QString& section, const QString& key, int fallback) const;
-  void WriteString(const QString& section, const QString& key, const QString& value);
-  void WriteInteger(const QString& section, const QString& key, int value);
+  // A key the section does not hold yet goes before the first of `before`
+  // that it holds, else after its last key.
+  void WriteString(const QString& section, const QString& key, const QString& value,
+                   const QStringList& before = {});
+  void WriteInteger(const QString& section, const QString& key, int value, const QStringList& before = {});
 
   bool HasSection(const QString& section) const { return FindSection(section) >= 0; }
   // Section names in file order, as spelled in the file.

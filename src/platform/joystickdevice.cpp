@@ -178,7 +178,19 @@ std::unique_ptr<JoystickDevice> ScriptedJoysticks::Open(int port) {
   if (::pipe2(fds, O_NONBLOCK | O_CLOEXEC) < 0) return nullptr;
   CloseWriter(port);
   writer_[p] = fds[1];
-  if (!atOpen_[p].isEmpty() && ::write(fds[1], atOpen_[p].constData(), static_cast<size_t>(atOpen_[p].size())) < 0) {
+  // The driver's report at opening: the buttons, then the axes.
+  QByteArray atOpen;
+  for (int b = 0; b < caps[p]->NumButtons; ++b) {
+    const auto given = initialButtons_[p].find(b);
+    const bool pressed = given != initialButtons_[p].end() && given->second;
+    atOpen += EventBytes(0, pressed ? 1 : 0, JS_EVENT_BUTTON | JS_EVENT_INIT, static_cast<std::uint8_t>(b));
+  }
+  for (int a = 0; a < caps[p]->NumAxes; ++a) {
+    const auto given = initialAxes_[p].find(a);
+    const std::int16_t value = given != initialAxes_[p].end() ? given->second : 0;
+    atOpen += EventBytes(0, value, JS_EVENT_AXIS | JS_EVENT_INIT, static_cast<std::uint8_t>(a));
+  }
+  if (!atOpen.isEmpty() && ::write(fds[1], atOpen.constData(), static_cast<size_t>(atOpen.size())) < 0) {
     CloseWriter(port);
     ::close(fds[0]);
     return nullptr;
@@ -225,15 +237,19 @@ bool ScriptedJoysticks::Button(int port, int button, bool pressed, bool initial)
 }
 
 void ScriptedJoysticks::InitialAxis(int port, int axis, std::int16_t value) {
-  if (ValidPort(port))
-    atOpen_[static_cast<std::size_t>(port)] +=
-        EventBytes(0, value, JS_EVENT_AXIS | JS_EVENT_INIT, static_cast<std::uint8_t>(axis));
+  if (ValidPort(port)) initialAxes_[static_cast<std::size_t>(port)][axis] = value;
 }
 
 void ScriptedJoysticks::InitialButton(int port, int button, bool pressed) {
-  if (ValidPort(port))
-    atOpen_[static_cast<std::size_t>(port)] +=
-        EventBytes(0, pressed ? 1 : 0, JS_EVENT_BUTTON | JS_EVENT_INIT, static_cast<std::uint8_t>(button));
+  if (ValidPort(port)) initialButtons_[static_cast<std::size_t>(port)][button] = pressed;
+}
+
+int ScriptedJoysticks::Unread(int port) const {
+  if (!IsOpen(port)) return 0;
+  int bytes = 0;
+  // Either end of a pipe tells how much it holds.
+  if (::ioctl(writer_[static_cast<std::size_t>(port)], FIONREAD, &bytes) < 0) return 0;
+  return bytes;
 }
 
 void ScriptedJoysticks::Unplug(int port) {

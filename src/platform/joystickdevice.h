@@ -15,6 +15,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 
@@ -117,7 +118,9 @@ class LinuxJoysticks : public JoystickSystem {
 
 // Scripted devices for tests; installs itself for its lifetime. A port with
 // caps has a device; Open hands out the reading end of a fresh pipe, and the
-// script writes driver events into it.
+// script writes driver events into it. As the driver does, an opened device
+// first reports the state of each of its buttons and axes: released and
+// centred unless the script gave another.
 class ScriptedJoysticks : public JoystickSystem {
  public:
   ScriptedJoysticks();
@@ -135,6 +138,8 @@ class ScriptedJoysticks : public JoystickSystem {
   // The state a port's device reports when it is opened.
   void InitialAxis(int port, int axis, std::int16_t value);
   void InitialButton(int port, int button, bool pressed);
+  // Bytes written to the open device of `port` that it has not read yet.
+  int Unread(int port) const;
   // Ends the device's stream, as an unplugged device does.
   void Unplug(int port);
   bool IsOpen(int port) const;
@@ -147,7 +152,8 @@ class ScriptedJoysticks : public JoystickSystem {
  private:
   void CloseWriter(int port);
   std::array<int, kJoystickPorts> writer_{-1, -1};
-  std::array<QByteArray, kJoystickPorts> atOpen_;
+  std::array<std::map<int, std::int16_t>, kJoystickPorts> initialAxes_;
+  std::array<std::map<int, bool>, kJoystickPorts> initialButtons_;
   std::array<QPointer<JoystickDevice>, kJoystickPorts> devices_;
   std::uint32_t time_ = 0;
 };

@@ -9,19 +9,7 @@ namespace tvx {
 
 void TForm1::ConnectJoystick() {
   Joystickex = new TJoystickex(this);
-  TJoystickex& j = *Joystickex;
-  // In this order: the port reads the device's ranges, and loading the
-  // calibration last lets the calibration file override them.
-  j.SetGamePort(TGamePort::Gameport1);
-  j.SetPolling(true);
-  j.SetInterval(10);
-  j.SetEventThreshold(10.0);
-  j.SetScaled(true);
-  j.SetXScaledBy(100);
-  j.SetYScaledBy(100);
-  j.SetZScaledBy(100);
-  j.SetCalAutoSave(true);
-  j.SetCalAutoLoad(true);
+  SetUpFlyingJoystick(*Joystickex);
   connect(Joystickex, &TJoystickex::OnButton1_Change, this, &TForm1::JoystickexButton1_Change);
   connect(Joystickex, &TJoystickex::JoyZMove, this, &TForm1::JoystickexJoyZMove);
   connect(Joystickex, &TJoystickex::JoyMove, this, &TForm1::JoystickexJoyMove);

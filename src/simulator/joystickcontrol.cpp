@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "joystick/joystickex.h"
 #include "simulator/flightmodel.h"
 #include "simulator/tickmodel.h"
 
@@ -16,6 +17,19 @@ constexpr int kGentleBank = 15;
 // The stick's way from one end of its scale to the other.
 constexpr long long kLargestDeflection = 200;
 }  // namespace
+
+void SetUpFlyingJoystick(TJoystickex& j) {
+  j.SetGamePort(TGamePort::Gameport1);
+  j.SetPolling(true);
+  j.SetInterval(10);
+  j.SetEventThreshold(10.0);
+  j.SetScaled(true);
+  j.SetXScaledBy(100);
+  j.SetYScaledBy(100);
+  j.SetZScaledBy(100);
+  j.SetCalAutoSave(true);
+  j.SetCalAutoLoad(true);
+}
 
 StickSteps StickControl(SimState& s, int xpos, int ypos, bool flying) {
   if (s.JoyAwaitCentre) {

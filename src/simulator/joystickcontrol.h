@@ -9,6 +9,13 @@
 
 namespace tvx {
 
+class TJoystickex;
+
+// The component's settings the simulator window flies with, in the order a
+// form sets them: the port reads the device's ranges, and loading the
+// calibration last lets the calibration file override them.
+void SetUpFlyingJoystick(TJoystickex& j);
+
 // The steps one stick event asks of the flight model.
 struct StickSteps {
   int bank = 0;   // -1: one step left (draailinks), +1: one step right (draairechts)

@@ -152,7 +152,57 @@ TEST(JoystickCalibrationFile, LowerCaseRangeSectionIsTheSame) {
   WriteCalibration(ini, cal);
   EXPECT_EQ(ini.Sections(), QStringList({"range", "center"}));
   EXPECT_EQ(ini.Keys("Range"),
-            QStringList({"maxleftupx", "MAXZ", "MaxLeftUPy", "MaxrightDownx", "MaxrightDowny", "MinZ"}));
+            QStringList({"maxleftupx", "MaxLeftUPy", "MaxrightDownx", "MaxrightDowny", "MAXZ", "MinZ"}));
+}
+
+TEST(JoystickCalibrationFile, OnlyThePartsGivenAreWritten) {
+  const JoystickCalibration cal{-100, -200, 300, 400, 500, 6, 7, -8};
+  IniFile stick;
+  WriteCalibration(stick, cal, {true, false});
+  EXPECT_EQ(stick.Text(),
+            "[Range]\r\nMaxLeftUPX=-100\r\nMaxLeftUPy=-200\r\nMaxrightDownx=300\r\nMaxrightDowny=400\r\n"
+            "[Center]\r\nCenterX=7\r\nCenterY=-8\r\n");
+  // The throttle's keys then go between the stick's ranges and the centre.
+  WriteCalibration(stick, cal, {false, true});
+  IniFile all;
+  WriteCalibration(all, cal);
+  EXPECT_EQ(stick.Text(), all.Text());
+
+  IniFile throttle;
+  throttle.Parse("[Other]\r\nMaxZ=1\r\n");
+  WriteCalibration(throttle, cal, {false, true});
+  EXPECT_EQ(throttle.Text(), "[Other]\r\nMaxZ=1\r\n[Range]\r\nMaxZ=500\r\nMinZ=6\r\n");
+}
+
+TEST(JoystickCalibrationFile, AThrottleRangeIsMeasuredUnlessItIsTheOldDefaults) {
+  struct Case {
+    const char* text;
+    std::optional<ThrottleRange> range;
+  };
+  const Case cases[] = {
+      {"", std::nullopt},
+      {"[Center]\nCenterX=5\n", std::nullopt},
+      {"[range]\nMaxZ=32000\nMinZ=0\n", std::nullopt},  // what earlier versions wrote without a stick
+      {"[Range]\nMaxZ=32000\n", std::nullopt},           // MinZ's default is 0
+      {"[range]\nMaxZ=abc\n", std::nullopt},
+      {"[range]\nMaxZ=0\n", std::nullopt},
+      {"[range]\nMaxZ=2000\nMinZ=2000\n", std::nullopt},
+      {"[range]\nMaxZ=60000\nMinZ=2000\n", ThrottleRange{2000, 60000}},
+      {"[range]\nMaxZ=32001\nMinZ=0\n", ThrottleRange{0, 32001}},
+      {"[range]\nMaxZ=32000\nMinZ=1\n", ThrottleRange{1, 32000}},
+      {"[RANGE]\nmaxz=65535\n", ThrottleRange{0, 65535}},
+      {"[range]\nMinZ=100\n", ThrottleRange{100, 32000}},
+  };
+  for (const Case& c : cases) {
+    IniFile ini;
+    ini.Parse(c.text);
+    const std::optional<ThrottleRange> range = MeasuredThrottleRange(ini);
+    ASSERT_EQ(range.has_value(), c.range.has_value()) << c.text;
+    if (range) {
+      EXPECT_EQ(range->Min, c.range->Min) << c.text;
+      EXPECT_EQ(range->Max, c.range->Max) << c.text;
+    }
+  }
 }
 
 }  // namespace

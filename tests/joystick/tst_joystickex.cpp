@@ -8,6 +8,7 @@
 #include "joystick/joystickex.h"
 #include "platform/dataroot.h"
 #include "platform/inifile.h"
+#include "simulator/joystickcontrol.h"
 #include "support/testsupport.h"
 
 using namespace tvx;
@@ -41,6 +42,167 @@ struct Rig {
   ScriptedJoysticks script;  // declared first: it outlives the component
   TJoystickex j;
 };
+
+// --- Runs of the program, as its joystick sees them ---
+
+// What a run does with the joystick, or with the calibration file.
+enum class Run { NoStick, TwoAxes, ThrottleStill, WholeTravel, PartTravel, OldDefaultFile };
+constexpr Run kRuns[] = {Run::NoStick,     Run::TwoAxes,    Run::ThrottleStill,
+                         Run::WholeTravel, Run::PartTravel, Run::OldDefaultFile};
+const char* RunName(Run run) {
+  switch (run) {
+    case Run::NoStick: return "no stick";
+    case Run::TwoAxes: return "two-axis stick";
+    case Run::ThrottleStill: return "throttle never moved";
+    case Run::WholeTravel: return "lever over its whole travel";
+    case Run::PartTravel: return "lever reaching part of the range";
+    case Run::OldDefaultFile: return "old file with the defaults";
+  }
+  return "";
+}
+
+// A throttle lever's ends in driver values; idle is the back end, where the
+// raw position is largest.
+struct Lever {
+  std::int16_t idle, full;
+};
+constexpr Lever kWholeLever{32767, -32767};               // raw 65535 .. 1
+constexpr Lever kPartLever{60000 - 32768, 2000 - 32768};  // raw 60000 .. 2000
+
+// What an earlier version wrote at the end of a run without a stick.
+const QByteArray kOldDefaultFile =
+    "[Range]\r\nMaxLeftUPX=-32767\r\nMaxLeftUPy=-32767\r\nMaxrightDownx=32767\r\nMaxrightDowny=32767\r\n"
+    "MaxZ=32000\r\nMinZ=0\r\n[Center]\r\nCenterX=0\r\nCenterY=0\r\n";
+
+QByteArray CalibrationFileBytes() {
+  QFile f(TJoystickex::CalibrationPath());
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(none)");
+}
+
+// Lets the device read all the script has written (without the pauses of
+// QTest::qWaitFor, which would make the many runs below slow).
+bool Drain(const ScriptedJoysticks& script) {
+  const QDeadlineTimer deadline(5000);
+  while (script.Unread(0) > 0 && !deadline.hasExpired()) QCoreApplication::processEvents();
+  return script.Unread(0) == 0;
+}
+
+// One run of the simulator's joystick, from start to end.
+void FlyRun(Run run) {
+  if (run == Run::OldDefaultFile) {
+    WriteCalibrationText(kOldDefaultFile);
+    return;
+  }
+  ScriptedJoysticks script;
+  if (run == Run::TwoAxes) script.caps[0] = CapsFor(2, 2);
+  if (run == Run::ThrottleStill || run == Run::WholeTravel || run == Run::PartTravel) script.caps[0] = CapsFor(3, 4);
+  const Lever lever = run == Run::PartTravel ? kPartLever : kWholeLever;
+  script.InitialAxis(0, 2, lever.idle);
+  TJoystickex j;
+  SetUpFlyingJoystick(j);
+  QCOMPARE(j.StartCapture(), run != Run::NoStick);
+  if (run == Run::TwoAxes || run == Run::WholeTravel || run == Run::PartTravel) {
+    for (std::int16_t x : {16000, -20000, 0}) QVERIFY(script.Axis(0, 0, x));
+    QVERIFY(script.Axis(0, 1, -12000));
+  }
+  if (run == Run::WholeTravel || run == Run::PartTravel) {
+    // Idle to full power and back again, as a take-off and a landing.
+    for (int q = 1; q <= 4; ++q)
+      QVERIFY(script.Axis(0, 2, static_cast<std::int16_t>(lever.idle + (lever.full - lever.idle) * q / 4)));
+    QVERIFY(script.Axis(0, 2, lever.idle));
+  }
+  QVERIFY(Drain(script));
+}  // the component saves its calibration as the program ends
+
+// The engine commands (N1 and RPM) of a run whose lever starts at `from` and
+// moves once to `to`, at its start and at each quarter of the way, as the
+// simulator's polling reports them.
+struct Commands {
+  QList<double> n1, rpm;
+};
+Commands LeverRun(std::int16_t from, std::int16_t to) {
+  Commands c;
+  ScriptedJoysticks script;
+  script.caps[0] = CapsFor(3, 4);
+  script.InitialAxis(0, 2, from);
+  TJoystickex j;
+  SetUpFlyingJoystick(j);
+  j.SetCalAutoSave(false);  // the sequence's file is looked at, not this run's
+  if (!j.StartCapture()) return c;
+  QSignalSpy zmoves(&j, &TJoystickex::JoyZMove);
+  QTimer wake;  // the wait below ends even if the polls stopped
+  wake.start(100);
+  for (int q = 0; q <= 4; ++q) {
+    if (q > 0 && (!script.Axis(0, 2, static_cast<std::int16_t>(from + (to - from) * q / 4)) || !Drain(script))) return c;
+    zmoves.clear();  // the next poll reports the lever where it now stands
+    const QDeadlineTimer deadline(5000);
+    while (zmoves.isEmpty() && !deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    if (zmoves.isEmpty()) return c;
+    const int z = zmoves.last()[0].toInt();
+    c.n1 << ThrottleLeverN1(z);
+    c.rpm << ThrottleLeverRpm(z);
+  }
+  return c;
+}
+
+// Five commands from one end of the engine's range to the other, each a step
+// further than the one before.
+bool SpansEndToEnd(const QList<double>& v, double first, double last) {
+  if (v.size() != 5 || v.first() != first || v.last() != last) return false;
+  for (int i = 1; i < v.size(); ++i)
+    if ((last > first) ? v[i] <= v[i - 1] : v[i] >= v[i - 1]) return false;
+  return true;
+}
+
+QString Describe(const Commands& c) {
+  QStringList n1;
+  for (double v : c.n1) n1 << QString::number(v);
+  return "N1 " + n1.join(' ');
+}
+
+// The lever's own travel in both directions: idle to full and full to idle,
+// each giving a different command at every quarter; "" when it does.
+QString LeverFaults(const Lever& lever) {
+  QString faults;
+  const Commands up = LeverRun(lever.idle, lever.full);
+  if (!SpansEndToEnd(up.n1, 20, 100) || !SpansEndToEnd(up.rpm, 1300, 2700))
+    faults += " idle to full: " + Describe(up) + ";";
+  const Commands down = LeverRun(lever.full, lever.idle);
+  if (!SpansEndToEnd(down.n1, 100, 20) || !SpansEndToEnd(down.rpm, 2700, 1300))
+    faults += " full to idle: " + Describe(down) + ";";
+  return faults;
+}
+
+// The throttle keys as the file holds them ("absent" for a key it has not).
+QString ThrottleKeys() {
+  IniFile ini(TJoystickex::CalibrationPath());
+  ini.Load();
+  return ini.ReadString("range", "MinZ", "absent") + ".." + ini.ReadString("range", "MaxZ", "absent");
+}
+
+QStringList KeysOf(const QString& section) {
+  IniFile ini(TJoystickex::CalibrationPath());
+  ini.Load();
+  return ini.Keys(section);
+}
+
+// Whether the file holds the stick's ranges and centre.
+bool HasStickKeys() {
+  return KeysOf("range").contains("MaxLeftUPX") && KeysOf("range").contains("MaxrightDowny") &&
+         KeysOf("Center") == QStringList({"CenterX", "CenterY"});
+}
+
+// Whether the file's "Range" keys stand in the file's order.
+bool RangeKeysInOrder() {
+  const QStringList order = {"MaxLeftUPX", "MaxLeftUPy", "MaxrightDownx", "MaxrightDowny", "MaxZ", "MinZ"};
+  int last = -1;
+  for (const QString& key : KeysOf("range")) {
+    const int at = static_cast<int>(order.indexOf(key));
+    if (at <= last) return false;
+    last = at;
+  }
+  return true;
+}
 
 }  // namespace
 
@@ -333,6 +495,68 @@ class tst_Joystickex : public QObject {
     QCOMPARE(zmoves[1][0].toInt(), 75);
   }
 
+  // Whatever runs came before (each sequence of up to three of them), a
+  // throttle lever moved once from one end to the other gives a different
+  // engine command at each quarter of its travel, idle at the back end and
+  // full power at the front; and a lever that reaches only part of the
+  // device's range, once it has been measured, spans idle to full over its
+  // own travel.
+  void anyEarlierRunsLeaveTheWholeLeverToTheThrottle() {
+    QList<QList<Run>> sequences;
+    for (Run a : kRuns) {
+      sequences.append({a});
+      for (Run b : kRuns) {
+        sequences.append({a, b});
+        for (Run c : kRuns) sequences.append({a, b, c});
+      }
+    }
+    QCOMPARE(sequences.size(), 6 + 36 + 216);
+    // A run keeps nothing but its file, so a lever run after a sequence
+    // depends on the file it left alone; each file's lever runs are made once.
+    QHash<QByteArray, QString> leverFaults;
+    auto faultsAfter = [&leverFaults](const Lever& lever) {
+      const QByteArray file = CalibrationFileBytes();
+      const QByteArray key = file + (lever.idle == kWholeLever.idle ? "whole" : "part");
+      if (!leverFaults.contains(key)) {
+        leverFaults[key] = LeverFaults(lever);
+        // A lever run leaves the file as it found it.
+        if (CalibrationFileBytes() != file) leverFaults[key] += " the lever run changed the file;";
+      }
+      return leverFaults[key];
+    };
+    QStringList failures;
+    for (const QList<Run>& sequence : sequences) {
+      QFile::remove(TJoystickex::CalibrationPath());
+      // What the file's throttle range must be: none, the part lever's, or
+      // the whole travel (which takes in the part lever's).
+      QString expected = "absent..absent";
+      QStringList names;
+      QString fault;
+      for (Run run : sequence) {
+        names << RunName(run);
+        const QByteArray before = CalibrationFileBytes();
+        const QString keysBefore = ThrottleKeys();
+        FlyRun(run);
+        if (QTest::currentTestFailed()) return;
+        if (run == Run::OldDefaultFile) expected = "0..32000";
+        if (run == Run::WholeTravel) expected = "1..65535";
+        if (run == Run::PartTravel && expected != "1..65535") expected = "2000..60000";
+        if ((run == Run::NoStick || run == Run::ThrottleStill) && CalibrationFileBytes() != before)
+          fault += QString(" %1 changed the file;").arg(RunName(run));
+        if (run == Run::TwoAxes && ThrottleKeys() != keysBefore)
+          fault += QString(" the two-axis stick changed the throttle keys %1 to %2;").arg(keysBefore, ThrottleKeys());
+        if (ThrottleKeys() != expected)
+          fault += QString(" after %1 the throttle keys are %2, not %3;").arg(RunName(run), ThrottleKeys(), expected);
+        if (!RangeKeysInOrder()) fault += QString(" after %1 the keys are out of order;").arg(RunName(run));
+      }
+      fault += faultsAfter(kWholeLever);
+      if (expected == "2000..60000") fault += faultsAfter(kPartLever);
+      if (!fault.isEmpty()) failures << names.join(", ") + ":" + fault;
+    }
+    QVERIFY2(failures.isEmpty(), qPrintable(QString("%1 of %2 sequences:\n").arg(failures.size()).arg(sequences.size()) +
+                                            failures.mid(0, 40).join('\n')));
+  }
+
   void aThrottleRangeFromTheFileIsKept() {
     WriteCalibrationText("[range]\r\nMaxZ=40000\r\nMinZ=1000\r\n");
     Rig r(3, 4);
@@ -464,12 +688,15 @@ class tst_Joystickex : public QObject {
     Rig r;
     TJoystickex& j = r.j;
     j.SetCalAutoLoad(true);
+    QVERIFY(j.SaveCalibration());  // nothing measured: nothing written
+    QCOMPARE(CalibrationFileBytes(), QByteArray("; my stick\r\n[Other]\r\nx=1\r\n[range]\r\nMaxZ=7\r\n"));
+    j.SetCalibration(j.Calibration());
     QVERIFY(j.SaveCalibration());
-    QFile f(TJoystickex::CalibrationPath());
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll(),
-             QByteArray("; my stick\r\n[Other]\r\nx=1\r\n[range]\r\nMaxZ=7\r\nMaxLeftUPX=-32767\r\nMaxLeftUPy=-32767\r\n"
-                        "MaxrightDownx=32767\r\nMaxrightDowny=32767\r\nMinZ=0\r\n[Center]\r\nCenterX=0\r\nCenterY=0\r\n"));
+    // The keys new to the file take their places in the file's order.
+    QCOMPARE(CalibrationFileBytes(),
+             QByteArray("; my stick\r\n[Other]\r\nx=1\r\n[range]\r\nMaxLeftUPX=-32767\r\nMaxLeftUPy=-32767\r\n"
+                        "MaxrightDownx=32767\r\nMaxrightDowny=32767\r\nMaxZ=7\r\nMinZ=0\r\n[Center]\r\nCenterX=0\r\n"
+                        "CenterY=0\r\n"));
   }
 };
 
