@@ -10,6 +10,7 @@
 #include "platform/anchor.h"
 #include "simulator/form1.h"
 #include "simulator/simstate.h"
+#include "simulator/windowsize.h"
 
 namespace tvx {
 
@@ -26,6 +27,7 @@ QSize TForm1::ScreenSizeOverride;
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   Form1 = this;
   ui.setupUi(this);
+  SetSimulatorWindowSizes(*this);
   Timer = new QTimer(this);
   Timer->setTimerType(Qt::PreciseTimer);
   connect(Timer, &QTimer::timeout, this, &TForm1::TimerTimer);
