@@ -158,9 +158,14 @@ run_openbox() {
   esac
   QT_QPA_PLATFORM=xcb start_program
   wait_for 20 one_shown_window || fail "the main menu did not come up"
-  local menu sim
+  local menu sim scale=1 width
+  [ "$mode" = openbox-1 ] || scale=2
   menu="$(shown_windows)"
   check_kept_window menu "$menu"
+  # The program works at the scale asked for: the maximised menu is the
+  # screen's width in its own pixels.
+  width="$(grep '^window tvx::TMain shown maximised ' "$tmp/program.log" | tail -n 1 | awk '{print $5}')"
+  [ "${width%%x*}" -eq $((screen_w / scale)) ] || fail "the menu is $width wide at scale $scale"
   press_sim "$menu"
   wait_for 10 sh -c "xdotool search --all --onlyvisible --pid $program_pid --name '^Tarvinex Sim$' | grep -vx '$menu' | grep -q ." ||
     fail "SIM did not bring up the simulator"
