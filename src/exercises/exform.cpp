@@ -121,10 +121,10 @@ void TExform::ExitClick() {
   Sim.CourseLineShown = false;
   if (ShowMainMenu) ShowMainMenu();
   hide();
-  if (Form1) Form1->showMinimized();
+  PutAwayMinimised(Form1);
   if (Area) Area->hide();
-  // Minimised without being shown, should it be hidden.
-  if (Mapform) Mapform->setWindowState(Mapform->windowState() | Qt::WindowMinimized);
+  // Put away without being shown, should it be hidden.
+  PutAwayMinimised(Mapform);
   if (Instr) Instr->hide();
 }
 

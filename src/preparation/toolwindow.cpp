@@ -4,6 +4,8 @@
 #include <QCloseEvent>
 #include <QWindowStateChangeEvent>
 
+#include "platform/windowkeeper.h"
+
 namespace tvx {
 
 void SetToolColor(QWidget* w, QPalette::ColorRole role, const QColor& color) {
@@ -37,7 +39,7 @@ void ToolWindow::LeaveForMainMenu() {
 void ToolWindow::PutAwayMinimised(QWidget* window) {
   if (!window) return;
   ++puttingAway_;
-  window->setWindowState(window->windowState() | Qt::WindowMinimized);
+  PutAwayWindow(window);
   --puttingAway_;
 }
 

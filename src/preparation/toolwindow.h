@@ -38,9 +38,9 @@ class ToolWindow : public QWidget {
   // Minimises every other shown top-level window of the program.
   void MinimiseApplication();
 
-  // Minimises `window` where it stands (a hidden window stays hidden). A
-  // tool minimised so leaves the other windows alone: the program put it
-  // away, the user did not ask to minimise the program.
+  // Puts `window` away (PutAwayWindow: minimised, and hidden where nobody
+  // acts on a minimise). A tool put away so leaves the other windows alone:
+  // the program put it away, the user did not ask to minimise the program.
   static void PutAwayMinimised(QWidget* window);
 
  protected:

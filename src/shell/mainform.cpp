@@ -18,6 +18,7 @@
 #include "platform/dataroot.h"
 #include "platform/jpegimage.h"
 #include "platform/shell.h"
+#include "platform/windowkeeper.h"
 #include "preparation/convform.h"
 #include "preparation/massbalform.h"
 #include "preparation/windtriangle.h"
@@ -90,17 +91,22 @@ void FillScreenUnlessMaximised(QWidget* window) {
   window->setGeometry(available.marginsRemoved(decoration));
 }
 
-void ShowMaximisedOnScreen(QWidget* window) {
+void ShowMaximisedOnScreen(QWidget* window, WindowKeeper keeper) {
   if (!window) return;
-  // The window manager maximises it: a window resized while it is minimised
-  // or about to be maximised is left in the normal state by some (openbox),
-  // its title bar above the screen. The window lays itself out for whatever
-  // client area it then gets.
+  // Un-maximised, it fits the screen's free area, whatever size it was
+  // designed at.
+  FitNormalGeometryOnce(window);
+  // The window manager or the compositor maximises it, and has the last
+  // word on its size from then on: a compositor ends a program whose window
+  // does not take the size it configured; a window manager's maximised
+  // window resized by the program loses its maximised state, and a user's
+  // un-maximise must stand. The window lays itself out for whatever client
+  // area it gets.
   window->showMaximized();
-  // Where nothing acts on the request (an X display without a window
-  // manager) the window would stay at its designed size, its bottom off a
-  // small screen: it is given the screen's free area itself, once the
-  // window manager has had its time.
+  if (keeper != WindowKeeper::Nobody) return;
+  // Where nobody acts on the request (an X display without a window
+  // manager) the window would stay at its normal size: it is given the
+  // screen's free area itself, once it is on the screen.
   QTimer::singleShot(kMaximiseGraceMs, window, [window] { FillScreenUnlessMaximised(window); });
 }
 

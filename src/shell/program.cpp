@@ -4,6 +4,8 @@
 #include <QEvent>
 #include <QTimer>
 
+#include "platform/windowkeeper.h"
+
 namespace tvx {
 
 MainWindowCloseWatch::MainWindowCloseWatch(QWidget* mainWindow) : mainWindow_(mainWindow) {
@@ -32,6 +34,9 @@ Program::TitleCleared::TitleCleared() { QApplication::setApplicationName(""); }
 Program::Program() : closeWatch_(&form1) {
   // Whichever window ends the program, an edited area is offered for saving first.
   ToolWindow::MayEndProgram = [this] { return area.SaveChangesFirst(); };
+  // Before anything puts them away, which places them on the display.
+  for (QWidget* w : std::initializer_list<QWidget*>{&form1, &windtriangle, &main, &massbal, &conv, &dbase})
+    FitNormalGeometryOnce(w);
 }
 
 Program::~Program() { ToolWindow::MayEndProgram = nullptr; }

@@ -8,6 +8,7 @@
 #include "areas/instrform.h"
 #include "areas/mapform.h"
 #include "platform/clickfilter.h"
+#include "platform/windowkeeper.h"
 #include "shell/documents.h"
 #include "simulator/form1.h"
 #include "simulator/keyrelease.h"
@@ -54,11 +55,6 @@ class PressedHereRelease : public QObject {
   int pressedKey_ = 0;
 };
 
-// Minimised where it stands: a hidden window stays hidden.
-void Minimise(QWidget* window) {
-  if (window) window->setWindowState(window->windowState() | Qt::WindowMinimized);
-}
-
 constexpr TColor kParkBrakeLightColour = clr::Red;
 
 }  // namespace
@@ -95,10 +91,7 @@ void TForm1::MainmenuClick() {
   // Without a main menu there is nowhere to go: the simulator stays in front.
   if (!ShowMainMenu) return;
   ShowMainMenu();
-  showMinimized();
-  Minimise(Area);
-  Minimise(Mapform);
-  Minimise(Instr);
+  for (QWidget* w : std::initializer_list<QWidget*>{this, Area, Mapform, Instr}) PutAwayWindow(w);
 }
 
 void TForm1::InstrumentsmenuClick() {

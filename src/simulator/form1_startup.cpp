@@ -9,6 +9,7 @@
 #include "instruments/layout.h"
 #include "simulator/form1.h"
 #include "simulator/simstate.h"
+#include "simulator/windowsize.h"
 
 namespace tvx {
 
@@ -19,6 +20,7 @@ QSize TForm1::ScreenSizeOverride;
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   Form1 = this;
   ui.setupUi(this);
+  SetSimulatorWindowSizes(*this);
   Timer = new QTimer(this);
   Timer->setTimerType(Qt::PreciseTimer);
   connect(Timer, &QTimer::timeout, this, &TForm1::TimerTimer);

@@ -202,7 +202,7 @@ class tst_Panel : public QObject {
     ScopedRecordingMessages msgs;
     for (const QSize screen : {QSize(1366, 768), QSize(1600, 900), QSize(1920, 1080)}) {
       TForm1::ScreenSizeOverride = screen;
-      const QSize maximised(screen.width(), screen.height() - 38), smaller(1100, 620);
+      const QSize maximised(screen.width(), screen.height() - 38), smaller(1180, 620);
       QHash<QString, QStringList> opened;
       for (int item = -1; item < 3; ++item) {
         for (const int map : {0, 1, 2}) {

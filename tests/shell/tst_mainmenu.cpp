@@ -10,6 +10,7 @@
 #include "platform/jpegimage.h"
 #include "platform/messages.h"
 #include "platform/shell.h"
+#include "platform/windowkeeper.h"
 #include "shell/documents.h"
 #include "shell/mainform.h"
 #include "shell/menutexts.h"
@@ -480,7 +481,7 @@ class tst_MainMenu : public QObject {
   // that was maximised is left so.
   void aWindowNobodyMaximisesTakesTheScreen() {
     QWidget ignored;
-    ShowMaximisedOnScreen(&ignored);
+    ShowMaximisedOnScreen(&ignored, WindowKeeper::Nobody);
     ignored.showNormal();  // the request, not acted on: the designed size stays
     ignored.setGeometry(10, 10, 320, 200);
     QVERIFY(QTest::qWaitForWindowExposed(&ignored));
@@ -489,16 +490,90 @@ class tst_MainMenu : public QObject {
     QTRY_COMPARE_WITH_TIMEOUT(ignored.frameGeometry(), available, kMaximiseGraceMs + 2000);
 
     QWidget maximised;
-    ShowMaximisedOnScreen(&maximised);
+    ShowMaximisedOnScreen(&maximised, WindowKeeper::Nobody);
     QVERIFY(QTest::qWaitForWindowExposed(&maximised));
     const QRect before = maximised.geometry();
     QWidget minimised;
-    ShowMaximisedOnScreen(&minimised);
+    ShowMaximisedOnScreen(&minimised, WindowKeeper::Nobody);
     minimised.showMinimized();  // put away by the user at once
     QTest::qWait(kMaximiseGraceMs + 200);
     QVERIFY(maximised.windowState() & Qt::WindowMaximized);
     QCOMPARE(maximised.geometry(), before);
     QVERIFY(minimised.isMinimized());
+  }
+
+  // A window manager or a compositor has the last word on a window's size:
+  // the program never sets it, even where the window does not cover the
+  // screen (scaling rounds a maximised window's geometry a pixel off, and a
+  // user un-maximises it).
+  void aKeptWindowIsNeverSizedByTheProgram() {
+    for (const WindowKeeper keeper : {WindowKeeper::WindowManager, WindowKeeper::Compositor}) {
+      QWidget window;
+      ShowMaximisedOnScreen(&window, keeper);
+      QVERIFY(QTest::qWaitForWindowExposed(&window));
+      window.showNormal();  // the user's un-maximise, within the first moment
+      const QRect normal(20, 30, 320, 200);
+      window.setGeometry(normal);
+      QTest::qWait(kMaximiseGraceMs + 300);
+      QCOMPARE(window.geometry(), normal);
+      QVERIFY(!(window.windowState() & Qt::WindowMaximized));
+    }
+  }
+
+  // Un-maximised, a window fits the screen's free area, however large it
+  // was designed; a window the user has sized since keeps that size. (The
+  // normal geometry as Qt keeps it: the offscreen platform restores a size
+  // of its own.)
+  void theNormalSizeFitsTheFreeArea() {
+    QWidget large;
+    large.resize(4000, 3000);
+    ShowMaximisedOnScreen(&large, WindowKeeper::WindowManager);
+    QVERIFY(QTest::qWaitForWindowExposed(&large));
+    const QRect room = large.screen()->availableGeometry().marginsRemoved(kFrameAllowance);
+    QVERIFY(large.windowState() & Qt::WindowMaximized);
+    const QRect normal = large.normalGeometry();
+    QVERIFY2(room.contains(normal), qPrintable(QString("%1x%2").arg(normal.width()).arg(normal.height())));
+
+    large.showNormal();
+    const QRect usersOwn(50, 60, 200, 150);
+    large.setGeometry(usersOwn);
+    ShowMaximisedOnScreen(&large, WindowKeeper::WindowManager);
+    QVERIFY(large.windowState() & Qt::WindowMaximized);
+    QCOMPARE(large.normalGeometry(), usersOwn);
+  }
+
+  // The simulator's panel is laid out for client areas from 1180x610 up.
+  void theSimulatorKeepsItsSmallestClientArea() {
+    Program& p = *run;
+    QTest::mouseClick(p.main.ui.Simulator, Qt::LeftButton);
+    QVERIFY(QTest::qWaitForWindowExposed(&p.form1));
+    p.form1.showNormal();
+    p.form1.resize(400, 300);
+    QTRY_VERIFY(!(p.form1.windowState() & Qt::WindowMaximized));
+    Settle();
+    const QSize client = p.form1.centralWidget()->size();
+    QVERIFY2(client.width() >= 1180 && client.height() >= 610,
+             qPrintable(QString("%1x%2").arg(client.width()).arg(client.height())));
+  }
+
+  // Put away where nobody acts on a minimise, a window is hidden rather than
+  // left in view behind the next one; elsewhere it is minimised.
+  void aWindowPutAwayWhereNobodyMinimisesIsHidden() {
+    QWidget unkept, kept;
+    for (QWidget* w : {&unkept, &kept}) {
+      w->show();
+      QVERIFY(QTest::qWaitForWindowExposed(w));
+    }
+    PutAwayWindow(&unkept, WindowKeeper::Nobody);
+    PutAwayWindow(&kept, WindowKeeper::WindowManager);
+    QVERIFY(!unkept.isVisible());
+    QVERIFY(Minimised(&unkept));
+    QVERIFY(kept.isVisible());
+    QVERIFY(Minimised(&kept));
+    // Brought back as the program brings a window back.
+    ShowMaximisedOnScreen(&unkept, WindowKeeper::Nobody);
+    QVERIFY(unkept.isVisible());
+    QVERIFY(!Minimised(&unkept));
   }
 
   void theSimulatorAndTheExercisesComeBackToTheMenu() {

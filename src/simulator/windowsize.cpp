@@ -1,0 +1,13 @@
+#include "simulator/windowsize.h"
+
+#include <QMainWindow>
+
+#include "platform/windowkeeper.h"
+
+namespace tvx {
+
+void SetSimulatorWindowSizes(QMainWindow& window) {
+  SetSmallestClientArea(window, kSmallestPanelClientArea);
+}
+
+}  // namespace tvx
