@@ -7,7 +7,7 @@
 namespace tvx {
 
 void SetSimulatorWindowSizes(QMainWindow& window) {
-  SetSmallestClientArea(window, kSmallestPanelClientArea);
+  SetSmallestClientArea(window, kSmallestPanelClient);
 }
 
 }  // namespace tvx

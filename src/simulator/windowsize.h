@@ -1,16 +1,14 @@
 #pragma once
 // The simulator window's sizes: its panel is laid out for client areas from
-// kSmallestPanelClientArea up, so the window never gets a smaller one.
-#include <QSize>
+// kSmallestPanelClient up, so the window never gets a smaller one.
+#include "simulator/panellayout.h"
 
 class QMainWindow;
 
 namespace tvx {
 
-inline constexpr QSize kSmallestPanelClientArea{1180, 610};
-
 // Keeps the simulator window's client area (menu bar excluded) at least
-// kSmallestPanelClientArea.
+// kSmallestPanelClient.
 void SetSimulatorWindowSizes(QMainWindow& window);
 
 }  // namespace tvx
