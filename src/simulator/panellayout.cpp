@@ -132,9 +132,8 @@ constexpr int kFlyStopReserve = kRightMargin + 128 + kGap;
 constexpr int kScenarioReserve = kRightMargin + 246 + kGap;
 constexpr int kButtonsBottom = 8 + kFlyStopPitch + 40;
 
-// The exercise panel as designed, 337 x 129: the task memo with a column
-// of answer box and buttons at its right.
-const QSize kExerciseDesign(337, 129);
+// The exercise panel: the task memo with a column of answer box and
+// buttons at its right.
 constexpr int kExerciseMargin = 8, kExerciseColumn = 65, kExerciseColumnGap = 4, kExerciseRowGap = 2;
 constexpr int kExerciseMemoGap = 7;
 
