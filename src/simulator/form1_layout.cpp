@@ -3,6 +3,7 @@
 // panels' states, whenever one of those changes.
 #include <QEvent>
 #include <QHash>
+#include <algorithm>
 
 #include "instruments/layout.h"
 #include "simulator/aircrafttype.h"
