@@ -7,6 +7,7 @@
 #include "areas/area.h"
 #include "areas/areamodel.h"
 #include "platform/dataroot.h"
+#include "platform/designedarea.h"
 #include "platform/messages.h"
 #include "simulator/form1.h"
 
@@ -50,6 +51,7 @@ void SetIndex(QButtonGroup* group, int index) {
 Tdbaseform::Tdbaseform(QWidget* parent) : QWidget(parent) {
   dbaseform = this;
   ui.setupUi(this);
+  ScrollWhenSmaller(this);
   setWindowState(Qt::WindowMaximized);
   SearchGroup = GroupOf(this, {ui.searchgroup0, ui.searchgroup1, ui.searchgroup2, ui.searchgroup3});
   NavRangeGroup = GroupOf(this, {ui.scangroup0, ui.scangroup1, ui.scangroup2, ui.scangroup3, ui.scangroup4,

@@ -3,6 +3,7 @@
 #include <QSignalBlocker>
 #include <QStyle>
 
+#include "platform/designedarea.h"
 #include "platform/textutil.h"
 #include "preparation/massbalform.h"
 
@@ -13,6 +14,7 @@ TConvform* Convform = nullptr;
 TConvform::TConvform(QWidget* parent) : ToolWindow(parent) {
   Convform = this;
   ui.setupUi(this);
+  ScrollWhenSmaller(this);
   for (QLineEdit* input : {ui.Input1, ui.Input2}) SetToolColor(input, QPalette::Base, QColor(0, 255, 0));
   ui.calculatebit->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
   ui.mainmenubit->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));

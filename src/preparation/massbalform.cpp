@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QStyle>
 
+#include "platform/designedarea.h"
 #include "platform/messages.h"
 #include "preparation/rangecheck.h"
 #include "preparation/toolfiles.h"
@@ -25,6 +26,7 @@ const QColor kWindowColor(255, 255, 255);
 TMassBalForm::TMassBalForm(QWidget* parent) : ToolWindow(parent) {
   MassBalForm = this;
   ui.setupUi(this);
+  designedArea_ = ScrollWhenSmaller(this);
   connect(ui.calculatebit, &QPushButton::clicked, this, &TMassBalForm::CALCULATEClick);
   connect(ui.CALCULATE, &QPushButton::clicked, this, &TMassBalForm::CALCULATEClick);
   connect(ui.loadbit, &QPushButton::clicked, this, &TMassBalForm::LOADClick);
@@ -183,7 +185,7 @@ void TMassBalForm::RestoreLook() {
 }
 
 void TMassBalForm::PrintClick() {
-  PrintTool(this, "Loadsheet", [this] { SetPrintLook(); }, [this] { RestoreLook(); });
+  PrintTool(designedArea_, "Loadsheet", [this] { SetPrintLook(); }, [this] { RestoreLook(); });
 }
 
 void TMassBalForm::MAINMENUClick() { LeaveForMainMenu(); }

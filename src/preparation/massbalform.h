@@ -54,6 +54,8 @@ class TMassBalForm : public ToolWindow {
   QList<QWidget*> TablePanels() const;
   QList<QLineEdit*> AirplaneBoxes() const;
 
+  // Where the controls stand: the printout is made from it.
+  QWidget* designedArea_ = nullptr;
   struct SavedLook {
     QPoint tablePos;
     QList<QPair<QWidget*, bool>> hidden;

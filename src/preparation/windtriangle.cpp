@@ -6,6 +6,7 @@
 #include <QStyle>
 #include <algorithm>
 
+#include "platform/designedarea.h"
 #include "platform/messages.h"
 #include "platform/printing.h"
 #include "platform/textutil.h"
@@ -29,6 +30,7 @@ const QColor kWindowColor(255, 255, 255);
 TWindtriangle::TWindtriangle(QWidget* parent) : ToolWindow(parent) {
   Windtriangle = this;
   ui.setupUi(this);
+  designedArea_ = ScrollWhenSmaller(this);
   connect(ui.Insert, &QPushButton::clicked, this, &TWindtriangle::InsertClick);
   connect(ui.insertbit, &QPushButton::clicked, this, &TWindtriangle::InsertClick);
   connect(ui.CALCULATE, &QPushButton::clicked, this, &TWindtriangle::CALCULATEClick);
@@ -294,7 +296,7 @@ void TWindtriangle::RestoreLook() {
 }
 
 void TWindtriangle::PrintClick() {
-  PrintTool(this, "Navigation Log", [this] { SetPrintLook(); }, [this] { RestoreLook(); });
+  PrintTool(designedArea_, "Navigation Log", [this] { SetPrintLook(); }, [this] { RestoreLook(); });
 }
 
 void TWindtriangle::MAINMENUClick() { LeaveForMainMenu(); }

@@ -60,6 +60,8 @@ class TWindtriangle : public ToolWindow {
   // 17 columns and room for a scroll bar.
   static int GridWidth(int columnWidth);
 
+  // Where the controls stand: the printout is made from it.
+  QWidget* designedArea_ = nullptr;
   int fixedRows_ = kNavlogHeaderRows;
   int defaultColumnWidth_ = 0;
   struct SavedLook {
