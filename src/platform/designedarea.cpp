@@ -10,8 +10,6 @@ namespace tvx {
 
 namespace {
 
-constexpr const char* kDesignScrollName = "DesignScroll";
-
 // The widget that holds a window's controls at their designed places. It
 // watches its controls, so that one moved or grown past the design (a wider
 // print table) is still within the scroll range.
@@ -76,20 +74,20 @@ class DesignedArea : public QWidget {
 QWidget* ScrollWhenSmaller(QWidget* window) {
   const QList<QWidget*> controls = window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
   auto* scroll = new QScrollArea(window);
-  scroll->setObjectName(kDesignScrollName);
+  scroll->setObjectName("DesignScroll");
   scroll->setFrameShape(QFrame::NoFrame);
   // Tab goes from control to control as before; the area itself takes no focus.
   scroll->setFocusPolicy(Qt::NoFocus);
   auto* area = new DesignedArea(window->size(), scroll);
-  // Transparent: the viewport shows the window's background behind the controls.
+  // Neither the area nor the viewport paints: the window's own background
+  // shows behind the controls, as before.
   area->setAutoFillBackground(false);
   scroll->viewport()->setAutoFillBackground(false);
   for (QWidget* control : controls) {
     if (control->isWindow()) continue;
-    const QRect placed = control->geometry();
+    // A new parent hides a control of a shown window; its place stays.
     const bool hidden = control->isHidden();
     control->setParent(area);
-    control->setGeometry(placed);
     control->setHidden(hidden);
   }
   area->Refit();
@@ -100,10 +98,6 @@ QWidget* ScrollWhenSmaller(QWidget* window) {
   layout->setSpacing(0);
   layout->addWidget(scroll);
   return area;
-}
-
-QScrollArea* DesignScrollOf(const QWidget* window) {
-  return window->findChild<QScrollArea*>(kDesignScrollName, Qt::FindDirectChildrenOnly);
 }
 
 }  // namespace tvx

@@ -2,7 +2,6 @@
 // A window laid out at fixed places keeps every control within reach when
 // it gets less room than its design: on a small screen, or when the user
 // makes it smaller.
-class QScrollArea;
 class QWidget;
 
 namespace tvx {
@@ -15,8 +14,5 @@ namespace tvx {
 // shows the window's own background, so at the designed size or larger the
 // window looks as before. Returns the designed area (printing starts there).
 QWidget* ScrollWhenSmaller(QWidget* window);
-
-// The scroll area around `window`'s designed area, or nullptr.
-QScrollArea* DesignScrollOf(const QWidget* window);
 
 }  // namespace tvx
