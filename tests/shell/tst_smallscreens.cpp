@@ -7,7 +7,6 @@
 #include <QtTest>
 
 #include "shell/programfixture.h"
-#include "support/testsupport.h"
 
 using namespace tvx;
 
