@@ -47,7 +47,6 @@ PanelLayoutInput InputOf(QSize client, const State& s) {
   in.Client = client;
   in.Type = s.Type;
   in.Map = s.Map;
-  in.ExerciseShown = InExercise(s.Stage);
   in.ExerciseAtTop = s.Stage == Phase::FlyTask || s.Stage == Phase::FlyTaskFolded;
   in.ExerciseFolded = s.Stage == Phase::QuestionFolded || s.Stage == Phase::FlyTaskFolded;
   in.ExerciseQuestion = Asking(s.Stage);
