@@ -80,6 +80,37 @@ QStringList LayoutOf(const TForm1& form) {
   return out;
 }
 
+// Where a control's text goes, and the text: a label's contents, a button's
+// or line edit's text area, a group box's title line; empty for a control
+// that shows no text.
+std::pair<QRect, QString> TextPlace(const QWidget* w) {
+  QStyleOption option;
+  option.initFrom(w);
+  const QStyle* style = w->style();
+  if (const auto* label = qobject_cast<const QLabel*>(w)) return {label->contentsRect(), label->text()};
+  if (const auto* edit = qobject_cast<const QLineEdit*>(w)) {
+    QStyleOptionFrame frame;
+    frame.initFrom(w);
+    frame.lineWidth = style->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, w);
+    // Qt's line edit keeps a further 2 px margin about its text inside the frame.
+    return {style->subElementRect(QStyle::SE_LineEditContents, &frame, w).adjusted(2, 1, -2, -1), edit->text()};
+  }
+  if (const auto* radio = qobject_cast<const QRadioButton*>(w)) {
+    QStyleOptionButton button;
+    button.initFrom(w);
+    return {style->subElementRect(QStyle::SE_RadioButtonContents, &button, w), radio->text()};
+  }
+  if (const auto* push = qobject_cast<const QPushButton*>(w)) {
+    QStyleOptionButton button;
+    button.initFrom(w);
+    return {style->subElementRect(QStyle::SE_PushButtonContents, &button, w), push->text()};
+  }
+  if (const auto* box = qobject_cast<const QGroupBox*>(w)) {
+    const int frame = style->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, w);
+    return {QRect(frame, 0, w->width() - 2 * frame, QFontMetrics(w->font()).height()), box->title()};
+  }
+  return {};
+}
 }  // namespace
 
 class tst_Panel : public QObject {
@@ -578,6 +609,35 @@ class tst_Panel : public QObject {
             QRect expected = placed.Rect;
             if (w == form.ui.EFS1 || w == form.ui.EFS2) expected.moveLeft(w->x());
             QVERIFY2(w->geometry() == expected, qPrintable(where + placed.Name));
+          }
+          // Every control of the window that is shown has its place in the
+          // layout: those on the client area, and those on a panel whose
+          // contents the layout places.
+          for (const QWidget* w : form.centralWidget()->findChildren<QWidget*>()) {
+            if (w->objectName().isEmpty() || w->objectName().startsWith("qt_") || !w->isVisibleTo(&form)) continue;
+            const QWidget* parent = w->parentWidget();
+            bool contentsPlaced = parent == form.centralWidget();
+            for (const PlacedControl& placed : layout.Controls)
+              contentsPlaced = contentsPlaced || parent->objectName() == QLatin1String(placed.Parent);
+            QVERIFY2(!contentsPlaced || layout.Find(w->objectName().toStdString()),
+                     qPrintable(where + w->objectName() + " has no place"));
+          }
+          // Every text on the systems, A/P and EFIS panels fits its control
+          // at the font it is shown with: the fonts shrink with the contents.
+          for (QWidget* panel : {static_cast<QWidget*>(form.ui.SYSTEEMPanel), static_cast<QWidget*>(form.ui.MCPpanel),
+                                 static_cast<QWidget*>(form.ui.EFISpanel)}) {
+            if (!panel->isVisible()) continue;
+            for (const QWidget* control : panel->findChildren<QWidget*>()) {
+              const auto [room, text] = TextPlace(control);
+              if (!control->isVisible() || text.trimmed().isEmpty()) continue;
+              const QFontMetrics metrics(control->font());
+              const QSize needed(metrics.horizontalAdvance(text.trimmed()), metrics.ascent() + metrics.descent());
+              QVERIFY2(needed.width() <= room.width() && needed.height() <= room.height(),
+                       qPrintable(where + control->objectName() + QString(" \"%1\" at %2 pt needs %3x%4, has %5x%6")
+                                                                   .arg(text).arg(control->font().pointSizeF())
+                                                                   .arg(needed.width()).arg(needed.height())
+                                                                   .arg(room.width()).arg(room.height())));
+            }
           }
           // The panels and controls in front of each panel, back to front.
           const QList<QWidget*> stack = form.centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
