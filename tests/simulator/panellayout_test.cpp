@@ -1,6 +1,7 @@
 // The simulator window's layout over every client area it supports, for
-// every type and every state of its panels: nothing cut, no control a
-// user works covered, the charts on their cell grid.
+// every type and every state of its panels: every control of the window
+// placed, nothing cut, no control a user works covered, no panel over an
+// instrument chart, the charts on their cell grid.
 #include <gtest/gtest.h>
 
 #include <QFile>
