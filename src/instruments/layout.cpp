@@ -17,14 +17,10 @@ QSize DefaultClientSize(const QSize& screen) {
   return QSize(available.width(), std::max(1, available.height() - 22));
 }
 
-namespace {
-
 int CellSizeFor(double clientWidth, double clientHeight) {
   const double m = std::min(clientWidth / 4.0, clientHeight / 3.0);
   return RoundPixel(m / 2.0 - 1.0);
 }
-
-}  // namespace
 
 void SetCellLayout(SimState& s, int U) {
   s.CellSize = U;

@@ -8,6 +8,18 @@
 
 namespace tvx {
 
+// Client areas wider than this give the jet's right-hand chart five cells,
+// its engine dials their wide arrangement and the map its place at the
+// right edge.
+inline constexpr int kWideClientWidth = 1400;
+// Client areas no wider than the above and lower than this give the jet's
+// chart 5.1 cells.
+inline constexpr int kLowClientHeight = 900;
+
+// The cell side of the grid for a client area: half the smaller of a
+// quarter of its width and a third of its height, less one, rounded.
+int CellSizeFor(double clientWidth, double clientHeight);
+
 // The client area a maximised simulator window gets on a screen of `screen`
 // size (the window is not sized yet when it is built).
 QSize DefaultClientSize(const QSize& screen);

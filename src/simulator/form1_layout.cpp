@@ -55,7 +55,6 @@ PanelLayoutInput TForm1::PanelState() const {
   // Until a type is chosen the charts stand on the round-dial grid.
   if (TypegroupItemIndex >= 0) in.Type = Sim.AircraftType;
   in.Map = Sim.MapFullSize ? MapPlace::Full : Sim.MapVisible ? MapPlace::Beside : MapPlace::Hidden;
-  in.ExerciseShown = !ui.Staticpanel->isHidden();
   in.ExerciseAtTop = ExercisePanelAtTop;
   in.ExerciseFolded = ExercisePanelFolded;
   in.ExerciseQuestion = !ui.Staticinput->isHidden();

@@ -1,7 +1,6 @@
 #include "simulator/panellayout.h"
 
 #include <algorithm>
-#include <optional>
 
 #include "instruments/layout.h"
 #include "platform/textutil.h"
@@ -18,11 +17,15 @@ struct Design {
   QRect Rect;
 };
 
+// The radio panel at the systems panel's top left; the map beside the glass
+// panels keeps clear of its right edge.
+constexpr QRect kRadioPanel(1, 1, 300, 96);
+
 // The systems panel's contents as designed, for a panel of four by two
-// cells of 149 px. The jet's guidance box and the flap-setting row are
-// placed apart (SystemsContent).
+// cells of 149 px. The guidance box and the flap-setting row are placed
+// apart (SystemsContent).
 const Design kSystems[] = {
-    {"radiopanel", "SYSTEEMPanel", {1, 1, 300, 96}},
+    {"radiopanel", "SYSTEEMPanel", kRadioPanel},
     {"Label_vor1", "radiopanel", {4, 4, 40, 20}},
     {"VOR1active", "radiopanel", {48, 4, 64, 22}},
     {"VOR1Transfer", "radiopanel", {116, 4, 40, 22}},
@@ -63,8 +66,6 @@ const Design kSystems[] = {
     {"Gearlicht1", "flapbox", {96, 100, 14, 14}},
     {"Gearlicht2", "flapbox", {112, 100, 14, 14}},
     {"Gearlicht3", "flapbox", {128, 100, 14, 14}},
-    {"GroupBox12", "SYSTEEMPanel", {1, 172, 300, 40}},
-    {"Learntext", "GroupBox12", {8, 16, 284, 20}},
     {"Flapsettingbox", "SYSTEEMPanel", {1, 254, 300, 42}},
     {"Equiflap0", "Flapsettingbox", {6, 16, 32, 22}},
     {"Equiflap1", "Flapsettingbox", {40, 16, 32, 22}},
@@ -75,8 +76,11 @@ const Design kSystems[] = {
     {"saveplane", "Flapsettingbox", {218, 16, 38, 22}},
     {"loadplane", "Flapsettingbox", {258, 16, 38, 22}},
 };
-// The pistons keep their guidance box under the flap box.
-const QRect kPistonGuidance(306, 154, 150, 40);
+// The guidance box: on the jets under the speed brake, across the radio
+// panel's width; the pistons, whose switches stand there, keep it under the
+// flap box. Its text fills it but for the frame and the title.
+constexpr QRect kJetGuidance(1, 172, 300, 40), kPistonGuidance(306, 154, 150, 40);
+constexpr int kGuidanceTextInset = 8, kGuidanceTextTop = 16, kGuidanceTextHeight = 20;
 // The flap-setting row stands this far above the panel's bottom edge.
 constexpr int kFlapRowBottomMargin = 2;
 
@@ -96,7 +100,7 @@ constexpr int kEfisGap = 6;
 
 // The jet's scenario panel: the list in one column over the drill
 // controls, or, where the window is lower, the list in two columns.
-const QSize kScenarioFull(246, 628);
+constexpr QSize kScenarioFull(246, 628);
 const QRect kScenarioListFull(2, 2, 242, 424);
 const QRect kScenarioControlsFull(2, 430, 242, 196);
 constexpr int kScenarioItemTop = 18, kScenarioItemHeight = 16;
@@ -125,17 +129,27 @@ const Design kScenarioControlsCompact[] = {
 };
 
 // FLY/STOP at the top right; the charts keep clear of them, and of the
-// jet's scenario panel below them.
-const QSize kFlyStop(128, 40);
-constexpr int kRightMargin = 8, kGap = 4, kFlyStopPitch = 44;
-constexpr int kFlyStopReserve = kRightMargin + 128 + kGap;
-constexpr int kScenarioReserve = kRightMargin + 246 + kGap;
-constexpr int kButtonsBottom = 8 + kFlyStopPitch + 40;
+// jet's scenario panel below them, which stands no lower than
+// kScenarioLowestTop where the window leaves room.
+constexpr QSize kFlyStop(128, 40);
+constexpr int kButtonsTop = 8, kRightMargin = 8, kGap = 4, kFlyStopPitch = 44;
+constexpr int kFlyStopReserve = kRightMargin + kFlyStop.width() + kGap;
+constexpr int kScenarioReserve = kRightMargin + kScenarioFull.width() + kGap;
+constexpr int kButtonsBottom = kButtonsTop + kFlyStopPitch + kFlyStop.height();
+constexpr int kScenarioLowestTop = 100;
+
+// The jet's right-hand chart on a narrow, low client area, in cells.
+constexpr double kLowJetChartCells = 5.1;
+// The map beside the jet's panel on a wide client area keeps this far from
+// the right edge.
+constexpr int kMapRightMargin = 20;
 
 // The exercise panel: the task memo with a column of answer box and
 // buttons at its right.
 constexpr int kExerciseMargin = 8, kExerciseColumn = 65, kExerciseColumnGap = 4, kExerciseRowGap = 2;
 constexpr int kExerciseMemoGap = 7;
+// The exercise panel is this much narrower than the systems panel.
+constexpr int kExerciseShortOfSystems = 150;
 
 // A design rectangle at `k` of its size; edges rather than sizes are
 // rounded, so controls that do not touch as designed never touch scaled.
@@ -155,20 +169,16 @@ bool ShownForType(std::string_view name, bool jet) {
 // panel itself (their contents scale with them).
 void SystemsContent(std::vector<PlacedControl>& out, bool jet, QSize panel, double k, bool ownRowOnly = false) {
   for (const Design& d : kSystems) {
-    const std::string_view name = d.Name;
     if (ownRowOnly && std::string_view(d.Parent) != "SYSTEEMPanel") continue;
-    QRect r;
-    if (name == "GroupBox12") {
-      r = Scaled(jet ? d.Rect : kPistonGuidance, k);
-    } else if (name == "Learntext") {
-      const int boxWidth = jet ? 300 : kPistonGuidance.width();
-      r = Scaled(QRect(8, 16, boxWidth - 16, 20), k);
-    } else {
-      r = Scaled(d.Rect, k);
-      if (name == "Flapsettingbox") r.moveTop(panel.height() - kFlapRowBottomMargin - r.height());
-    }
+    QRect r = Scaled(d.Rect, k);
+    if (std::string_view(d.Name) == "Flapsettingbox") r.moveTop(panel.height() - kFlapRowBottomMargin - r.height());
     out.push_back({d.Name, d.Parent, r});
   }
+  const QRect guidance = jet ? kJetGuidance : kPistonGuidance;
+  out.push_back({"GroupBox12", "SYSTEEMPanel", Scaled(guidance, k)});
+  if (ownRowOnly) return;
+  const QRect text(kGuidanceTextInset, kGuidanceTextTop, guidance.width() - 2 * kGuidanceTextInset, kGuidanceTextHeight);
+  out.push_back({"Learntext", "GroupBox12", Scaled(text, k)});
 }
 
 // Whether the systems panel's own row of controls (those shown for the
@@ -220,13 +230,10 @@ Charts PlaceCharts(const QString& type, int U, QSize client, bool mapShown) {
 
   // The map beside the panel, 4 x 4 cells, right of the radio panel; on a
   // window too narrow for that, over the systems panel.
-  const int mapWidth = 4 * U;
-  const bool wide = client.width() > 1400;
-  int mapLeft = std::max(5 * U + U / 2 + 2, 4 * U + 301 + 2);
-  if (type == "SEP EFIS" && !wide) mapLeft = 4 * U + 2;
-  if (IsJet(type)) mapLeft = wide ? client.width() - mapWidth - 20 : 4 * U + 2;
-  // Never past the window's right edge, where the map would be cut.
-  c.MapLeft = std::min(mapLeft, client.width() - mapWidth);
+  const bool wide = client.width() > kWideClientWidth;
+  c.MapLeft = std::max(5 * U + U / 2 + 2, 4 * U + kRadioPanel.left() + kRadioPanel.width() + 2);
+  if (type == "SEP EFIS" && !wide) c.MapLeft = 4 * U + 2;
+  if (IsJet(type)) c.MapLeft = wide ? client.width() - 4 * U - kMapRightMargin : 4 * U + 2;
   return c;
 }
 
@@ -300,14 +307,18 @@ QSize CompactScenarioSize() {
   return QSize(kScenarioFull.width(), kGap / 2 + kCompactList.height() + kGap + kCompactControls.height() + kGap / 2);
 }
 
-// The scenario panel right of the charts, under FLY/STOP, lifted as far as
-// those allow on a low window; nothing when it does not fit there.
-std::optional<QRect> ScenarioPlace(QSize client, int chartsRight, QSize size) {
-  const int left = client.width() - kRightMargin - size.width();
-  if (left < chartsRight + kGap) return std::nullopt;
-  const int top = std::max(kButtonsBottom + kGap, std::min(100, client.height() - kGap - size.height()));
-  if (top + size.height() > client.height() - kGap) return std::nullopt;
-  return QRect(QPoint(left, top), size);
+// The scenario panel at the right edge, under FLY/STOP, lifted as far as
+// those allow on a low window.
+QRect ScenarioPlace(QSize client, QSize size) {
+  const int top =
+      std::max(kButtonsBottom + kGap, std::min(kScenarioLowestTop, client.height() - kGap - size.height()));
+  return QRect(QPoint(client.width() - kRightMargin - size.width(), top), size);
+}
+
+// Whether the scenario panel at `place` keeps clear of the charts and
+// within the client area.
+bool ScenarioFits(QSize client, int chartsRight, const QRect& place) {
+  return place.left() >= chartsRight + kGap && place.bottom() + 1 <= client.height() - kGap;
 }
 
 }  // namespace
@@ -343,14 +354,13 @@ QRect PanelLayout::InClient(std::string_view name) const {
 
 int GlassPanelWidth(const QString& type, int U, QSize client) {
   if (!IsJet(type)) return 4 * U;
-  if (client.width() > 1400) return 5 * U;
-  if (client.height() < 900) return RoundPixel(5.1 * U);
+  if (client.width() > kWideClientWidth) return 5 * U;
+  if (client.height() < kLowClientHeight) return RoundPixel(kLowJetChartCells * U);
   return 4 * U;
 }
 
 int PanelCellSize(QSize client) {
-  const double m = std::min(client.width() / 4.0, client.height() / 3.0);
-  int U = RoundPixel(m / 2.0 - 1.0);
+  int U = CellSizeFor(client.width(), client.height());
   // The jet's chart width is rounded from the cell size, so step down
   // rather than divide.
   const auto fits = [&](int u) {
@@ -385,7 +395,7 @@ PanelLayout LayOutPanel(const PanelLayoutInput& in) {
 
   PanelBox box{in.ExerciseAtTop ? 0 : 4 * U, 2 * U};
   if (in.ExerciseFolded) box = FoldExercisePanel(box, U);
-  const QRect exercise(0, box.Top, c.SYSTEEMPanel.width() - 150, box.Height);
+  const QRect exercise(0, box.Top, c.SYSTEEMPanel.width() - kExerciseShortOfSystems, box.Height);
   L.Controls.push_back({"Staticpanel", "", exercise});
   PlaceExerciseControls(L, exercise.size(), in.ExerciseQuestion);
   if (c.Strips) {
@@ -394,14 +404,13 @@ PanelLayout LayOutPanel(const PanelLayoutInput& in) {
   }
 
   const int chartsRight = std::max(c.Chart3.right(), c.SYSTEEMPanel.right()) + 1;
-  const std::optional<QRect> full = ScenarioPlace(client, chartsRight, kScenarioFull);
-  const std::optional<QRect> compact = ScenarioPlace(client, chartsRight, CompactScenarioSize());
+  const QRect full = ScenarioPlace(client, kScenarioFull), compact = ScenarioPlace(client, CompactScenarioSize());
+  const bool fullFits = ScenarioFits(client, chartsRight, full);
 
   // The systems panel's contents and the jet's A/P and EFIS panels, which
   // stand in front of it, at the largest scale up to their design that
   // lets nothing touch.
-  QRect mcp, efis;
-  std::optional<QRect> scenario;
+  QRect mcp, efis, scenario;
   for (int percent = 100; percent >= 50; --percent) {
     const double k = percent / 100.0;
     L.ContentScale = k;
@@ -410,20 +419,10 @@ PanelLayout LayOutPanel(const PanelLayoutInput& in) {
       continue;
     }
     mcp = QRect(QPoint(5 * U, 5 * U), Scaled(QRect(QPoint(0, 0), kAutopilotSize), k).size());
-    const QSize efisSize = Scaled(QRect(QPoint(0, 0), kEfisSize), k).size();
-    // The EFIS box right of the A/P panel, unless the client area or the
-    // full scenario panel leaves no room there: then the scenario panel
-    // takes its compact form, or the box goes left of the A/P panel.
-    const QRect right(QPoint(mcp.right() + 1 + kEfisGap, mcp.top()), efisSize);
-    const QRect left(QPoint(mcp.left() - kEfisGap - efisSize.width(), mcp.top()), efisSize);
-    const bool rightInside = right.right() < client.width() - kGap;
-    if (rightInside && full && !full->intersects(right)) {
-      efis = right, scenario = full;
-    } else if (rightInside && compact && !compact->intersects(right)) {
-      efis = right, scenario = compact;
-    } else {
-      efis = left, scenario = full ? full : compact;
-    }
+    // The EFIS box right of the A/P panel; where the full scenario panel
+    // leaves it no room there, the scenario panel takes its compact form.
+    efis = QRect(QPoint(mcp.right() + 1 + kEfisGap, mcp.top()), Scaled(QRect(QPoint(0, 0), kEfisSize), k).size());
+    scenario = fullFits && !full.intersects(efis) ? full : compact;
     const QPoint panelAt = c.SYSTEEMPanel.topLeft();
     if (SystemsContentFits(jet, c.SYSTEEMPanel.size(), k, mcp.translated(-panelAt), efis.translated(-panelAt))) break;
   }
@@ -432,13 +431,7 @@ PanelLayout LayOutPanel(const PanelLayoutInput& in) {
   L.Controls.insert(L.Controls.begin() + systemsAt, systems.begin(), systems.end());
 
   if (jet) {
-    // Where neither form fits beside the charts (never within the range the
-    // window supports) the panel still stands beside them, compact.
-    const QRect panel = scenario ? *scenario
-                                 : QRect(QPoint(client.width() - kRightMargin - CompactScenarioSize().width(),
-                                                kButtonsBottom + kGap),
-                                         CompactScenarioSize());
-    PlaceScenarioPanel(L, panel, panel.size() != kScenarioFull);
+    PlaceScenarioPanel(L, scenario, scenario.size() != kScenarioFull);
     L.Controls.push_back({"MCPpanel", "", mcp});
     L.Controls.push_back({"EFISpanel", "", efis});
     for (const Design& d : kAutopilot) L.Controls.push_back({d.Name, d.Parent, Scaled(d.Rect, L.ContentScale)});
@@ -449,8 +442,8 @@ PanelLayout LayOutPanel(const PanelLayoutInput& in) {
   L.Controls.push_back({"MAPChart", "", map});
   L.Controls.push_back({"vertmap", "", QRect(0, 0, client.width(), 6 * U)});
   const int buttonsLeft = client.width() - kRightMargin - kFlyStop.width();
-  L.Controls.push_back({"START", "", QRect(QPoint(buttonsLeft, 8), kFlyStop)});
-  L.Controls.push_back({"Startbit", "", QRect(QPoint(buttonsLeft, 8 + kFlyStopPitch), kFlyStop)});
+  L.Controls.push_back({"START", "", QRect(QPoint(buttonsLeft, kButtonsTop), kFlyStop)});
+  L.Controls.push_back({"Startbit", "", QRect(QPoint(buttonsLeft, kButtonsTop + kFlyStopPitch), kFlyStop)});
   return L;
 }
 

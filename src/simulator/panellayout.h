@@ -22,10 +22,10 @@ struct PanelLayoutInput {
   // "" until a type is chosen: the round-dial grid the window is made with.
   QString Type;
   MapPlace Map = MapPlace::Beside;
-  // The exercise panel: shown, at the top of the window (map exercises) or
-  // over the systems panel, folded to one cell by the pilot, and asking a
-  // question (answer box) rather than giving a task to fly.
-  bool ExerciseShown = false;
+  // The exercise panel: at the top of the window (map exercises) or over
+  // the systems panel, folded to one cell by the pilot, and asking a
+  // question (answer box) rather than giving a task to fly. It is placed
+  // whether shown or not, so that it stands right when an exercise shows it.
   bool ExerciseAtTop = false;
   bool ExerciseFolded = false;
   bool ExerciseQuestion = true;
@@ -61,8 +61,9 @@ struct PanelLayout {
 
 PanelLayout LayOutPanel(const PanelLayoutInput& in);
 
-// The cell side for a client area: the grid of every type, with FLY/STOP
-// and the jet's scenario panel beside it, fits the width.
+// The cell side for a client area: the grid's usual cell (CellSizeFor),
+// made smaller until the grid of every type, with FLY/STOP and the jet's
+// scenario panel beside it, fits the width.
 int PanelCellSize(QSize client);
 
 // Width of the right-hand chart and the systems panel of the glass panels.

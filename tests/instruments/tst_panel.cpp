@@ -80,6 +80,59 @@ QStringList LayoutOf(const TForm1& form) {
   return out;
 }
 
+// Where a control's text goes, and the text: a label's contents, a button's
+// or line edit's text area, a group box's title line; empty for a control
+// that shows no text.
+std::pair<QRect, QString> TextPlace(const QWidget* w) {
+  QStyleOption option;
+  option.initFrom(w);
+  const QStyle* style = w->style();
+  if (const auto* label = qobject_cast<const QLabel*>(w)) return {label->contentsRect(), label->text()};
+  if (const auto* edit = qobject_cast<const QLineEdit*>(w)) {
+    QStyleOptionFrame frame;
+    frame.initFrom(w);
+    frame.lineWidth = style->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, w);
+    // Qt's line edit keeps a further 2 px margin about its text inside the frame.
+    return {style->subElementRect(QStyle::SE_LineEditContents, &frame, w).adjusted(2, 1, -2, -1), edit->text()};
+  }
+  if (const auto* radio = qobject_cast<const QRadioButton*>(w)) {
+    QStyleOptionButton button;
+    button.initFrom(w);
+    return {style->subElementRect(QStyle::SE_RadioButtonContents, &button, w), radio->text()};
+  }
+  if (const auto* push = qobject_cast<const QPushButton*>(w)) {
+    QStyleOptionButton button;
+    button.initFrom(w);
+    return {style->subElementRect(QStyle::SE_PushButtonContents, &button, w), push->text()};
+  }
+  if (const auto* box = qobject_cast<const QGroupBox*>(w)) {
+    const int frame = style->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, w);
+    return {QRect(frame, 0, w->width() - 2 * frame, QFontMetrics(w->font()).height()), box->title()};
+  }
+  return {};
+}
+
+// The first text on the systems, A/P, EFIS and scenario panels that does
+// not fit its control at the font it is shown with, described; empty when
+// all fit. `texts` counts the texts checked.
+QString TextNotFitting(const TForm1& form, int& texts) {
+  for (const QWidget* panel : {static_cast<QWidget*>(form.ui.SYSTEEMPanel), static_cast<QWidget*>(form.ui.MCPpanel),
+                               static_cast<QWidget*>(form.ui.EFISpanel), static_cast<QWidget*>(form.ui.Failurepanel)}) {
+    if (!panel->isVisibleTo(&form)) continue;
+    for (const QWidget* control : panel->findChildren<QWidget*>()) {
+      const auto [room, text] = TextPlace(control);
+      if (!control->isVisibleTo(&form) || text.trimmed().isEmpty()) continue;
+      ++texts;
+      const QFontMetrics metrics(control->font());
+      const QSize needed(metrics.horizontalAdvance(text.trimmed()), metrics.ascent() + metrics.descent());
+      if (needed.width() > room.width() || needed.height() > room.height())
+        return control->objectName() + QString(" \"%1\" at %2 pt needs %3x%4, has %5x%6")
+                                           .arg(text).arg(control->font().pointSizeF()).arg(needed.width())
+                                           .arg(needed.height()).arg(room.width()).arg(room.height());
+    }
+  }
+  return {};
+}
 }  // namespace
 
 class tst_Panel : public QObject {
@@ -552,6 +605,34 @@ class tst_Panel : public QObject {
     QCOMPARE(image.pixelColor(hsi + QPoint(0, 40)).black(), 255);
   }
 
+  // The panels' contents and their fonts shrink together: over client areas
+  // across the whole range, for each type, every text of the systems, A/P,
+  // EFIS and scenario panels fits its control at the font it is shown with.
+  void panelTextsFitOverTheRange() {
+    const QSize pinned = TForm1::ClientSizeOverride;
+    TForm1 form;
+    ScopedRecordingMessages msgs;
+    int texts = 0;
+    QStringList faults;
+    const int first = kSmallestPanelClient.width(), last = 2560;
+    // Every few cell sizes: the cell grows by one for every 6 px of height.
+    constexpr int kStep = 16;
+    for (int item = 0; item < 3; ++item) {
+      form.SetTypegroupIndex(item);
+      for (int w = first; w < last + kStep; w += kStep)
+        for (int h = kSmallestPanelClient.height(); h < 1440 + kStep; h += kStep) {
+          TForm1::ClientSizeOverride = QSize(std::min(w, last), std::min(h, 1440));
+          form.ApplyPanelLayout();
+          const QString fault = TextNotFitting(form, texts);
+          if (!fault.isEmpty() && faults.size() < 10)
+            faults << QString("%1x%2 type %3: ").arg(std::min(w, last)).arg(std::min(h, 1440)).arg(item) + fault;
+        }
+    }
+    TForm1::ClientSizeOverride = pinned;
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join("\n")));
+    QVERIFY(texts > 100000);
+  }
+
   // The window stands as its layout says, and on the real widgets no
   // control a user works is cut or covered: the three types at the smallest
   // client area, at what a 1366 x 768 screen leaves under a desktop's bars,
@@ -579,6 +660,21 @@ class tst_Panel : public QObject {
             if (w == form.ui.EFS1 || w == form.ui.EFS2) expected.moveLeft(w->x());
             QVERIFY2(w->geometry() == expected, qPrintable(where + placed.Name));
           }
+          // Every control of the window that is shown has its place in the
+          // layout: those on the client area, and those on a panel whose
+          // contents the layout places.
+          for (const QWidget* w : form.centralWidget()->findChildren<QWidget*>()) {
+            if (w->objectName().isEmpty() || w->objectName().startsWith("qt_") || !w->isVisibleTo(&form)) continue;
+            const QWidget* parent = w->parentWidget();
+            bool contentsPlaced = parent == form.centralWidget();
+            for (const PlacedControl& placed : layout.Controls)
+              contentsPlaced = contentsPlaced || parent->objectName() == QLatin1String(placed.Parent);
+            QVERIFY2(!contentsPlaced || layout.Find(w->objectName().toStdString()),
+                     qPrintable(where + w->objectName() + " has no place"));
+          }
+          int texts = 0;
+          const QString notFitting = TextNotFitting(form, texts);
+          QVERIFY2(notFitting.isEmpty(), qPrintable(where + notFitting));
           // The panels and controls in front of each panel, back to front.
           const QList<QWidget*> stack = form.centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
           for (QWidget* panel : {static_cast<QWidget*>(form.ui.SYSTEEMPanel), static_cast<QWidget*>(form.ui.MCPpanel),

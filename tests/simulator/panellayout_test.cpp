@@ -1,12 +1,16 @@
 // The simulator window's layout over every client area it supports, for
-// every type and every state of its panels: nothing cut, no control a
-// user works covered, the charts on their cell grid.
+// every type and every state of its panels: every control of the window
+// placed, nothing cut, no control a user works covered, no panel over an
+// instrument chart, the charts on their cell grid.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QStringList>
+#include <QXmlStreamReader>
 #include <algorithm>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 #include "simulator/panellayout.h"
 
@@ -21,25 +25,30 @@ const std::vector<std::string_view> kStacking = {
 // The map and the profile stand in front of the panel by design.
 bool InFrontByDesign(std::string_view name) { return name == "MAPChart" || name == "vertmap"; }
 
-enum class Phase { BeforeFly, BeforeFlyFolded, Flying, Profile, Question, QuestionFolded, FlyTask, FlyTaskFolded };
+enum class Phase { BeforeFly, BeforeFlyFolded, Flying, Profile, Exercise };
 
 struct State {
   QString Type;
   MapPlace Map;
   Phase Stage;
+  // In an exercise: the panel asking a question (or giving a task to fly),
+  // at the top of the window (or over the systems panel), folded with E.
+  bool Asking = false, AtTop = false, Folded = false;
 };
 
-bool InExercise(Phase p) { return p >= Phase::Question; }
-bool Asking(Phase p) { return p == Phase::Question || p == Phase::QuestionFolded; }
+bool InExercise(const State& s) { return s.Stage == Phase::Exercise; }
+bool Asking(const State& s) { return InExercise(s) && s.Asking; }
 
 QString Describe(QSize client, const State& s) {
   static const char* maps[] = {"map hidden", "map beside", "map full"};
-  static const char* phases[] = {"before FLY", "before FLY, start panel folded", "in flight", "profile shown",
-                                 "exercise question", "exercise question folded", "exercise task at top",
-                                 "exercise task at top folded"};
+  static const char* phases[] = {"before FLY", "before FLY, start panel folded", "in flight", "profile shown"};
+  const QString stage = InExercise(s) ? QString("exercise %1 %2%3")
+                                            .arg(s.Asking ? "question" : "task",
+                                                 s.AtTop ? "at the top" : "over the systems panel",
+                                                 s.Folded ? ", folded" : "")
+                                      : QString(phases[static_cast<int>(s.Stage)]);
   return QString("%1x%2 %3, %4, %5")
-      .arg(client.width()).arg(client.height()).arg(s.Type, maps[static_cast<int>(s.Map)],
-                                                    phases[static_cast<int>(s.Stage)]);
+      .arg(client.width()).arg(client.height()).arg(s.Type, maps[static_cast<int>(s.Map)], stage);
 }
 
 PanelLayoutInput InputOf(QSize client, const State& s) {
@@ -47,10 +56,9 @@ PanelLayoutInput InputOf(QSize client, const State& s) {
   in.Client = client;
   in.Type = s.Type;
   in.Map = s.Map;
-  in.ExerciseShown = InExercise(s.Stage);
-  in.ExerciseAtTop = s.Stage == Phase::FlyTask || s.Stage == Phase::FlyTaskFolded;
-  in.ExerciseFolded = s.Stage == Phase::QuestionFolded || s.Stage == Phase::FlyTaskFolded;
-  in.ExerciseQuestion = Asking(s.Stage);
+  in.ExerciseAtTop = InExercise(s) && s.AtTop;
+  in.ExerciseFolded = InExercise(s) && s.Folded;
+  in.ExerciseQuestion = Asking(s);
   if (s.Stage == Phase::BeforeFlyFolded) in.StartPanel = QSize(593, 26);
   return in;
 }
@@ -60,13 +68,13 @@ bool Shown(std::string_view name, std::string_view parent, const State& s) {
   const bool jet = s.Type == "737";
   const bool glass = s.Type != "SEP";
   if (parent.empty()) {
-    if (name == "Staticpanel") return InExercise(s.Stage);
+    if (name == "Staticpanel") return InExercise(s);
     if (name == "locchart" || name == "GSchart") return glass;
     if (name == "Failurepanel" || name == "MCPpanel" || name == "EFISpanel") return jet;
     if (name == "STARTPanel") return s.Stage == Phase::BeforeFly || s.Stage == Phase::BeforeFlyFolded;
     if (name == "MAPChart") return s.Map != MapPlace::Hidden;
     if (name == "vertmap") return s.Stage == Phase::Profile;
-    if (name == "START" || name == "Startbit") return !Asking(s.Stage);
+    if (name == "START" || name == "Startbit") return !Asking(s);
     return true;
   }
   if (name == "Switchbox") return !jet;
@@ -74,15 +82,78 @@ bool Shown(std::string_view name, std::string_view parent, const State& s) {
   if (parent == "Staticpanel") {
     if (name == "Staticmemo" || name == "ENDstatic" || name == "BitBtn1") return true;
     const bool askingOnly = name == "Staticinput" || name == "Confirmstatic" || name == "Ctrtekst";
-    return Asking(s.Stage) ? askingOnly : name == "Command";
+    return Asking(s) ? askingOnly : name == "Command";
   }
   return true;
 }
 
-bool IsChart(std::string_view name) {
-  for (const char* chart : {"Chart1", "Chart2", "Chart3", "chart4", "locchart", "GSchart", "MAPChart", "vertmap"})
+// The charts that show the instruments.
+bool IsInstrumentChart(std::string_view name) {
+  for (const char* chart : {"Chart1", "Chart2", "Chart3", "chart4", "locchart", "GSchart"})
     if (name == chart) return true;
   return false;
+}
+
+// What stands over an instrument chart by design, covering `over` of it:
+// besides the start panel, the exercise panel, the map and the profile, the
+// strips lie on the attitude indicator; with the map shown the round-dial
+// HSI takes the VSI's cell and the systems panel the RPM dial's; the glass
+// systems panel takes the bottom row of Chart3, which stands a pixel down.
+bool OverByDesign(std::string_view chart, std::string_view front, const State& s, const QRect& over) {
+  if (front == "STARTPanel" || front == "Staticpanel" || InFrontByDesign(front)) return true;
+  if (chart == "Chart1" && (front == "locchart" || front == "GSchart")) return true;
+  if (chart != "Chart3") return false;
+  if (s.Type == "SEP") return s.Map != MapPlace::Hidden && (front == "chart4" || front == "SYSTEEMPanel");
+  return front == "SYSTEEMPanel" && over.height() == 1;
+}
+
+// The window's controls on its client area, as its form holds them, each
+// with the index of the control it stands on (-1: the client area), parents
+// before their children.
+struct FormControl {
+  std::string Name;
+  int Parent;
+};
+const std::vector<FormControl>& FormControls() {
+  static const std::vector<FormControl> controls = [] {
+    std::vector<FormControl> out;
+    QFile file(QStringLiteral(TARVINEX_SIMULATOR_FORM));
+    if (!file.open(QIODevice::ReadOnly)) return out;
+    QXmlStreamReader xml(&file);
+    // The widgets the reader is in: the window, its client area, then the
+    // controls (as indexes into `out`).
+    std::vector<int> open;
+    bool inClientArea = false;
+    while (!xml.atEnd()) {
+      xml.readNext();
+      if (xml.isStartElement() && xml.name() == u"widget") {
+        const QString name = xml.attributes().value(QStringLiteral("name")).toString();
+        if (open.size() == 1) inClientArea = name == u"centralwidget";
+        if (open.size() >= 2 && inClientArea) {
+          out.push_back({name.toStdString(), open.size() == 2 ? -1 : open.back()});
+          open.push_back(static_cast<int>(out.size()) - 1);
+        } else {
+          open.push_back(-1);
+        }
+      } else if (xml.isEndElement() && xml.name() == u"widget") {
+        open.pop_back();
+      }
+    }
+    return out;
+  }();
+  return controls;
+}
+
+// The index of the form's control `name`; -1 when the form has none.
+int FormIndexOf(std::string_view name) {
+  static const std::unordered_map<std::string_view, int> index = [] {
+    std::unordered_map<std::string_view, int> out;
+    const std::vector<FormControl>& form = FormControls();
+    for (std::size_t i = 0; i < form.size(); ++i) out.emplace(form[i].Name, static_cast<int>(i));
+    return out;
+  }();
+  const auto found = index.find(name);
+  return found == index.end() ? -1 : found->second;
 }
 
 // The controls a user works or reads: everything on a panel, the panels
@@ -114,31 +185,68 @@ QString FirstFault(QSize client, const State& s) {
                             (chart3.width() == 4 * U || chart3.width() == 5 * U ||
                              (s.Type == "737" && std::abs(chart3.width() - 5.1 * U) <= 0.5));
   if (!chart3OnGrid) return where() + "Chart3 off its cells";
+  const QRect systems = sep ? QRect(mapShown ? 2 * U : 0, 4 * U, 4 * U, 2 * U) : QRect(4 * U, 3 * U, chart3.width(), 3 * U);
+  if (L.Of("SYSTEEMPanel") != systems) return where() + "SYSTEEMPanel off its cells";
+  if (s.Type == "737") {
+    const QRect mcp = L.Of("MCPpanel"), efis = L.Of("EFISpanel");
+    if (mcp.topLeft() != QPoint(5 * U, 5 * U)) return where() + "MCPpanel off its cells";
+    // The EFIS box is worked with the A/P panel: on its row, just right of it.
+    constexpr int kWidestGap = 10;
+    if (efis.top() != mcp.top() || efis.height() != mcp.height() || efis.left() <= mcp.right() + 1 ||
+        efis.left() > mcp.right() + 1 + kWidestGap)
+      return where() + "EFISpanel not beside MCPpanel";
+  }
   if (L.ContentScale < 0.8) return where() + QString("contents shrunk to %1").arg(L.ContentScale);
 
-  // Per control: its parent's index, whether it is seen, its place in the
-  // client area, and the control on the client area it stands on.
+  // Per control: the window's control it is, its parent's index, whether
+  // it is seen, its place in the client area, and the control on the
+  // client area it stands on.
+  const std::vector<FormControl>& form = FormControls();
   const int n = static_cast<int>(L.Controls.size());
-  std::vector<int> parent(n, -1), top(n);
+  std::vector<int> formOf(n), parent(n, -1), top(n);
   std::vector<char> seen(n);
   std::vector<QRect> inClient(n);
-  std::vector<std::string_view> names(n);
-  for (int i = 0; i < n; ++i) names[i] = L.Controls[static_cast<std::size_t>(i)].Name;
-  // A control's parent is the nearest control before it of that name.
-  const auto indexOf = [&](std::string_view name, int before) {
-    for (int j = before - 1; j >= 0; --j)
-      if (name == names[j]) return j;
-    return -1;
-  };
+  // Per control of the window: whether the user sees it in this state, its
+  // index in the layout, and whether the layout places its contents.
+  std::vector<char> shown(form.size()), contentsPlaced(form.size());
+  std::vector<int> layoutOf(form.size(), -1);
+  for (std::size_t f = 0; f < form.size(); ++f) {
+    const int p = form[f].Parent;
+    shown[f] = Shown(form[f].Name, p < 0 ? std::string_view() : form[static_cast<std::size_t>(p)].Name, s);
+  }
   for (int i = 0; i < n; ++i) {
     const PlacedControl& c = L.Controls[static_cast<std::size_t>(i)];
-    if (*c.Parent) parent[i] = indexOf(c.Parent, i);
-    if (*c.Parent && parent[i] < 0) return where() + c.Name + " placed before its parent";
+    formOf[i] = FormIndexOf(c.Name);
+    if (formOf[i] < 0) return where() + c.Name + " is no control of the window";
+    const FormControl& f = form[static_cast<std::size_t>(formOf[i])];
+    if (*c.Parent) {
+      const int pf = FormIndexOf(c.Parent);
+      parent[i] = pf < 0 ? -1 : layoutOf[static_cast<std::size_t>(pf)];
+      if (parent[i] < 0) return where() + c.Name + " placed before its parent";
+    }
     const int p = parent[i];
-    seen[i] = Shown(c.Name, c.Parent, s) && (p < 0 || seen[p]);
+    if (f.Parent != (p < 0 ? -1 : formOf[p])) return where() + c.Name + " placed on another control than it stands on";
+    layoutOf[static_cast<std::size_t>(formOf[i])] = i;
+    if (p >= 0) contentsPlaced[static_cast<std::size_t>(formOf[p])] = 1;
+    seen[i] = shown[static_cast<std::size_t>(formOf[i])] && (p < 0 || seen[p]);
     inClient[i] = p < 0 ? c.Rect : c.Rect.translated(inClient[p].topLeft());
     top[i] = p < 0 ? i : top[p];
   }
+  // Every control of the window that the user sees in this state has its
+  // place: those on the client area, and those on a panel whose contents
+  // the layout places.
+  std::vector<char> formSeen(form.size());
+  for (std::size_t f = 0; f < form.size(); ++f) {
+    const int p = form[f].Parent;
+    formSeen[f] = shown[f] && (p < 0 || formSeen[static_cast<std::size_t>(p)]);
+    if (formSeen[f] && (p < 0 || contentsPlaced[static_cast<std::size_t>(p)]) && layoutOf[f] < 0)
+      return where() + QString::fromStdString(form[f].Name) + " has no place";
+  }
+  const auto indexOf = [&](std::string_view name) {
+    const int f = FormIndexOf(name);
+    return f < 0 ? -1 : layoutOf[static_cast<std::size_t>(f)];
+  };
+
   const QRect clientRect(QPoint(0, 0), client);
   for (int i = 0; i < n; ++i) {
     if (!seen[i]) continue;
@@ -160,7 +268,16 @@ QString FirstFault(QSize client, const State& s) {
   };
   std::vector<Front> stack;  // the top-level controls seen, back to front
   for (const std::string_view name : kStacking)
-    if (const int f = indexOf(name, n); f >= 0 && seen[f]) stack.push_back({name, f});
+    if (const int f = indexOf(name); f >= 0 && seen[f]) stack.push_back({name, f});
+  // No panel or button stands over an instrument chart but by design.
+  for (std::size_t a = 0; a < stack.size(); ++a) {
+    if (!IsInstrumentChart(stack[a].name)) continue;
+    for (std::size_t b = a + 1; b < stack.size(); ++b)
+      if (const QRect over = inClient[stack[b].index] & inClient[stack[a].index];
+          !over.isEmpty() && !OverByDesign(stack[a].name, stack[b].name, s, over))
+        return where() + L.Controls[static_cast<std::size_t>(stack[b].index)].Name + " over " +
+               L.Controls[static_cast<std::size_t>(stack[a].index)].Name;
+  }
   for (int i = 0; i < n; ++i) {
     const PlacedControl& c = L.Controls[static_cast<std::size_t>(i)];
     if (!seen[i] || !IsControl(c)) continue;
@@ -189,10 +306,14 @@ QString FirstFault(QSize client, const State& s) {
 std::vector<State> EveryState() {
   std::vector<State> states;
   for (const QString type : {"SEP", "SEP EFIS", "737"})
-    for (const MapPlace map : {MapPlace::Hidden, MapPlace::Beside, MapPlace::Full})
-      for (const Phase p : {Phase::BeforeFly, Phase::BeforeFlyFolded, Phase::Flying, Phase::Profile, Phase::Question,
-                            Phase::QuestionFolded, Phase::FlyTask, Phase::FlyTaskFolded})
-        if (!InExercise(p) || type == "SEP") states.push_back({type, map, p});
+    for (const MapPlace map : {MapPlace::Hidden, MapPlace::Beside, MapPlace::Full}) {
+      for (const Phase p : {Phase::BeforeFly, Phase::BeforeFlyFolded, Phase::Flying, Phase::Profile})
+        states.push_back({type, map, p});
+      if (type != "SEP") continue;
+      for (const bool asking : {true, false})
+        for (const bool atTop : {true, false})
+          for (const bool folded : {false, true}) states.push_back({type, map, Phase::Exercise, asking, atTop, folded});
+    }
   return states;
 }
 
@@ -220,6 +341,7 @@ constexpr int kSweepBands = 8;
 class PanelLayoutSweep : public testing::TestWithParam<int> {};
 
 TEST_P(PanelLayoutSweep, EveryClientAreaEveryState) {
+  ASSERT_GT(FormControls().size(), 150u) << "the window's form was not read";
   const std::vector<State> states = CoveringStates();
   const int first = kSmallestPanelClient.width(), last = 2560;
   const int bandWidth = ((last - first) / kSweepStep / kSweepBands + 1) * kSweepStep;
