@@ -1,9 +1,11 @@
 // The engine gauges: the piston RPM dial, the jet's two N1 dials, and the
 // joystick thrust lever's marker and texts.
+#include <algorithm>
 #include <cmath>
 
 #include "instruments/gaugegeometry.h"
 #include "instruments/gauges.h"
+#include "instruments/textfit.h"
 #include "simulator/aircrafttype.h"
 
 namespace tvx {
@@ -17,6 +19,9 @@ using gauge::DialText;
 namespace {
 
 const QString kKeyHint = "[ / *  - + ]";
+
+// The smallest N1 dial whose figures keep their full size.
+constexpr double kN1DialFullFigures = 80;
 
 // A difference beyond the limit; a difference equal to it (up to the
 // rounding of the subtraction) is none.
@@ -82,8 +87,13 @@ void DrawJetEngineGauges(Canvas& c, const SimState& s, const GaugeInputs& in) {
       if (i == 10) c.Pen.color = clr::Red;  // 100 %
       DialRay(c, cx, cy, rj, rj - s.TickLengthLong, 90 + 20 * i);
     }
-    c.Font.size = 14;
-    for (int i = 0; i <= 5; ++i) DialText(c, cx, cy, rj - s.TickLengthLong - 14, 90 + 40 * i, 6, 17, QString::number(2 * i));
+    // On a dial too small for them the figures shrink, and stand nearer
+    // the ticks, with it.
+    const double k = std::min(1.0, double(rj) / kN1DialFullFigures);
+    c.Font.size = std::max(kSmallestChartFont, RoundPixel(14 * k));
+    for (int i = 0; i <= 5; ++i)
+      DialText(c, cx, cy, rj - s.TickLengthLong - RoundPixel(14 * k), 90 + 40 * i, RoundPixel(6 * k), RoundPixel(17 * k),
+               QString::number(2 * i));
 
     DrawThrustLeverStatus(c, s, in, cx, cy);
 
@@ -120,9 +130,13 @@ double RpmDialAngle(double rpm) { return (rpm - 500.0) / 100.0 * 9.0 + 240.0; }
 double N1DialAngle(double n1) { return n1 / 10.0 * 20.0 + 90.0; }
 
 JetEngineDials JetEngineDialPlaces(const QSize& client, int cellSize, int instrumentRadius) {
+  // The radius follows the cells, so that the two dials, 1.3 or 1.75 cells
+  // apart, never meet, and a dial on small cells keeps room for its figures.
   if (client.width() <= 1400 && client.height() >= 900)
-    return {instrumentRadius - 50, RoundPixel(1.9 * cellSize), RoundPixel(3.2 * cellSize)};
-  return {instrumentRadius - 20, RoundPixel(2.25 * cellSize), RoundPixel(4.0 * cellSize)};
+    return {std::clamp(instrumentRadius - 50, RoundPixel(0.55 * cellSize), RoundPixel(0.64 * cellSize)),
+            RoundPixel(1.9 * cellSize), RoundPixel(3.2 * cellSize)};
+  return {std::min(instrumentRadius - 20, RoundPixel(0.87 * cellSize)), RoundPixel(2.25 * cellSize),
+          RoundPixel(4.0 * cellSize)};
 }
 
 void DrawRPMDial(Canvas& c, const SimState& s) {
@@ -137,9 +151,10 @@ void DrawRPMDial(Canvas& c, const SimState& s) {
   c.Font.size = 11;
   for (int i = 0; i <= 5; ++i) DialText(c, cx, cy, R - s.TickLengthLong - 11, 240 + 45 * i, 6, 7, QString::number(5 * i + 5));
 
+  // Inside the chart, four cells wide on the piston panels.
   c.Font.color = clr::Black;
   gauge::SetSolidBrush(c, clr::GrayText);
-  c.TextOut(cx + 60, cy + s.CellSize - 25, kKeyHint);
+  c.TextOut(FitLeft(cx + 60, c.TextWidth(kKeyHint), 0, 4 * s.CellSize - s.CellFrameMargin), cy + s.CellSize - 25, kKeyHint);
 
   // Green from 1000 to 2750 RPM through 12 o'clock, red at 2750.
   c.Pen.width = 4;

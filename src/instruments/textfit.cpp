@@ -1,0 +1,20 @@
+#include "instruments/textfit.h"
+
+#include <algorithm>
+
+namespace tvx {
+
+int FittingFontSize(Canvas& c, const QString& text, int designed, int room) {
+  const int kept = c.Font.size;
+  int size = designed;
+  for (; size > kSmallestChartFont; --size) {
+    c.Font.size = size;
+    if (c.TextWidth(text) <= room) break;
+  }
+  c.Font.size = kept;
+  return std::min(size, designed);
+}
+
+int FitLeft(int x, int width, int left, int right) { return std::max(left, std::min(x, right - width)); }
+
+}  // namespace tvx
