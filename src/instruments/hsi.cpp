@@ -76,9 +76,9 @@ void DrawHeadingIndicator(Canvas& c, const SimState& s, const InstrOptions& o, i
     rowLeft = 10 + c.TextWidth(adf);
     c.Font.color = clr::Lime;
     const QString vor1 = "VOR1: " + s.Vor1Ident, vor2 = "VOR2: " + s.Vor2Ident;
-    c.TextOut(FitLeft(W - 100, c.TextWidth(vor1), 0, W - kTextGap), H - 50, vor1);
+    c.TextOut(FitLeft(W - 100, c.TextWidth(vor1), 0, W), H - 50, vor1);
     c.Font.color = clr::Blue;
-    vor2Left = FitLeft(W - 100, c.TextWidth(vor2), 0, W - kTextGap);
+    vor2Left = FitLeft(W - 100, c.TextWidth(vor2), 0, W);
     c.TextOut(vor2Left, H - 30, vor2);
     c.Font.bold = false;
 

@@ -166,6 +166,7 @@ Painted Paint(const QString& chart, QSize size, const SimState& s, const PanelLa
   } else {
     AreaState area;
     FillDefaultArea(area);
+    area.AreaName = "Area1";
     DrawMap(c, size.width(), size.height(), s, area, true);
   }
   Painted p{chart, size, {}, {}, {}};
