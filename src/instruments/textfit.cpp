@@ -1,6 +1,7 @@
 #include "instruments/textfit.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace tvx {
 
@@ -13,6 +14,12 @@ int FittingFontSize(Canvas& c, const QString& text, int designed, int room) {
   }
   c.Font.size = kept;
   return std::min(size, designed);
+}
+
+double ChartTextScale(int cellSize) { return std::min(1.0, double(cellSize) / kFullSizeCell); }
+
+int ScaledFontSize(int designed, double scale) {
+  return std::min(designed, std::max(kSmallestChartFont, static_cast<int>(std::lround(designed * scale))));
 }
 
 int FitLeft(int x, int width, int left, int right) { return std::max(left, std::min(x, right - width)); }

@@ -13,6 +13,18 @@ inline constexpr int kSmallestChartFont = 8;
 // The gap left between two texts placed side by side.
 inline constexpr int kTextGap = 4;
 
+// The smallest cell side on which the texts placed by fixed offsets keep
+// their designed places and sizes: that of a 1600 x 900 client area.
+inline constexpr int kFullSizeCell = 149;
+
+// How much the texts placed by fixed offsets shrink on smaller cells: their
+// offsets and fonts follow the cell, so that they keep their places among
+// the dials and scales, which follow it too. Never above 1.
+double ChartTextScale(int cellSize);
+// A font of `designed` points shrunk by `scale`, not below kSmallestChartFont
+// (nor above the designed size).
+int ScaledFontSize(int designed, double scale);
+
 // The largest font size from `designed` down to kSmallestChartFont at which
 // `text` is at most `room` pixels wide on `c`; kSmallestChartFont when none is.
 int FittingFontSize(Canvas& c, const QString& text, int designed, int room);
