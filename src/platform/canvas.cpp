@@ -408,8 +408,17 @@ void PainterCanvas::Layer(const QByteArray& key, const QRect& bounds, const std:
 }
 
 QSize TextExtent(const FontState& font, const QString& text) {
+  // The charts measure the same few texts paint after paint; building the
+  // font's metrics each time would cost more than drawing them.
+  static QHash<QByteArray, QSize> known;
+  QByteArray key = text.toUtf8();
+  key += '\0' + font.name.toUtf8() + ',' + QByteArray::number(font.size) + ',' + char('0' + font.bold) +
+         char('0' + font.italic);
+  auto it = known.constFind(key);
+  if (it != known.constEnd()) return *it;
+  if (known.size() >= 4096) known.clear();
   const QFontMetrics fm(ToQFont(font));
-  return QSize(fm.horizontalAdvance(text), fm.height());
+  return *known.insert(key, QSize(fm.horizontalAdvance(text), fm.height()));
 }
 
 int PainterCanvas::TextWidth(const QString& text) const { return TextExtent(Font, text).width(); }
