@@ -171,6 +171,7 @@ Painted Paint(const QString& chart, QSize size, const SimState& s, const PanelLa
   } else {
     AreaState area;
     FillDefaultArea(area);
+    BrVORXY(area.VorList, area.NdbList, area.IlsList);
     area.AreaName = "Area1";
     DrawMap(c, size.width(), size.height(), s, area, true);
   }
