@@ -25,15 +25,24 @@ namespace {
 
 using Prim = RecordingCanvas::Primitive;
 
-// The fonts are the application's: start one, without windows.
-void StartApplication() {
-  if (qGuiApp) return;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "paintedtexts";
-  static char* argv[] = {name, nullptr};
-  static QGuiApplication app(argc, argv);
-}
+// The fonts are the application's: one runs, without windows, while the
+// sweeps run, and ends before the program does, as a Qt program's does.
+class PaintedTexts : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "paintedtexts";
+    static char* argv[] = {name, nullptr};
+    app_ = new QGuiApplication(argc, argv);
+  }
+  static void TearDownTestSuite() {
+    delete app_;
+    app_ = nullptr;
+  }
+  static QGuiApplication* app_;
+};
+QGuiApplication* PaintedTexts::app_ = nullptr;
 
 enum class Flight { Cruise, Approach, TakeOff };
 
@@ -349,7 +358,6 @@ QStringList Sweep(const QString& type) {
 }
 
 void ExpectNoFaults(const QString& type) {
-  StartApplication();
   const QStringList faults = Sweep(type);
   EXPECT_TRUE(faults.isEmpty()) << faults.size() << " faults, the first ones:\n"
                                 << faults.mid(0, 30).join('\n').toStdString();
@@ -357,6 +365,6 @@ void ExpectNoFaults(const QString& type) {
 
 }  // namespace
 
-TEST(PaintedTexts, RoundDialPanelEveryClientArea) { ExpectNoFaults("SEP"); }
-TEST(PaintedTexts, PistonGlassPanelEveryClientArea) { ExpectNoFaults("SEP EFIS"); }
-TEST(PaintedTexts, JetPanelEveryClientArea) { ExpectNoFaults("737"); }
+TEST_F(PaintedTexts, RoundDialPanelEveryClientArea) { ExpectNoFaults("SEP"); }
+TEST_F(PaintedTexts, PistonGlassPanelEveryClientArea) { ExpectNoFaults("SEP EFIS"); }
+TEST_F(PaintedTexts, JetPanelEveryClientArea) { ExpectNoFaults("737"); }
