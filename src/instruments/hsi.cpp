@@ -44,8 +44,13 @@ void DrawHeadingIndicator(Canvas& c, const SimState& s, const InstrOptions& o, i
   // 3-6. Face, ticks and figures turned by the heading, and the fixed index
   //      marks outside the card: they change only with the heading, so they
   //      are kept as a layer.
+  // On small cells the card's figures and the words turning over it shrink
+  // with the card, so that they keep clear of each other.
+  const int figureSize = ScaledFontSize(13, ChartTextScale(s.CellSize));
+  const double k = figureSize / 13.0;  // the words' radii follow their size
   const int extent = r + 20;
-  c.Layer(LayerKey("HeadingCard", {double(cx), double(cy), double(r), double(h), double(CTLL), double(CTLS)}),
+  c.Layer(LayerKey("HeadingCard",
+                   {double(cx), double(cy), double(r), double(h), double(CTLL), double(CTLS), double(figureSize)}),
           QRect(cx - extent, cy - extent, 2 * extent, 2 * extent), [&](Canvas& l) {
             l.Brush.color = clr::Black;
             l.Brush.style = BrushStyle::Solid;
@@ -53,7 +58,7 @@ void DrawHeadingIndicator(Canvas& c, const SimState& s, const InstrOptions& o, i
             l.Ellipse(cx - r, cy - r, cx + r, cy + r);
             DrawCardTicks(l, cx, cy, h, r, -CTLL, -CTLS);
             l.Font.color = clr::White;
-            l.Font.size = 13;
+            l.Font.size = figureSize;
             DrawCardFigures(l, cx, cy, h, r - CTLL - 5, 3, 5);
             l.Pen.color = clr::White;
             l.Pen.width = 3;
@@ -162,9 +167,9 @@ void DrawHeadingIndicator(Canvas& c, const SimState& s, const InstrOptions& o, i
       c.Font.color = clr::White;
     }
     c.Pen.width = 1;
-    c.Font.size = 13;
+    c.Font.size = figureSize;
     if (!s.IlsTuned) {
-      const QPoint at = DialPoint(cx, cy, 30, theta + 5);
+      const QPoint at = DialPoint(cx, cy, 30 * k, theta + 5);
       c.RotatedTextOut(at.x(), at.y(), turn, s.Vor1ToFrom);
     }
 
@@ -194,7 +199,7 @@ void DrawHeadingIndicator(Canvas& c, const SimState& s, const InstrOptions& o, i
     // 16. Course read-out.
     c.Brush.color = clr::Black;
     c.Font.color = course;
-    const QPoint at = DialPoint(cx, cy, 50, theta + 5);
+    const QPoint at = DialPoint(cx, cy, 50 * k, theta + 5);
     c.RotatedTextOut(at.x(), at.y(), turn, ThreeDigits(s.Obs1Course));
 
     // 17. Course arrow.
@@ -236,7 +241,7 @@ void DrawHeadingIndicator(Canvas& c, const SimState& s, const InstrOptions& o, i
     if (s.GlideslopeOff && s.IlsTuned) {
       c.Brush.color = clr::Red;
       c.Font.color = clr::Red;
-      const QPoint gs = DialPoint(cx, cy, 40, theta - 40);
+      const QPoint gs = DialPoint(cx, cy, 40 * k, theta - 40);
       c.RotatedTextOut(gs.x(), gs.y(), turn, "GS");
     }
 

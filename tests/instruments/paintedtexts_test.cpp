@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QStringList>
+#include <QTransform>
 
 #include "areas/areamodel.h"
 #include "areas/instroptions.h"
@@ -224,10 +225,6 @@ QString LeftAside(const Painted& p, int i, int j, const QSet<QString>& atFullSiz
   // The jets write the thrust lever's status once for each dial, in one place.
   if (a.text == b.text && p.Boxes[i] == p.Boxes[j]) return "one text written twice in one place";
   if (Warning(a.text) || Warning(b.text)) return "a warning is painted over the instrument while it lasts";
-  // The course read-out, the flag and "GS" turn with the course over the
-  // card, whose figures turn with the heading.
-  if (p.Chart == "chart4" && a.op == RecordingCanvas::Op::RotatedText && b.op == RecordingCanvas::Op::RotatedText)
-    return "the course read-out and flags turn over the heading card";
   // The panel of a 1920 x 1080 screen is the design: what meets there (the
   // tape's marks passing under its read-out at some speeds, the jets' key
   // hint over the thrust lever's status) may meet on smaller cells too.
@@ -247,6 +244,22 @@ QString Describe(const Prim& t, const QRect& b) {
       .arg(b.height());
 }
 
+// Whether two texts meet. Two texts turned alike are compared turned back,
+// where their boxes are exact; the upright bounds of a turned box are not.
+bool Meet(const Prim& a, const QRect& boxA, const Prim& b, const QRect& boxB) {
+  if (!boxA.intersects(boxB)) return false;
+  if (a.op != RecordingCanvas::Op::RotatedText || b.op != RecordingCanvas::Op::RotatedText || a.angle != b.angle)
+    return true;
+  QTransform back;
+  back.rotate(a.angle);
+  const auto upright = [&](const Prim& t) {
+    RecordingCanvas measure;
+    measure.Font = t.font;
+    return QRectF(back.map(QPointF(t.points[0])), QSizeF(measure.TextWidth(t.text), measure.TextHeight(t.text)));
+  };
+  return upright(a).intersects(upright(b));
+}
+
 // The faults of one painted chart, one line each.
 QStringList Faults(const Painted& p, const QSet<QString>& atFullSize, QSet<QString>* meeting = nullptr) {
   QStringList out;
@@ -259,7 +272,7 @@ QStringList Faults(const Painted& p, const QSet<QString>& atFullSize, QSet<QStri
                  .arg(p.Size.height())
                  .arg(Describe(p.Texts[i], p.Boxes[i]));
     for (int j = i + 1; j < p.Texts.size(); ++j) {
-      if (!p.Boxes[i].intersects(p.Boxes[j])) continue;
+      if (!Meet(p.Texts[i], p.Boxes[i], p.Texts[j], p.Boxes[j])) continue;
       if (meeting) meeting->insert(PairKey(p.Texts[i].text, p.Texts[j].text));
       if (!LeftAside(p, i, j, atFullSize).isEmpty()) continue;
       out << QString("%1 %2x%3: %4 meets %5")
