@@ -229,8 +229,6 @@ QString LeftAside(const Painted& p, int i, int j, const QSet<QString>& atFullSiz
   // tape's marks passing under its read-out at some speeds, the jets' key
   // hint over the thrust lever's status) may meet on smaller cells too.
   if (atFullSize.contains(PairKey(a.text, b.text))) return "so on the full-size panel";
-  // The baro box stacks its two lines as one box.
-  if (a.text.startsWith(" 29.92") && b.text.startsWith(" 1013")) return "the baro box's two lines";
   return {};
 }
 
