@@ -1,10 +1,13 @@
 // The engine gauges: the piston RPM dial, the jet's two N1 dials, and the
 // joystick thrust lever's marker and texts.
+#include <algorithm>
 #include <cmath>
 
 #include "instruments/gaugegeometry.h"
 #include "instruments/gauges.h"
+#include "instruments/textfit.h"
 #include "simulator/aircrafttype.h"
+#include "simulator/panellayout.h"
 
 namespace tvx {
 
@@ -18,9 +21,22 @@ namespace {
 
 const QString kKeyHint = "[ / *  - + ]";
 
+// The smallest N1 dial whose figures keep their full size.
+constexpr double kN1DialFullFigures = 80;
+
 // A difference beyond the limit; a difference equal to it (up to the
 // rounding of the subtraction) is none.
 bool Exceeds(double a, double b, double limit) { return std::abs(a - b) > limit + 1e-9; }
+
+// The radius the RPM dial's figures stand on, and that radius on the cells
+// where the texts around the dial keep their designed places.
+int RpmFigureRadius(const SimState& s) { return s.InstrumentRadius - s.TickLengthLong - 11; }
+constexpr double kFullSizeRpmFigureRadius = kFullSizeCell - 15 - 20 - 11;
+
+// The right-hand chart's width: four cells on the piston panels.
+int ChartWidth(const SimState& s, const GaugeInputs& in) {
+  return IsJet(s.AircraftType) ? GlassPanelWidth(s.AircraftType, s.CellSize, in.Client) : 4 * s.CellSize;
+}
 
 // The joystick's thrust lever: its marker on the dial while stopped, and
 // whether the stick's power is in use.
@@ -42,23 +58,46 @@ void DrawThrustLeverStatus(Canvas& c, const SimState& s, const GaugeInputs& in, 
     }
   }
 
-  c.Font.size = 12;
-  const int px = s.AircraftType == "SEP EFIS" ? 3 * U - 60 : U - 60;
-  const int py = s.AircraftType == "SEP EFIS" ? 2 * U - 60 : 6 * U - 60;
+  // The texts keep their places on the panel's cells, shrinking with them,
+  // and stay inside the chart. On the piston panels they stand on the RPM
+  // dial, under its figures, so they follow the figures' ring.
+  const double k = jet ? ChartTextScale(U) : std::min(ChartTextScale(U), RpmFigureRadius(s) / kFullSizeRpmFigureRadius);
+  const auto scaled = [k](int offset) { return RoundPixel(offset * k); };
+  const int right = ChartWidth(s, in) - s.CellFrameMargin;
+  c.Font.size = ScaledFontSize(12, k);
+  const int px = s.AircraftType == "SEP EFIS" ? 3 * U - scaled(60) : U - scaled(60);
+  const int py = s.AircraftType == "SEP EFIS" ? 2 * U - scaled(60) : 6 * U - scaled(60);
+  // Smaller where the chart's edge leaves less room; where even that does
+  // not fit, broken in two, the first line a line higher.
+  const auto write = [&](int x, int y, const QString& text) {
+    const int size = c.Font.size;
+    c.Font.size = FittingFontSize(c, text, size, right - x);
+    if (c.TextWidth(text) <= right - x) {
+      c.TextOut(x, y, text);
+    } else {
+      const QString words = text.trimmed();
+      qsizetype middle = words.indexOf(' ', words.size() / 2);
+      if (middle < 0) middle = words.lastIndexOf(' ');
+      const QString first = words.left(middle), second = words.mid(middle + 1);
+      c.TextOut(FitLeft(x, c.TextWidth(first), s.CellFrameMargin, right), y - c.TextHeight(first), first);
+      c.TextOut(FitLeft(x, c.TextWidth(second), s.CellFrameMargin, right), y, second);
+    }
+    c.Font.size = size;
+  };
   if (in.Stopped) {
     const bool mismatch =
         jet ? Exceeds(s.JoystickLeverN1, in.JoystickThrust ? s.PresetPower : s.DisplayedN1, 0.7)
             : Exceeds(s.JoystickLeverRpm, in.JoystickThrust ? s.PresetPower : s.DisplayedRpm, 15);
     if (mismatch) {
       c.Font.color = clr::Fuchsia;
-      if (jet) c.TextOut(3 * U - 70, 15, " Adjust Joystick Thrust Lever! ");
-      else c.TextOut(px - 20, py - 40, " Adjust Joystick Thrust Lever! ");
+      if (jet) write(3 * U - scaled(70), scaled(15), " Adjust Joystick Thrust Lever! ");
+      else write(px - scaled(20), py - scaled(40), " Adjust Joystick Thrust Lever! ");
     }
   }
   c.Font.color = in.JoystickThrust ? clr::Lime : clr::Red;
   const QString status = in.JoystickThrust ? " Joystick Thrust ON " : " Joystick Thrust OFF ";
-  if (jet) c.TextOut(3 * U - 50, 2 * U - 30, status);
-  else c.TextOut(px, py, status);
+  if (jet) write(3 * U - scaled(50), 2 * U - scaled(30), status);
+  else write(px, py, status);
 }
 
 bool EngineFailed(const SimState& s, int engine) {
@@ -82,8 +121,13 @@ void DrawJetEngineGauges(Canvas& c, const SimState& s, const GaugeInputs& in) {
       if (i == 10) c.Pen.color = clr::Red;  // 100 %
       DialRay(c, cx, cy, rj, rj - s.TickLengthLong, 90 + 20 * i);
     }
-    c.Font.size = 14;
-    for (int i = 0; i <= 5; ++i) DialText(c, cx, cy, rj - s.TickLengthLong - 14, 90 + 40 * i, 6, 17, QString::number(2 * i));
+    // On a dial too small for them the figures shrink, and stand nearer
+    // the ticks, with it.
+    const double k = std::min(1.0, double(rj) / kN1DialFullFigures);
+    c.Font.size = std::max(kSmallestChartFont, RoundPixel(14 * k));
+    for (int i = 0; i <= 5; ++i)
+      DialText(c, cx, cy, rj - s.TickLengthLong - RoundPixel(14 * k), 90 + 40 * i, RoundPixel(6 * k), RoundPixel(17 * k),
+               QString::number(2 * i));
 
     DrawThrustLeverStatus(c, s, in, cx, cy);
 
@@ -94,7 +138,12 @@ void DrawJetEngineGauges(Canvas& c, const SimState& s, const GaugeInputs& in) {
     if (EngineFailed(s, engine)) {
       // A failed engine windmills while the aircraft moves.
       value = s.FailureCode == "Failure" && s.Airspeed > 20 ? 10 : 0;
-      c.TextOut(cx - 50, cy + 10, "ENG FAIL");
+      // Under the centre where the figures leave it room, else above the face.
+      const QString failed = "ENG FAIL";
+      const int width = c.TextWidth(failed), height = c.TextHeight(failed);
+      const int figures = rj - s.TickLengthLong - 2 * RoundPixel(14 * k);
+      if (std::hypot(std::max(50, width - 50), 10 + height) <= figures) c.TextOut(cx - 50, cy + 10, failed);
+      else c.TextOut(cx - width / 2, cy - rj - 2 - height, failed);
     }
     c.Pen.color = clr::White;
     c.Pen.width = 5;
@@ -107,10 +156,12 @@ void DrawJetEngineGauges(Canvas& c, const SimState& s, const GaugeInputs& in) {
     c.Rectangle(cx, cy - 50, cx + 65, cy - 20);
     c.TextOut(cx + 4, cy - 45, FormatFixed(value, 5, 1));
   }
-  c.Font.size = 12;
+  // The key hint keeps its place on the cells, shrinking with them.
+  const double k = ChartTextScale(U);
+  c.Font.size = ScaledFontSize(12, k);
   c.Font.color = clr::Black;
   gauge::SetSolidBrush(c, clr::GrayText);
-  c.TextOut(3 * U - 10, cy + U - 40, kKeyHint);
+  c.TextOut(3 * U - RoundPixel(10 * k), cy + U - RoundPixel(40 * k), kKeyHint);
 }
 
 }  // namespace
@@ -120,9 +171,13 @@ double RpmDialAngle(double rpm) { return (rpm - 500.0) / 100.0 * 9.0 + 240.0; }
 double N1DialAngle(double n1) { return n1 / 10.0 * 20.0 + 90.0; }
 
 JetEngineDials JetEngineDialPlaces(const QSize& client, int cellSize, int instrumentRadius) {
+  // The radius follows the cells, so that the two dials, 1.3 or 1.75 cells
+  // apart, never meet, and a dial on small cells keeps room for its figures.
   if (client.width() <= 1400 && client.height() >= 900)
-    return {instrumentRadius - 50, RoundPixel(1.9 * cellSize), RoundPixel(3.2 * cellSize)};
-  return {instrumentRadius - 20, RoundPixel(2.25 * cellSize), RoundPixel(4.0 * cellSize)};
+    return {std::clamp(instrumentRadius - 50, RoundPixel(0.55 * cellSize), RoundPixel(0.64 * cellSize)),
+            RoundPixel(1.9 * cellSize), RoundPixel(3.2 * cellSize)};
+  return {std::min(instrumentRadius - 20, RoundPixel(0.87 * cellSize)), RoundPixel(2.25 * cellSize),
+          RoundPixel(4.0 * cellSize)};
 }
 
 void DrawRPMDial(Canvas& c, const SimState& s) {
@@ -135,11 +190,18 @@ void DrawRPMDial(Canvas& c, const SimState& s) {
   for (int i = 0; i <= 23; ++i) DialRay(c, cx, cy, R, R - s.TickLengthShort, 249 + 9 * i);
   c.Font.color = clr::White;
   c.Font.size = 11;
-  for (int i = 0; i <= 5; ++i) DialText(c, cx, cy, R - s.TickLengthLong - 11, 240 + 45 * i, 6, 7, QString::number(5 * i + 5));
+  for (int i = 0; i <= 5; ++i) DialText(c, cx, cy, RpmFigureRadius(s), 240 + 45 * i, 6, 7, QString::number(5 * i + 5));
 
+  // The key hint keeps its place on the cells, shrinking with them, inside
+  // the chart, four cells wide on the piston panels.
+  const double k = ChartTextScale(s.CellSize);
+  const int size = c.Font.size;
+  c.Font.size = ScaledFontSize(size, k);
   c.Font.color = clr::Black;
   gauge::SetSolidBrush(c, clr::GrayText);
-  c.TextOut(cx + 60, cy + s.CellSize - 25, kKeyHint);
+  c.TextOut(FitLeft(cx + RoundPixel(60 * k), c.TextWidth(kKeyHint), 0, 4 * s.CellSize - s.CellFrameMargin),
+            cy + s.CellSize - RoundPixel(25 * k), kKeyHint);
+  c.Font.size = size;
 
   // Green from 1000 to 2750 RPM through 12 o'clock, red at 2750.
   c.Pen.width = 4;

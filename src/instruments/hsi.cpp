@@ -1,9 +1,11 @@
 #include "instruments/hsi.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "instruments/dial.h"
 #include "instruments/layout.h"
+#include "instruments/textfit.h"
 #include "simulator/aircrafttype.h"
 #include "platform/textutil.h"
 
@@ -42,8 +44,13 @@ void DrawHeadingIndicator(Canvas& c, const SimState& s, const InstrOptions& o, i
   // 3-6. Face, ticks and figures turned by the heading, and the fixed index
   //      marks outside the card: they change only with the heading, so they
   //      are kept as a layer.
+  // On small cells the card's figures and the words turning over it shrink
+  // with the card, so that they keep clear of each other.
+  const int figureSize = ScaledFontSize(13, ChartTextScale(s.CellSize));
+  const double k = figureSize / 13.0;  // the words' radii follow their size
   const int extent = r + 20;
-  c.Layer(LayerKey("HeadingCard", {double(cx), double(cy), double(r), double(h), double(CTLL), double(CTLS)}),
+  c.Layer(LayerKey("HeadingCard",
+                   {double(cx), double(cy), double(r), double(h), double(CTLL), double(CTLS), double(figureSize)}),
           QRect(cx - extent, cy - extent, 2 * extent, 2 * extent), [&](Canvas& l) {
             l.Brush.color = clr::Black;
             l.Brush.style = BrushStyle::Solid;
@@ -51,7 +58,7 @@ void DrawHeadingIndicator(Canvas& c, const SimState& s, const InstrOptions& o, i
             l.Ellipse(cx - r, cy - r, cx + r, cy + r);
             DrawCardTicks(l, cx, cy, h, r, -CTLL, -CTLS);
             l.Font.color = clr::White;
-            l.Font.size = 13;
+            l.Font.size = figureSize;
             DrawCardFigures(l, cx, cy, h, r - CTLL - 5, 3, 5);
             l.Pen.color = clr::White;
             l.Pen.width = 3;
@@ -59,23 +66,35 @@ void DrawHeadingIndicator(Canvas& c, const SimState& s, const InstrOptions& o, i
             l.Pen.width = 1;
           });
 
+  // The bottom row's texts from the left: the ADF identifier, the jets'
+  // cross-track distance, the key hint, the VOR 2 identifier. Each ends
+  // where the next begins.
+  int rowLeft = 0;
+  int vor2Left = W;
   if (!sep) {
-    // 7. Station identifiers.
+    // 7. Station identifiers, kept inside the chart's right edge.
     c.Font.bold = true;
     c.Font.size = 12;
     c.Font.color = clr::Aqua;
-    c.TextOut(10, H - 30, "ADF: " + s.AdfIdent);
+    const QString adf = "ADF: " + s.AdfIdent;
+    c.TextOut(10, H - 30, adf);
+    rowLeft = 10 + c.TextWidth(adf);
     c.Font.color = clr::Lime;
-    c.TextOut(W - 100, H - 50, "VOR1: " + s.Vor1Ident);
+    const QString vor1 = "VOR1: " + s.Vor1Ident, vor2 = "VOR2: " + s.Vor2Ident;
+    c.TextOut(FitLeft(W - 100, c.TextWidth(vor1), 0, W), H - 50, vor1);
     c.Font.color = clr::Blue;
-    c.TextOut(W - 100, H - 30, "VOR2: " + s.Vor2Ident);
+    vor2Left = FitLeft(W - 100, c.TextWidth(vor2), 0, W);
+    c.TextOut(vor2Left, H - 30, vor2);
     c.Font.bold = false;
 
     // 8. The jets' cross-track distance (no unit), only away from an ILS.
     if (IsJet(s.AircraftType) && !s.IlsTuned) {
       c.Font.size = 12;
       c.Font.color = clr::White;
-      c.TextOut(W / 2 - 10, H - 30, FormatFixed(s.CrossTrackDistance, 3, 1));
+      const QString distance = FormatFixed(s.CrossTrackDistance, 3, 1);
+      const int x = std::max(W / 2 - 10, rowLeft + kTextGap);
+      c.TextOut(x, H - 30, distance);
+      rowLeft = x + c.TextWidth(distance);
     }
 
     // 9. Bearing pointers; the arrowheads point at the stations.
@@ -111,10 +130,12 @@ void DrawHeadingIndicator(Canvas& c, const SimState& s, const InstrOptions& o, i
 
     // 12. The autopilot's selected heading and its mark.
     if (s.AutopilotEngaged) {
+      // It ends before the heading read-out.
       c.Font.bold = true;
-      c.Font.size = 12;
       c.Font.color = clr::Fuchsia;
-      c.TextOut(10, 10, "Sel. HDG: " + ThreeDigits(s.SelectedHeadingWhole));
+      const QString selected = "Sel. HDG: " + ThreeDigits(s.SelectedHeadingWhole);
+      c.Font.size = FittingFontSize(c, selected, 12, cx - 18 - kTextGap - 10);
+      c.TextOut(10, 10, selected);
       c.Font.bold = false;
       c.Pen.color = clr::Fuchsia;
       c.Pen.width = 3;
@@ -146,9 +167,9 @@ void DrawHeadingIndicator(Canvas& c, const SimState& s, const InstrOptions& o, i
       c.Font.color = clr::White;
     }
     c.Pen.width = 1;
-    c.Font.size = 13;
+    c.Font.size = figureSize;
     if (!s.IlsTuned) {
-      const QPoint at = DialPoint(cx, cy, 30, theta + 5);
+      const QPoint at = DialPoint(cx, cy, 30 * k, theta + 5);
       c.RotatedTextOut(at.x(), at.y(), turn, s.Vor1ToFrom);
     }
 
@@ -156,13 +177,29 @@ void DrawHeadingIndicator(Canvas& c, const SimState& s, const InstrOptions& o, i
     //     flag's black brush would leave it black on black.
     c.Font.color = clr::Black;
     c.Brush.color = clr::GrayText;
-    if (sep) c.TextOut(cx + 60, cy + s.CellSize - 25, "[ U - I ]");
-    else c.TextOut(H / 2 + 30, H - 30, "[ U - I ]");
+    const QString hint = "[ U - I ]";
+    if (sep) {
+      c.TextOut(FitLeft(cx + 60, c.TextWidth(hint), 0, W - s.CellFrameMargin), cy + s.CellSize - 25, hint);
+    } else {
+      // Between its neighbours on the bottom row, smaller where the row is
+      // short; where even that leaves no room, on the row above, at the left.
+      const int room = vor2Left - kTextGap - (rowLeft + kTextGap);
+      const int designed = c.Font.size;
+      c.Font.size = FittingFontSize(c, hint, designed, room);
+      const int width = c.TextWidth(hint);
+      if (width <= room) {
+        c.TextOut(FitLeft(H / 2 + 30, width, rowLeft + kTextGap, vor2Left - kTextGap), H - 30, hint);
+        c.Font.size = designed;
+      } else {
+        c.Font.size = designed;
+        c.TextOut(10, H - 50, hint);
+      }
+    }
 
     // 16. Course read-out.
     c.Brush.color = clr::Black;
     c.Font.color = course;
-    const QPoint at = DialPoint(cx, cy, 50, theta + 5);
+    const QPoint at = DialPoint(cx, cy, 50 * k, theta + 5);
     c.RotatedTextOut(at.x(), at.y(), turn, ThreeDigits(s.Obs1Course));
 
     // 17. Course arrow.
@@ -204,7 +241,7 @@ void DrawHeadingIndicator(Canvas& c, const SimState& s, const InstrOptions& o, i
     if (s.GlideslopeOff && s.IlsTuned) {
       c.Brush.color = clr::Red;
       c.Font.color = clr::Red;
-      const QPoint gs = DialPoint(cx, cy, 40, theta - 40);
+      const QPoint gs = DialPoint(cx, cy, 40 * k, theta - 40);
       c.RotatedTextOut(gs.x(), gs.y(), turn, "GS");
     }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "instruments/mapgeometry.h"
+#include "instruments/textfit.h"
 #include "platform/textutil.h"
 
 namespace tvx {
@@ -171,21 +172,54 @@ void DrawMapHolding(Canvas& c, const SimState& s) {
 void DrawMapOverlay(Canvas& c, int width, int height, const SimState& s, const AreaState& area) {
   const MapView view = MapViewOf(s);
   const bool fullSize = width == 8 * s.CellSize;
+  // The header on one line where the map is wide enough, else broken after
+  // the key hints; the lines under it move down with it.
+  const QString keys = fullSize ? "Press [D] to close this Map. Press [X] to zoom."
+                                : "Press [Z] or [W] to close Map. Press [X] to zoom.";
+  const QString name = "= " + area.AreaName + " =" + "    (North up)";
+  const int right = width - s.CellFrameMargin - kTextGap;
   c.Font.color = clr::White;
-  c.TextOut(10, 10,
-            QString(fullSize ? "Press [D] to close this Map. Press [X] to zoom.  = "
-                             : "Press [Z] or [W] to close Map. Press [X] to zoom.  = ") +
-                area.AreaName + " =" + "    (North up)");
+  QVector<QRect> fixed;
+  int below = 0;
+  if (10 + c.TextWidth(keys + "  " + name) <= right) {
+    c.TextOut(10, 10, keys + "  " + name);
+    fixed << QRect(10, 10, c.TextWidth(keys + "  " + name), c.TextHeight(keys));
+  } else {
+    const int designed = c.Font.size;
+    c.Font.size = FittingFontSize(c, keys, designed, right - 10);
+    const int line = c.TextHeight(keys);
+    c.TextOut(10, 10, keys);
+    c.TextOut(10, 10 + line, name);
+    fixed << QRect(10, 10, c.TextWidth(keys), line) << QRect(10, 10 + line, c.TextWidth(name), line);
+    below = line;
+    c.Font.size = designed;
+  }
   c.Font.color = clr::Yellow;
-  c.TextOut(10, 50, "[ G - H ]");
+  c.TextOut(10, 50 + below, "[ G - H ]");
+  fixed << QRect(10, 50 + below, c.TextWidth("[ G - H ]"), c.TextHeight("[ G - H ]"));
+  const QString dme = DmeReadout(s.Vor1Received, s.Vor1Distance);
+  fixed << QRect(25, 30 + below, c.TextWidth(dme), c.TextHeight(dme));
 
+  // A ring's figure stands at its top, inside the ring; where the header or
+  // the edge leaves no room there, at its bottom; else the ring goes without.
   c.Pen.color = clr::Red;
   c.Pen.width = 1;
   c.Font.color = clr::Red;
   const int cx = s.MapCentreX, cy = s.MapCentreY;
+  const QRect chart(s.CellFrameMargin, s.CellFrameMargin, width - 2 * s.CellFrameMargin, height - 2 * s.CellFrameMargin);
   for (int n : RangeRingsNm(s.MapPixelsPerNm)) {
     const int r = n * s.MapPixelsPerNm;
-    c.TextOut(cx, cy - r, QString::number(n));
+    const QString figure = QString::number(n);
+    const QSize size(c.TextWidth(figure), c.TextHeight(figure));
+    const auto free = [&](QRect box) {
+      if (!chart.contains(box)) return false;
+      for (const QRect& f : fixed)
+        if (f.intersects(box)) return false;
+      return true;
+    };
+    const QRect top(QPoint(cx, cy - r), size), bottom(QPoint(cx, cy + r - size.height()), size);
+    if (free(top) || !chart.intersects(top)) c.TextOut(top.x(), top.y(), figure);
+    else if (free(bottom)) c.TextOut(bottom.x(), bottom.y(), figure);
     // A full circle as an arc, so that nothing drawn before is covered.
     c.Arc(cx - r, cy - r, cx + r, cy + r, cx, cy - r, cx, cy - r);
   }
@@ -197,7 +231,7 @@ void DrawMapOverlay(Canvas& c, int width, int height, const SimState& s, const A
   c.TextOut(70, height - 80, TasReadout(s.TrueAirspeed));
   c.TextOut(70, height - 60, GsReadout(s.GroundSpeed));
   c.Font.color = clr::Red;
-  c.TextOut(25, 30, DmeReadout(s.Vor1Received, s.Vor1Distance));
+  c.TextOut(25, 30 + below, dme);
 
   c.Pen.color = clr::Fuchsia;
   QVector<QPointF> track;

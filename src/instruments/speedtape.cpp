@@ -5,6 +5,7 @@
 
 #include "instruments/gaugegeometry.h"
 #include "instruments/gauges.h"
+#include "instruments/textfit.h"
 #include "platform/textutil.h"
 #include "simulator/aircrafttype.h"
 
@@ -59,14 +60,16 @@ void DrawJetMarks(Canvas& c, const SimState& s, const GaugeInputs& in) {
   SetSolidBrush(c, clr::Red);
   c.Rectangle(U - 14, SpeedTapeY(s, 600), U, SpeedTapeY(s, JetSpeedLimit(s.Altitude, s.DensityRatio)));
 
-  c.Font.size = 12;
+  // The marks' words shrink with the cells, as the knots between them do.
+  const double k = ChartTextScale(U);
+  c.Font.size = ScaledFontSize(12, k);
   c.Font.color = clr::Lime;
   c.Pen.color = clr::Lime;
   SetSolidBrush(c, clr::GrayText);
   const auto mark = [&](double kt, int lineEnd, int textX, const QString& text) {
     const int y = SpeedTapeY(s, kt);
     HorizontalLine(c, U - 1, lineEnd, y);
-    c.TextOut(textX, y - 8, text);
+    c.TextOut(textX, y - RoundPixel(8 * k), text);
   };
   if (s.SpeedBugPhase == "TO") {
     mark(204, U - 20, U - 40, in.FlapLabels[0]);
@@ -183,10 +186,13 @@ void DrawEFISSpeedTape(Canvas& c, const SimState& s, const GaugeInputs& in) {
 
   SetPen(c, clr::Black, 2);
   HorizontalLine(c, s.CellFrameMargin, U - s.CellFrameMargin, yc);
-  c.Font.size = 18;
+  // The read-out's box shrinks with the cells, as the tape's scale does, so
+  // that the marks near the shown speed pass it clear.
+  const double k = ChartTextScale(U);
+  c.Font.size = ScaledFontSize(18, k);
   c.Font.color = clr::White;
   SetSolidBrush(c, clr::Black);
-  c.TextOut(U - 80, yc - 15, QString::number(RoundPixel(ShownSpeed(s))));
+  c.TextOut(U - 80, yc - RoundPixel(15 * k), QString::number(RoundPixel(ShownSpeed(s))));
 
   // The tape fills the upper three cells; the chart is one cell wide.
   SetPen(c, clr::White, 2);

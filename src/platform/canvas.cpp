@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QHash>
 #include <QPainter>
 #include <QPolygon>
@@ -406,9 +407,23 @@ void PainterCanvas::Layer(const QByteArray& key, const QRect& bounds, const std:
   penPos_ = picture->penPos;
 }
 
-int PainterCanvas::TextWidth(const QString& text) const { return QFontMetrics(ToQFont(Font)).horizontalAdvance(text); }
+QSize TextExtent(const FontState& font, const QString& text) {
+  // The charts measure the same few texts paint after paint; building the
+  // font's metrics each time would cost more than drawing them.
+  static QHash<QByteArray, QSize> known;
+  QByteArray key = text.toUtf8();
+  key += '\0' + font.name.toUtf8() + ',' + QByteArray::number(font.size) + ',' + char('0' + font.bold) +
+         char('0' + font.italic);
+  auto it = known.constFind(key);
+  if (it != known.constEnd()) return *it;
+  if (known.size() >= 4096) known.clear();
+  const QFontMetrics fm(ToQFont(font));
+  return *known.insert(key, QSize(fm.horizontalAdvance(text), fm.height()));
+}
 
-int PainterCanvas::TextHeight(const QString&) const { return QFontMetrics(ToQFont(Font)).height(); }
+int PainterCanvas::TextWidth(const QString& text) const { return TextExtent(Font, text).width(); }
+
+int PainterCanvas::TextHeight(const QString& text) const { return TextExtent(Font, text).height(); }
 
 void RecordingCanvas::Add(Op op, QVector<QPoint> points, const QString& text, double angle) {
   log.append({op, std::move(points), text, angle, Pen, Brush, Font});
@@ -436,9 +451,29 @@ void RecordingCanvas::TextOut(int x, int y, const QString& text) { Add(Op::Text,
 void RecordingCanvas::RotatedTextOut(int x, int y, double angleDeg, const QString& text) {
   Add(Op::RotatedText, {{x, y}}, text, angleDeg);
 }
-// A fixed-pitch estimate keeps recorded layouts independent of installed fonts.
-int RecordingCanvas::TextWidth(const QString& text) const { return static_cast<int>(text.size()) * FontPixelSize(Font.size) * 6 / 10; }
-int RecordingCanvas::TextHeight(const QString&) const { return FontPixelSize(Font.size) * 5 / 4; }
+// With the application's fonts a recording measures as the painter draws,
+// so that what a drawing places by its texts' sizes is recorded where it is
+// painted. Without them (logic tests that start no application) a
+// fixed-pitch estimate stands in.
+int RecordingCanvas::TextWidth(const QString& text) const {
+  if (qGuiApp) return TextExtent(Font, text).width();
+  return static_cast<int>(text.size()) * FontPixelSize(Font.size) * 6 / 10;
+}
+int RecordingCanvas::TextHeight(const QString& text) const {
+  if (qGuiApp) return TextExtent(Font, text).height();
+  return FontPixelSize(Font.size) * 5 / 4;
+}
+
+QRect RecordingCanvas::TextBox(const Primitive& p) const {
+  const QPoint at = p.points.value(0);
+  RecordingCanvas measure;
+  measure.Font = p.font;
+  const QRect box(0, 0, measure.TextWidth(p.text), measure.TextHeight(p.text));
+  if (p.op != Op::RotatedText) return box.translated(at);
+  QTransform turn;
+  turn.rotate(-p.angle);
+  return turn.mapRect(QRectF(box)).toAlignedRect().translated(at);
+}
 
 QVector<QString> RecordingCanvas::Texts() const {
   QVector<QString> out;

@@ -8,6 +8,7 @@
 #include <QPoint>
 #include <QPointF>
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <QVector>
 #include <cstdint>
@@ -116,6 +117,11 @@ class Canvas {
 // Pixel size of a font of `points` points at 96 pixels per inch.
 int FontPixelSize(int points);
 
+// The box a text takes on a canvas that paints: its advance and the font's
+// line height (the box a solid brush fills). It needs the application's
+// fonts, so a QGuiApplication must run.
+QSize TextExtent(const FontState& font, const QString& text);
+
 // A canvas over a QPainter, without antialiasing so that pixels are repeatable.
 class PainterCanvas : public Canvas {
  public:
@@ -190,6 +196,9 @@ class RecordingCanvas : public Canvas {
 
   // The texts drawn, in order.
   QVector<QString> Texts() const;
+  // Where a recorded text lies, measured as TextWidth and TextHeight measure
+  // it: its box, turned about its anchor for a turned text.
+  QRect TextBox(const Primitive& text) const;
   int Count(Op op) const;
 
   QVector<Primitive> log;

@@ -644,7 +644,7 @@ class tst_Panel : public QObject {
     TForm1 form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    for (const QSize client : {QSize(1180, 610), QSize(1366, 699), QSize(1920, 1042)}) {
+    for (const QSize client : {QSize(1180, 610), QSize(1280, 651), QSize(1366, 699), QSize(1920, 1042)}) {
       TForm1::ScreenSizeOverride = client;
       ResizeClient(form, client);
       for (int item = 0; item < 3; ++item)
@@ -694,6 +694,8 @@ class tst_Panel : public QObject {
               }
             }
           }
+          // The pictures show a moment of flight, with every text the charts write then.
+          FlyingState(Sim.AircraftType);
           form.TkOrvane();
           test::SavePng(form.centralWidget()->grab().toImage(),
                         QString("panel-%1x%2-%3-map%4").arg(client.width()).arg(client.height()).arg(item).arg(map));

@@ -1,0 +1,27 @@
+#include "instruments/textfit.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tvx {
+
+int FittingFontSize(Canvas& c, const QString& text, int designed, int room) {
+  const int kept = c.Font.size;
+  int size = designed;
+  for (; size > kSmallestChartFont; --size) {
+    c.Font.size = size;
+    if (c.TextWidth(text) <= room) break;
+  }
+  c.Font.size = kept;
+  return std::min(size, designed);
+}
+
+double ChartTextScale(int cellSize) { return std::min(1.0, double(cellSize) / kFullSizeCell); }
+
+int ScaledFontSize(int designed, double scale) {
+  return std::min(designed, std::max(kSmallestChartFont, static_cast<int>(std::lround(designed * scale))));
+}
+
+int FitLeft(int x, int width, int left, int right) { return std::max(left, std::min(x, right - width)); }
+
+}  // namespace tvx
