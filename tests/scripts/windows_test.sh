@@ -31,6 +31,7 @@ esac
 tmp="$(mktemp -d)"
 chmod 700 "$tmp"
 pids=()
+locks=()
 cleanup() {
   local i
   for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
@@ -39,12 +40,14 @@ cleanup() {
   for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
     wait "${pids[i]}" 2>/dev/null || true
   done
+  rm -f "${locks[@]}"
   rm -rf "$tmp"
 }
 trap cleanup EXIT
 
 fail() {
   echo "FAIL ($mode): $*"
+  [ -z "${DISPLAY:-}" ] || echo "(display $DISPLAY: $(our_display >/dev/null 2>&1 && echo answers || echo "does not answer"))"
   for log in "$tmp"/*.log; do
     [ -f "$log" ] || continue
     echo "--- $(basename "$log") (last lines)"
@@ -110,13 +113,34 @@ unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR WAYLAN
 
 # ---------------------------------------------------------------- X11 ---
 
+# An X display of the test's own: the server still runs, at the size asked
+# for, and answers. A server that did not come up is started again.
+our_display() { kill -0 "$xvfb_pid" && xwininfo -root | grep -q -- "-geometry ${screen_w}x${screen_h}+0+0"; }
 start_xvfb() {
-  Xvfb -displayfd 3 -screen 0 "${screen_w}x${screen_h}x24" -nolisten tcp 3>"$tmp/display" >"$tmp/xvfb.log" 2>&1 &
-  pids+=($!)
-  wait_for 20 grep -q '^[0-9][0-9]*$' "$tmp/display" || fail "Xvfb did not start"
-  export DISPLAY=":$(head -n 1 "$tmp/display")"
-  # Until it answers.
-  wait_for 20 xprop -root _NET_SUPPORTED || wait_for 1 xdpyinfo || fail "the display $DISPLAY does not answer"
+  local attempt
+  for attempt in 1 2 3; do
+    rm -f "$tmp/display"
+    Xvfb -displayfd 3 -screen 0 "${screen_w}x${screen_h}x24" -nolisten tcp 3>"$tmp/display" >"$tmp/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    pids+=("$xvfb_pid")
+    if wait_for 20 grep -q '^[0-9][0-9]*$' "$tmp/display"; then
+      export DISPLAY=":$(head -n 1 "$tmp/display")"
+      if wait_for 20 our_display; then
+        # A server found this way leaves no lock file: one started for a
+        # fixed display number would take the display's socket over.
+        lock="/tmp/.X${DISPLAY#:}-lock"
+        # One left by a server that has gone is stale.
+        if [ -f "$lock" ] && ! kill -0 "$(tr -d ' \n' <"$lock")" 2>/dev/null; then rm -f "$lock"; fi
+        if (set -C && printf '%10d\n' "$xvfb_pid" >"$lock") 2>/dev/null; then
+          locks+=("$lock")
+          return 0
+        fi
+      fi
+    fi
+    echo "Xvfb did not answer (attempt $attempt)"
+    kill "$xvfb_pid" 2>/dev/null || true
+  done
+  fail "no X display of the test's own answered"
 }
 
 # openbox as a desktop with a top bar keeps it: windows are placed and
