@@ -148,11 +148,33 @@ start_xvfb() {
 start_openbox() {
   sed "s#<top>0</top>#<top>$margin_top</top>#" /etc/xdg/openbox/rc.xml >"$tmp/rc.xml"
   grep -q "<top>$margin_top</top>" "$tmp/rc.xml" || fail "no margins in openbox's rc.xml"
-  openbox --sm-disable --config-file "$tmp/rc.xml" >"$tmp/openbox.log" 2>&1 &
-  pids+=($!)
+  local attempt openbox_pid
+  for attempt in 1 2 3; do
+    openbox --sm-disable --config-file "$tmp/rc.xml" >"$tmp/openbox.log" 2>&1 &
+    openbox_pid=$!
+    pids+=("$openbox_pid")
+    # Under load a client now and then fails to connect at once.
+    wait_for 20 sh -c "! kill -0 $openbox_pid || xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
+    kill -0 "$openbox_pid" 2>/dev/null && break
+    echo "openbox did not start (attempt $attempt): $(tail -n 1 "$tmp/openbox.log")"
+  done
   wait_for 20 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || fail "openbox did not start"
   wait_for 10 sh -c "xprop -root _NET_WORKAREA | grep -q '= 0, $margin_top, '" ||
     fail "openbox's work area: $(xprop -root _NET_WORKAREA)"
+}
+
+# The program on the X display, started again should it fail to connect.
+start_program_on_x() {
+  local attempt
+  for attempt in 1 2 3; do
+    QT_QPA_PLATFORM=xcb start_program
+    wait_for 20 sh -c "! kill -0 $program_pid || xdotool search --all --onlyvisible --pid $program_pid --name '^Tarvinex Sim\$'"
+    program_runs && return 0
+    echo "the program did not start (attempt $attempt): $(grep -m 1 -i 'display' "$tmp/program.log" || true)"
+    exec 7>&-
+    rm -f "$tmp/steps"
+  done
+  fail "the program did not start"
 }
 
 # The program's windows in view captioned $1 (a pattern), one id a line.
@@ -231,7 +253,7 @@ run_openbox() {
     openbox-2) export QT_SCALE_FACTOR=2 ;;
     openbox-xftdpi) xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "Xft.dpi:	192" ;;
   esac
-  QT_QPA_PLATFORM=xcb start_program
+  start_program_on_x
   wait_for 20 sh -c "[ \"\$(xdotool search --all --onlyvisible --pid $program_pid --name '^Tarvinex Sim\$' | wc -l)\" -eq 1 ]" ||
     fail "the main menu did not come up"
   local menu sim scale=1 width
@@ -278,7 +300,7 @@ check_only_in_view() {
 
 run_bare() {
   start_xvfb
-  QT_QPA_PLATFORM=xcb start_program
+  start_program_on_x
   check_fills_screen "main menu" "Tarvinex Sim"
   local tool
   for tool in "Navlog:Tarvinex - Navigation Log:TWindtriangle" "MassBal:Tarvinex - Mass and Balance:TMassBalForm" \
