@@ -35,7 +35,7 @@ class TMain : public ToolWindow {
 
   void FormCreate();
   // At every paint of the menu: the simulator, the exercises and the tools
-  // minimised.
+  // put away (PutAwayWindow).
   void FormPaint();
   // Brings the menu up: maximised, in front and active.
   void ShowMenu();
