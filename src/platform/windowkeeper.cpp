@@ -29,9 +29,9 @@ constexpr const char* kCompositorWatched = "tvxCompositorWatched";
 constexpr Qt::WindowStates kSizedStates = Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized;
 
 // Gives `window` the normal geometry `normal` before it is shown maximised.
-// A window maximised, minimised or full-screen keeps its old geometry as
-// the one to go back to: it is made normal first. Shown maximised, it is
-// maximised again.
+// In another state the window would go back to the geometry it had before
+// that state, so it is made normal first; shown maximised, it is maximised
+// again.
 void SetNormalGeometry(QWidget* window, const QRect& normal) {
   const Qt::WindowStates state = window->windowState();
   if (state & kSizedStates) window->setWindowState(state & ~kSizedStates);
