@@ -8,6 +8,7 @@
 #include <QEvent>
 #include <QMouseEvent>
 #include <QSocketNotifier>
+#include <QStringList>
 #include <QWidget>
 #include <cstdio>
 
@@ -16,6 +17,23 @@
 namespace tvx {
 
 namespace {
+
+struct TestStep {
+  enum class Kind { Invalid, Click, Normal, Maximise };
+  Kind kind = Kind::Invalid;
+  QString window;   // class name without the namespace, e.g. "TForm1"
+  QString control;  // object name, for a click
+};
+
+// The step of one line of the test input; Kind::Invalid for anything else.
+TestStep TestStepFrom(const QString& line) {
+  const QStringList words = line.simplified().split(' ', Qt::SkipEmptyParts);
+  TestStep step;
+  if (words.size() == 3 && words[0] == "click") step = {TestStep::Kind::Click, words[1], words[2]};
+  else if (words.size() == 2 && words[0] == "normal") step = {TestStep::Kind::Normal, words[1], {}};
+  else if (words.size() == 2 && words[0] == "maximise") step = {TestStep::Kind::Maximise, words[1], {}};
+  return step;
+}
 
 class WindowReport : public QObject {
  public:
@@ -132,15 +150,6 @@ class TestInput : public QObject {
 };
 
 }  // namespace
-
-TestStep TestStepFrom(const QString& line) {
-  const QStringList words = line.simplified().split(' ', Qt::SkipEmptyParts);
-  TestStep step;
-  if (words.size() == 3 && words[0] == "click") step = {TestStep::Kind::Click, words[1], words[2]};
-  else if (words.size() == 2 && words[0] == "normal") step = {TestStep::Kind::Normal, words[1], {}};
-  else if (words.size() == 2 && words[0] == "maximise") step = {TestStep::Kind::Maximise, words[1], {}};
-  return step;
-}
 
 void InstallTestHook(Program& program) {
   if (qEnvironmentVariable("TARVINEX_TEST_REPORT") == "1") qApp->installEventFilter(new WindowReport(qApp));

@@ -3,32 +3,21 @@
 // where no input can be sent to it (a headless Wayland compositor). Read
 // from the environment by the program entry only:
 // - TARVINEX_TEST_INPUT=<named pipe>: the program reads one step a line
-//   from the pipe and takes it as soon as it arrives (TestStepFrom):
+//   from the pipe and takes it as soon as it arrives:
 //     click <window class> <control>  a click on the control of that name
 //                                     in the window of that class (TMain,
 //                                     TForm1, TArea, TWindtriangle, ...)
 //     normal <window class>           what the title bar's restore asks
 //     maximise <window class>         what the title bar's maximise asks
-//   A line it cannot take is written to standard error and skipped.
+//   A step taken is written to standard output ("step taken: <line>"); one
+//   it cannot take, to standard error ("test step: ..."), and skipped.
 // - TARVINEX_TEST_REPORT=1: writes a line to standard output at every show,
 //   hide, resize and state change of a top-level window:
 //   "window <class> <shown|hidden> <maximised|minimised|normal> <w>x<h>
 //   frame <w>x<h>" (the client area, and the window with its frame).
-#include <QString>
-
 namespace tvx {
 
 class Program;
-
-struct TestStep {
-  enum class Kind { Invalid, Click, Normal, Maximise };
-  Kind kind = Kind::Invalid;
-  QString window;   // class name without the namespace, e.g. "TForm1"
-  QString control;  // object name, for a click
-};
-
-// The step of one line of the test input; Kind::Invalid for anything else.
-TestStep TestStepFrom(const QString& line);
 
 void InstallTestHook(Program& program);
 
