@@ -7,8 +7,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
-#include <QScreen>
-#include <QWindow>
 #include <QSignalBlocker>
 
 #include "areas/holding.h"
