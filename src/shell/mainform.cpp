@@ -1,7 +1,6 @@
 #include "shell/mainform.h"
 
 #include <QAction>
-#include <QGuiApplication>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPaintEvent>
