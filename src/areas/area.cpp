@@ -20,6 +20,7 @@
 #include "platform/savefile.h"
 #include "platform/shell.h"
 #include "platform/textutil.h"
+#include "platform/windowkeeper.h"
 #include "simulator/form1.h"
 #include "simulator/simstate.h"
 
@@ -490,7 +491,7 @@ QString CopyAreaFolder() {
 
 void TArea::opendbaseClick() {
   if (!dbaseform) return;
-  dbaseform->show();
+  ShowMaximisedOnScreen(dbaseform);
   dbaseform->raise();
   dbaseform->activateWindow();
   dbaseform->ui.navsearch->setFocus();

@@ -1,12 +1,18 @@
 #include "platform/windowkeeper.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QMainWindow>
+#include <QPointer>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
+#include <QWindow>
+#include <QWindowStateChangeEvent>
 #include <cstdlib>
 #include <cstring>
 #include <optional>
+#include <utility>
 
 #if QT_CONFIG(xcb)
 #include <xcb/xcb.h>
@@ -17,6 +23,70 @@ namespace tvx {
 namespace {
 
 constexpr const char* kNormalGeometryFitted = "tvxNormalGeometryFitted";
+// On a screen: the frame size a compositor gave a maximised window there.
+constexpr const char* kMaximisedFrame = "tvxMaximisedFrame";
+constexpr const char* kCompositorWatched = "tvxCompositorWatched";
+constexpr Qt::WindowStates kSizedStates = Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized;
+
+// Gives `window` the normal geometry `normal` before it is shown maximised.
+// In another state the window would go back to the geometry it had before
+// that state, so it is made normal first; shown maximised, it is maximised
+// again.
+void SetNormalGeometry(QWidget* window, const QRect& normal) {
+  const Qt::WindowStates state = window->windowState();
+  if (state & kSizedStates) window->setWindowState(state & ~kSizedStates);
+  window->setGeometry(normal);
+  // A window that exists on the display already (made maximised as it was
+  // built, or put away while hidden) would take the geometry only as it is
+  // shown, after the window manager has maximised it, which un-maximises it.
+  if (QWindow* handle = window->windowHandle()) handle->setGeometry(normal);
+}
+
+QSize NormalSizeOf(const QWidget* window) {
+  return (window->windowState() & kSizedStates) ? window->normalGeometry().size() : window->size();
+}
+
+// Learns, from what a compositor does to a window, the free area of its
+// screen, and keeps the window within it when the compositor un-maximises
+// it. Acts only on the compositor's word (spontaneous events): a compositor
+// ends a program whose window leaves the size it configured.
+class CompositorWatch : public QObject {
+ public:
+  explicit CompositorWatch(QWidget* window) : QObject(window), window_(window) { window->installEventFilter(this); }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    // The compositor's sizes come as spontaneous resizes.
+    if (watched != window_ || event->type() != QEvent::Resize || !event->spontaneous()) return false;
+    const Qt::WindowStates state = window_->windowState();
+    if ((state & Qt::WindowMaximized) && !(state & Qt::WindowMinimized)) {
+      if (QScreen* screen = window_->screen()) screen->setProperty(kMaximisedFrame, window_->frameGeometry().size());
+      maximised_ = true;
+    } else if (!(state & kSizedStates) && std::exchange(maximised_, false)) {
+      // Un-maximised to the size it had before, which may date from before
+      // the compositor told what it gives: the window is made to fit, as
+      // the compositor now leaves its size to the program.
+      QTimer::singleShot(0, window_, [w = QPointer<QWidget>(window_)] {
+        if (w && !(w->windowState() & kSizedStates)) FitWithinCompositorArea(w);
+      });
+    }
+    return false;
+  }
+
+  static void FitWithinCompositorArea(QWidget* window) {
+    const QSize fitted = NormalGeometryWithin(window->size(), FreeAreaOf(window, WindowKeeper::Compositor)).size();
+    if (fitted != window->size()) window->resize(fitted);
+  }
+
+ private:
+  QWidget* window_;
+  bool maximised_ = false;  // at the compositor's last size
+};
+
+void WatchCompositor(QWidget* window) {
+  if (window->property(kCompositorWatched).toBool()) return;
+  window->setProperty(kCompositorWatched, true);
+  new CompositorWatch(window);
+}
 
 #if QT_CONFIG(xcb)
 // The window named by `window`'s property `atom` of type WINDOW, if any.
@@ -78,15 +148,68 @@ QRect NormalGeometryWithin(QSize designed, QRect free) {
   return {room.topLeft() + QPoint((room.width() - size.width()) / 2, (room.height() - size.height()) / 2), size};
 }
 
+QRect FreeAreaOf(const QWidget* window, WindowKeeper keeper) {
+  const QScreen* screen = window ? window->screen() : nullptr;
+  if (!screen) return {};
+  const QRect available = screen->availableGeometry();
+  if (keeper != WindowKeeper::Compositor) return available;
+  const QSize given = screen->property(kMaximisedFrame).toSize();
+  return given.isValid() ? QRect(available.topLeft(), available.size().boundedTo(given)) : available;
+}
+
 void FitNormalGeometryOnce(QWidget* window) {
-  // A window that exists on the display already (a window put away while
-  // hidden does) keeps its geometry: some window managers (openbox) leave
-  // such a window un-maximised when it is shown maximised.
-  if (!window || window->testAttribute(Qt::WA_WState_Created) || window->property(kNormalGeometryFitted).toBool())
-    return;
+  // Once: a size the user gives the window later stands.
+  if (!window || window->property(kNormalGeometryFitted).toBool()) return;
   window->setProperty(kNormalGeometryFitted, true);
-  if (const QScreen* screen = window->screen())
-    window->setGeometry(NormalGeometryWithin(window->size(), screen->availableGeometry()));
+  if (window->screen()) SetNormalGeometry(window, NormalGeometryWithin(NormalSizeOf(window), FreeAreaOf(window)));
+}
+
+void FillScreenUnlessMaximised(QWidget* window) {
+  // Whether it is on the screen, not Qt's word on the minimised state: with
+  // no window manager that word can stay "minimised" for a window in view,
+  // as nobody ever answers the requests to minimise and to restore.
+  if (!window || !window->isVisible() || !window->windowHandle() || !window->windowHandle()->isExposed()) return;
+  const QScreen* screen = window->screen();
+  if (!screen) return;
+  const QRect available = screen->availableGeometry();
+  const QRect frame = window->frameGeometry(), inner = window->geometry();
+  // Qt reports the window as maximised as soon as it has asked for it, so
+  // only what the window really covers tells whether anybody acted. Some
+  // window managers put the borders of a maximised window off the screen.
+  if (frame.contains(available) && available.contains(inner)) return;
+  const QMargins decoration(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+                            frame.bottom() - inner.bottom());
+  window->setGeometry(available.marginsRemoved(decoration));
+}
+
+void ShowMaximisedOnScreen(QWidget* window, WindowKeeper keeper) {
+  if (!window) return;
+  // Un-maximised, it fits the screen's free area, whatever size it was
+  // designed at.
+  FitNormalGeometryOnce(window);
+  if (keeper == WindowKeeper::Compositor) {
+    WatchCompositor(window);
+    // A window put away is off the display. It maps anew, and the size it
+    // has then is the one it un-maximises to: its normal size, within the
+    // free area as the compositor has told it since. A user's size within
+    // that area stands.
+    if (!window->isVisible()) {
+      const QRect fitted = NormalGeometryWithin(NormalSizeOf(window), FreeAreaOf(window, keeper));
+      if (fitted.size() != window->size()) SetNormalGeometry(window, fitted);
+    }
+  }
+  // The window manager or the compositor maximises it, and has the last
+  // word on its size from then on: a compositor ends a program whose window
+  // does not take the size it configured; a window manager's maximised
+  // window resized by the program loses its maximised state, and a user's
+  // un-maximise must stand. The window lays itself out for whatever client
+  // area it gets.
+  window->showMaximized();
+  if (keeper != WindowKeeper::Nobody) return;
+  // Where nobody acts on the request (an X display without a window
+  // manager) the window would stay at its normal size: it is given the
+  // screen's free area itself, once it is on the screen.
+  QTimer::singleShot(kMaximiseGraceMs, window, [window] { FillScreenUnlessMaximised(window); });
 }
 
 void SetSmallestClientArea(QMainWindow& window, QSize client) {
@@ -95,8 +218,8 @@ void SetSmallestClientArea(QMainWindow& window, QSize client) {
 
 void PutAwayWindow(QWidget* window, WindowKeeper keeper) {
   if (!window) return;
-  window->setWindowState(window->windowState() | Qt::WindowMinimized);
-  if (keeper == WindowKeeper::Nobody) window->hide();
+  if (keeper != WindowKeeper::Compositor) window->setWindowState(window->windowState() | Qt::WindowMinimized);
+  if (keeper != WindowKeeper::WindowManager) window->hide();
 }
 
 }  // namespace tvx

@@ -39,17 +39,39 @@ inline constexpr QMargins kFrameAllowance{8, 40, 8, 8};
 // within the free area with room for a frame, in the middle of that room.
 QRect NormalGeometryWithin(QSize designed, QRect free);
 
+// The free area of `window`'s screen as far as it is known: the area the
+// screen reports, and under a compositor no larger than what the compositor
+// gave a maximised window of the program on that screen (a Wayland screen
+// reports the whole of itself, panels and all).
+QRect FreeAreaOf(const QWidget* window, WindowKeeper keeper = CurrentWindowKeeper());
+
 // Gives a window not yet on the display its normal geometry on its screen
-// (NormalGeometryWithin), once: the size the user gives it later stands.
+// (NormalGeometryWithin), once: the size the user gives it later stands. A
+// window made maximised as it was built gets it too.
 void FitNormalGeometryOnce(QWidget* window);
+
+// Shows `window` maximised over the screen's free area, its normal size
+// fitted to that area the first time, and under a compositor each time it
+// comes back, as far as that area is known. The window manager or the
+// compositor sizes it; where there is none (`keeper` Nobody), the window is
+// given that area after kMaximiseGraceMs by FillScreenUnlessMaximised.
+void ShowMaximisedOnScreen(QWidget* window, WindowKeeper keeper = CurrentWindowKeeper());
+inline constexpr int kMaximiseGraceMs = 400;
+// A shown window that does not cover the screen's free area is made to,
+// with room for whatever frame it has.
+void FillScreenUnlessMaximised(QWidget* window);
 
 // The main window `window` is never made smaller than `client` in its
 // client area (menu bar excluded).
 void SetSmallestClientArea(QMainWindow& window, QSize client);
 
-// Puts `window` away: minimised where it stands (a hidden window stays
-// hidden); where nobody acts on a minimise, also hidden, so that it does
-// not stay in view behind the next window.
+// Puts `window` away so that showing it again brings it back. Under a
+// window manager it is minimised where it stands (a hidden window stays
+// hidden). Where nobody acts on a minimise it is also hidden, so that it
+// does not stay in view behind the next window. Under a compositor it is
+// hidden only: a compositor keeps a window minimised until the user brings
+// it back, whatever the program shows, while a hidden window is mapped anew
+// when shown, in the state it is shown in.
 void PutAwayWindow(QWidget* window, WindowKeeper keeper = CurrentWindowKeeper());
 
 }  // namespace tvx

@@ -38,8 +38,8 @@ class ToolWindow : public QWidget {
   // Minimises every other shown top-level window of the program.
   void MinimiseApplication();
 
-  // Puts `window` away (PutAwayWindow: minimised, and hidden where nobody
-  // acts on a minimise). A tool put away so leaves the other windows alone:
+  // Puts `window` away (PutAwayWindow: minimised under a window manager,
+  // hidden elsewhere). A tool put away so leaves the other windows alone:
   // the program put it away, the user did not ask to minimise the program.
   static void PutAwayMinimised(QWidget* window);
 

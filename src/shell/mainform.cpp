@@ -1,14 +1,11 @@
 #include "shell/mainform.h"
 
 #include <QAction>
-#include <QGuiApplication>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
-#include <QScreen>
-#include <QWindow>
 #include <QSignalBlocker>
 
 #include "areas/holding.h"
@@ -72,43 +69,6 @@ void ShowTheMenu() {
 }
 
 }  // namespace
-
-void FillScreenUnlessMaximised(QWidget* window) {
-  // Whether it is on the screen, not Qt's word on the minimised state: with
-  // no window manager that word can stay "minimised" for a window in view,
-  // as nobody ever answers the requests to minimise and to restore.
-  if (!window || !window->isVisible() || !window->windowHandle() || !window->windowHandle()->isExposed()) return;
-  const QScreen* screen = window->screen();
-  if (!screen) return;
-  const QRect available = screen->availableGeometry();
-  const QRect frame = window->frameGeometry(), inner = window->geometry();
-  // Qt reports the window as maximised as soon as it has asked for it, so
-  // only what the window really covers tells whether anybody acted. Some
-  // window managers put the borders of a maximised window off the screen.
-  if (frame.contains(available) && available.contains(inner)) return;
-  const QMargins decoration(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
-                            frame.bottom() - inner.bottom());
-  window->setGeometry(available.marginsRemoved(decoration));
-}
-
-void ShowMaximisedOnScreen(QWidget* window, WindowKeeper keeper) {
-  if (!window) return;
-  // Un-maximised, it fits the screen's free area, whatever size it was
-  // designed at.
-  FitNormalGeometryOnce(window);
-  // The window manager or the compositor maximises it, and has the last
-  // word on its size from then on: a compositor ends a program whose window
-  // does not take the size it configured; a window manager's maximised
-  // window resized by the program loses its maximised state, and a user's
-  // un-maximise must stand. The window lays itself out for whatever client
-  // area it gets.
-  window->showMaximized();
-  if (keeper != WindowKeeper::Nobody) return;
-  // Where nobody acts on the request (an X display without a window
-  // manager) the window would stay at its normal size: it is given the
-  // screen's free area itself, once it is on the screen.
-  QTimer::singleShot(kMaximiseGraceMs, window, [window] { FillScreenUnlessMaximised(window); });
-}
 
 TMain::TMain(QWidget* parent) : ToolWindow(parent) {
   Main = this;

@@ -35,7 +35,7 @@ class TMain : public ToolWindow {
 
   void FormCreate();
   // At every paint of the menu: the simulator, the exercises and the tools
-  // minimised.
+  // put away (PutAwayWindow).
   void FormPaint();
   // Brings the menu up: maximised, in front and active.
   void ShowMenu();
@@ -67,15 +67,5 @@ class TMain : public ToolWindow {
 
 // The main menu, created once at program start.
 extern TMain* Main;
-
-// Shows `window` maximised over the screen's free area, its normal size
-// fitted to that area the first time. The window manager or the compositor
-// sizes it; where there is none (`keeper` Nobody), the window is given
-// that area after kMaximiseGraceMs by FillScreenUnlessMaximised.
-void ShowMaximisedOnScreen(QWidget* window, WindowKeeper keeper = CurrentWindowKeeper());
-constexpr int kMaximiseGraceMs = 400;
-// A shown window that does not cover the screen's free area is made to,
-// with room for whatever frame it has.
-void FillScreenUnlessMaximised(QWidget* window);
 
 }  // namespace tvx

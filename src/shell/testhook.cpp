@@ -1,8 +1,14 @@
 #include "shell/testhook.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <QAbstractButton>
 #include <QApplication>
 #include <QEvent>
-#include <QTimer>
+#include <QMouseEvent>
+#include <QSocketNotifier>
+#include <QStringList>
 #include <QWidget>
 #include <cstdio>
 
@@ -11,6 +17,23 @@
 namespace tvx {
 
 namespace {
+
+struct TestStep {
+  enum class Kind { Invalid, Click, Normal, Maximise };
+  Kind kind = Kind::Invalid;
+  QString window;   // class name without the namespace, e.g. "TForm1"
+  QString control;  // object name, for a click
+};
+
+// The step of one line of the test input; Kind::Invalid for anything else.
+TestStep TestStepFrom(const QString& line) {
+  const QStringList words = line.simplified().split(' ', Qt::SkipEmptyParts);
+  TestStep step;
+  if (words.size() == 3 && words[0] == "click") step = {TestStep::Kind::Click, words[1], words[2]};
+  else if (words.size() == 2 && words[0] == "normal") step = {TestStep::Kind::Normal, words[1], {}};
+  else if (words.size() == 2 && words[0] == "maximise") step = {TestStep::Kind::Maximise, words[1], {}};
+  return step;
+}
 
 class WindowReport : public QObject {
  public:
@@ -39,12 +62,105 @@ class WindowReport : public QObject {
   }
 };
 
+QWidget* WindowOfClass(const QString& name) {
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    const QString cls = QString::fromLatin1(w->metaObject()->className());
+    if (cls == name || cls.endsWith("::" + name)) return w;
+  }
+  return nullptr;
+}
+
+// A left click in the middle of `control`, as the user gives it: a button
+// clicks, a panel or label made clickable sees the press and the release.
+void ClickOn(QWidget* control) {
+  if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+    button->click();
+    return;
+  }
+  const QPointF at = QRectF(control->rect()).center();
+  const QPointF global = control->mapToGlobal(at);
+  for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+    QMouseEvent mouse(type, at, global, Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(control, &mouse);
+  }
+}
+
+// Whether the step could be taken; a reason on standard error if not.
+bool Take(const TestStep& step) {
+  QWidget* window = WindowOfClass(step.window);
+  if (!window) {
+    std::fprintf(stderr, "test step: no window %s\n", qPrintable(step.window));
+    return false;
+  }
+  switch (step.kind) {
+    case TestStep::Kind::Click: {
+      auto* control = window->findChild<QWidget*>(step.control);
+      // Only what the user could click: shown and enabled.
+      if (!control || !control->isVisible() || !control->isEnabled()) {
+        std::fprintf(stderr, "test step: no control %s to click in %s\n", qPrintable(step.control),
+                     qPrintable(step.window));
+        return false;
+      }
+      ClickOn(control);
+      return true;
+    }
+    case TestStep::Kind::Normal:
+      window->showNormal();
+      return true;
+    case TestStep::Kind::Maximise:
+      window->showMaximized();
+      return true;
+    case TestStep::Kind::Invalid:
+      break;
+  }
+  return false;
+}
+
+class TestInput : public QObject {
+ public:
+  TestInput(QObject* parent, int fd) : QObject(parent), fd_(fd), notifier_(fd, QSocketNotifier::Read, this) {
+    connect(&notifier_, &QSocketNotifier::activated, this, [this] { ReadSteps(); });
+  }
+  ~TestInput() override { ::close(fd_); }
+
+ private:
+  void ReadSteps() {
+    char buffer[512];
+    const ssize_t n = ::read(fd_, buffer, sizeof buffer);
+    if (n <= 0) {
+      // Every writer has gone: nothing more will come.
+      if (n == 0) notifier_.setEnabled(false);
+      return;
+    }
+    pending_.append(buffer, static_cast<qsizetype>(n));
+    for (qsizetype end; (end = pending_.indexOf('\n')) >= 0;) {
+      const QString line = QString::fromUtf8(pending_.left(end)).trimmed();
+      pending_.remove(0, end + 1);
+      const TestStep step = TestStepFrom(line);
+      if (step.kind == TestStep::Kind::Invalid) std::fprintf(stderr, "test step: cannot take \"%s\"\n", qPrintable(line));
+      else if (Take(step)) std::printf("step taken: %s\n", qPrintable(line));
+      std::fflush(stdout);
+    }
+  }
+
+  int fd_;
+  QSocketNotifier notifier_;
+  QByteArray pending_;
+};
+
 }  // namespace
 
 void InstallTestHook(Program& program) {
   if (qEnvironmentVariable("TARVINEX_TEST_REPORT") == "1") qApp->installEventFilter(new WindowReport(qApp));
-  if (qEnvironmentVariable("TARVINEX_TEST_OPEN") == "sim")
-    QTimer::singleShot(kTestOpenDelayMs, &program.main, [&program] { program.main.SIMULATORClick(); });
+  const QByteArray input = qgetenv("TARVINEX_TEST_INPUT");
+  if (input.isEmpty()) return;
+  const int fd = ::open(input.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    std::fprintf(stderr, "test input %s cannot be opened\n", input.constData());
+    return;
+  }
+  new TestInput(&program.main, fd);
 }
 
 }  // namespace tvx

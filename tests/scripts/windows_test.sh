@@ -1,30 +1,37 @@
 #!/usr/bin/env bash
-# Starts the program binary on a desktop of its own and reads the state of
-# the main menu's and the simulator's windows from the window system, not
-# from the program:
-#   weston          Weston's headless backend, Qt's wayland platform
-#   openbox-1       Xvfb with openbox
+# Starts the program binary on a desktop of its own and judges its windows
+# from the window system, not from the program:
+#   weston          Weston's headless backend with its desktop shell (a
+#                   32-px panel), Qt's wayland platform; read from the
+#                   compositor's scene graph and its screenshots
+#   openbox-1       Xvfb 1366x768 with openbox keeping a 32-px top margin
+#   openbox-1280    the same at 1280x720
 #   openbox-2       the same at 200 % (QT_SCALE_FACTOR=2)
 #   openbox-xftdpi  the same at 200 % the way desktops set it (Xft.dpi: 192)
 #   bare            Xvfb without a window manager
-# Usage: windows_test.sh <program> <mode>
-# Everything it starts is ended on the way out, failed or not; every wait is
-# bounded.
+# Usage: windows_test.sh <program> <screenprobe> <mode>
+# The program takes its steps (clicks, un-maximise) from a named pipe (see
+# src/shell/testhook.h): no input reaches a headless compositor. Every wait
+# is for a condition, bounded; everything started is ended on the way out,
+# failed or not. Screenshots are left in $TARVINEX_TEST_OUTPUT/windows-<mode>.
 set -euo pipefail
 
 program="$1"
-mode="$2"
-# 1366x768 in the program's own pixels, also at 200 %, where the
-# simulator's smallest client area needs a screen of twice the size.
+probe="$2"
+mode="$3"
+# In device pixels; at 200 % the program's own pixels are half of them.
 screen_w=1366
 screen_h=768
+margin_top=32
 case "$mode" in
-  openbox-2 | openbox-xftdpi) screen_w=2732 screen_h=1536 ;;
+  openbox-1280) screen_w=1280 screen_h=720 ;;
+  openbox-2 | openbox-xftdpi) screen_w=2732 screen_h=1536 margin_top=64 ;;
 esac
 
 tmp="$(mktemp -d)"
 chmod 700 "$tmp"
 pids=()
+locks=()
 cleanup() {
   local i
   for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
@@ -33,12 +40,14 @@ cleanup() {
   for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
     wait "${pids[i]}" 2>/dev/null || true
   done
+  rm -f "${locks[@]}"
   rm -rf "$tmp"
 }
 trap cleanup EXIT
 
 fail() {
   echo "FAIL ($mode): $*"
+  [ -z "${DISPLAY:-}" ] || echo "(display $DISPLAY: $(our_display >/dev/null 2>&1 && echo answers || echo "does not answer"))"
   for log in "$tmp"/*.log; do
     [ -f "$log" ] || continue
     echo "--- $(basename "$log") (last lines)"
@@ -47,106 +56,194 @@ fail() {
   exit 1
 }
 
-# Polls the command in "$2..." every 50 ms until it succeeds; fails after
-# $1 seconds.
+# Polls the command in "$2..." every 100 ms until it succeeds; fails after
+# $1 seconds. Generous bounds: the tests run beside others at full load.
 wait_for() {
   local seconds="$1"
   shift
-  local tries=$((seconds * 20))
+  local tries=$((seconds * 10))
   while ! "$@" >/dev/null 2>&1; do
     tries=$((tries - 1))
     [ "$tries" -gt 0 ] || return 1
-    sleep 0.05
+    sleep 0.1
   done
+}
+
+# Whether the reading "$2..." gives the same answer twice, $1 seconds
+# apart: what a window manager does to a window comes in several moves.
+steady() {
+  local gap="$1" first
+  shift
+  first="$("$@" 2>/dev/null)" || return 1
+  sleep "$gap"
+  [ "$first" = "$("$@" 2>/dev/null)" ]
 }
 
 program_runs() { kill -0 "$program_pid" 2>/dev/null; }
 
+# The program's steps: a named pipe held open here for writing, so the
+# program never sees its end before the test's.
 start_program() {
-  "$program" >"$tmp/program.log" 2>&1 &
+  mkfifo "$tmp/steps"
+  exec 7<>"$tmp/steps"
+  TARVINEX_TEST_INPUT="$tmp/steps" "$program" >"$tmp/program.log" 2>&1 &
   program_pid=$!
   pids+=("$program_pid")
+}
+steps_taken() { grep -c '^step taken: ' "$tmp/program.log" || true; }
+# Sends one step and waits until the program has taken it.
+step() {
+  local before
+  before="$(steps_taken)"
+  echo "$*" >&7
+  wait_for 20 sh -c "[ \"\$(grep -c '^step taken: ' '$tmp/program.log')\" -gt $before ] ||
+    grep -q '^test step: ' '$tmp/program.log'" || fail "the program did not take the step \"$*\""
+  ! grep -q '^test step: ' "$tmp/program.log" || fail "the step \"$*\": $(grep '^test step: ' "$tmp/program.log")"
 }
 
 # Each test its own data root, so that tests run side by side.
 export TARVINEX_HOME="${TARVINEX_HOME:-$tmp/home}"
-# The program's window report (see src/shell/testhook.h).
+shots="${TARVINEX_TEST_OUTPUT:-$tmp}/windows-$mode"
+rm -rf "$shots"
+mkdir -p "$shots"
+# The program's own report, for the logs of a failure only.
 export TARVINEX_TEST_REPORT=1
 export XDG_CONFIG_HOME="$tmp/config" XDG_CACHE_HOME="$tmp/cache"
 unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR WAYLAND_DISPLAY DISPLAY
 
 # ---------------------------------------------------------------- X11 ---
 
+# An X display of the test's own: the server still runs, at the size asked
+# for, and answers. A server that did not come up is started again.
+our_display() { kill -0 "$xvfb_pid" && xwininfo -root | grep -q -- "-geometry ${screen_w}x${screen_h}+0+0"; }
 start_xvfb() {
-  Xvfb -displayfd 3 -screen 0 "${screen_w}x${screen_h}x24" -nolisten tcp 3>"$tmp/display" >"$tmp/xvfb.log" 2>&1 &
-  pids+=($!)
-  wait_for 10 grep -q '^[0-9][0-9]*$' "$tmp/display" || fail "Xvfb did not start"
-  export DISPLAY=":$(head -n 1 "$tmp/display")"
+  local attempt
+  for attempt in 1 2 3; do
+    rm -f "$tmp/display"
+    Xvfb -displayfd 3 -screen 0 "${screen_w}x${screen_h}x24" -nolisten tcp 3>"$tmp/display" >"$tmp/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    pids+=("$xvfb_pid")
+    if wait_for 20 grep -q '^[0-9][0-9]*$' "$tmp/display"; then
+      export DISPLAY=":$(head -n 1 "$tmp/display")"
+      if wait_for 20 our_display; then
+        # A server found this way leaves no lock file: one started for a
+        # fixed display number would take the display's socket over.
+        lock="/tmp/.X${DISPLAY#:}-lock"
+        # One left by a server that has gone is stale.
+        if [ -f "$lock" ] && ! kill -0 "$(tr -d ' \n' <"$lock")" 2>/dev/null; then rm -f "$lock"; fi
+        if (set -C && printf '%10d\n' "$xvfb_pid" >"$lock") 2>/dev/null; then
+          locks+=("$lock")
+          return 0
+        fi
+      fi
+    fi
+    echo "Xvfb did not answer (attempt $attempt)"
+    kill "$xvfb_pid" 2>/dev/null || true
+  done
+  fail "no X display of the test's own answered"
 }
 
+# openbox as a desktop with a top bar keeps it: windows are placed and
+# maximised below a margin at the top, which is out of the work area.
 start_openbox() {
-  openbox --sm-disable >"$tmp/openbox.log" 2>&1 &
-  pids+=($!)
-  wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || fail "openbox did not start"
+  sed "s#<top>0</top>#<top>$margin_top</top>#" /etc/xdg/openbox/rc.xml >"$tmp/rc.xml"
+  grep -q "<top>$margin_top</top>" "$tmp/rc.xml" || fail "no margins in openbox's rc.xml"
+  local attempt openbox_pid
+  for attempt in 1 2 3; do
+    openbox --sm-disable --config-file "$tmp/rc.xml" >"$tmp/openbox.log" 2>&1 &
+    openbox_pid=$!
+    pids+=("$openbox_pid")
+    # Under load a client now and then fails to connect at once.
+    wait_for 20 sh -c "! kill -0 $openbox_pid || xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
+    kill -0 "$openbox_pid" 2>/dev/null && break
+    echo "openbox did not start (attempt $attempt): $(tail -n 1 "$tmp/openbox.log")"
+  done
+  wait_for 20 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || fail "openbox did not start"
+  wait_for 10 sh -c "xprop -root _NET_WORKAREA | grep -q '= 0, $margin_top, '" ||
+    fail "openbox's work area: $(xprop -root _NET_WORKAREA)"
 }
 
-# The program's shown windows captioned "Tarvinex Sim" (menu and simulator).
-shown_windows() { xdotool search --all --onlyvisible --pid "$program_pid" --name '^Tarvinex Sim$' 2>/dev/null || true; }
-one_shown_window() { [ "$(shown_windows | wc -l)" -eq 1 ]; }
+# The program on the X display, started again should it fail to connect.
+start_program_on_x() {
+  local attempt
+  for attempt in 1 2 3; do
+    QT_QPA_PLATFORM=xcb start_program
+    wait_for 20 sh -c "! kill -0 $program_pid || xdotool search --all --onlyvisible --pid $program_pid --name '^Tarvinex Sim\$'"
+    program_runs && return 0
+    echo "the program did not start (attempt $attempt): $(grep -m 1 -i 'display' "$tmp/program.log" || true)"
+    exec 7>&-
+    rm -f "$tmp/steps"
+  done
+  fail "the program did not start"
+}
+
+# The program's windows in view captioned $1 (a pattern), one id a line.
+windows_named() { xdotool search --all --onlyvisible --pid "$program_pid" --name "$1" 2>/dev/null || true; }
+in_view() { [ -n "$(windows_named "$1")" ]; }
+out_of_view() { [ -z "$(windows_named "$1")" ]; }
 # The window manager's word on a window: _NET_WM_STATE as it keeps it.
 maximised() {
   local state
   state="$(xprop -id "$1" _NET_WM_STATE)"
   [[ "$state" == *_NET_WM_STATE_MAXIMIZED_VERT* && "$state" == *_NET_WM_STATE_MAXIMIZED_HORZ* ]]
 }
-not_maximised() { ! maximised "$1"; }
 # "x y w h" of a window's client area in screen pixels.
 client_geometry() {
   xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF}
     /^ *Width:/{w=$NF} /^ *Height:/{h=$NF} END{print x, y, w, h}'
 }
-on_screen() {
-  local x y w h
+# "x y w h" of the window with the frame the window manager puts round it.
+frame_geometry() {
+  local x y w h l r t b
   read -r x y w h < <(client_geometry "$1")
-  [ "$x" -ge 0 ] && [ "$y" -ge 0 ] && [ $((x + w)) -le "$screen_w" ] && [ $((y + h)) -le "$screen_h" ]
+  read -r l r t b < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= *//p' | tr -d ',')
+  echo "$((x - ${l:-0})) $((y - ${t:-0})) $((w + ${l:-0} + ${r:-0})) $((h + ${t:-0} + ${b:-0}))"
 }
-covers_screen() {
-  local x y w h
-  read -r x y w h < <(client_geometry "$1")
-  [ "$x" -eq 0 ] && [ "$y" -eq 0 ] && [ "$w" -eq "$screen_w" ] && [ "$h" -eq "$screen_h" ]
+workarea() { xprop -root _NET_WORKAREA | sed -n 's/.*= *//p' | tr -d ',' | awk '{print $1, $2, $3, $4}'; }
+# Whether the rectangle "$1" ("x y w h") lies within "$2".
+within() {
+  local x y w h ax ay aw ah
+  read -r x y w h <<<"$1"
+  read -r ax ay aw ah <<<"$2"
+  [ "$x" -ge "$ax" ] && [ "$y" -ge "$ay" ] && [ $((x + w)) -le $((ax + aw)) ] && [ $((y + h)) -le $((ay + ah)) ]
+}
+placed() { echo "$(xprop -id "$1" _NET_WM_STATE) $(frame_geometry "$1")"; }
+maximised_and_placed() { maximised "$1" && steady 0.3 placed "$1"; }
+normal_and_placed() { ! maximised "$1" && steady 0.3 placed "$1"; }
+framed_within_workarea() {
+  local frame area
+  frame="$(frame_geometry "$2")"
+  area="$(workarea)"
+  within "$frame" "$area" || fail "the $3 $1's frame $frame is not within the work area $area"
 }
 
-# The window shown now that was not shown before ($1: earlier windows).
-new_window() { comm -13 <(echo "$1" | sort) <(shown_windows | sort) | head -n 1; }
-
-# SIM, as a user presses it: the menu takes the keyboard focus, whose first
-# stop is SIM, and the space bar presses it.
-press_sim() {
-  xdotool windowfocus --sync "$1" >/dev/null 2>&1 || true
-  sleep 0.2
-  xdotool key --clearmodifiers space
-}
-
-# A window kept by openbox: maximised by it; an un-maximise sent by the
-# window manager at once (as a title-bar double click sends it), while the
-# program might still act, stands, at a size within the screen; maximised
-# again, it stays so once the program has had its time.
+# A window kept by openbox: maximised by it within the work area. An
+# un-maximise sent by the window manager (as a title-bar double click sends
+# it) stands, with the frame within the work area; maximised again, it stays
+# so.
 check_kept_window() {
-  local name="$1" w="$2" normal
-  wait_for 5 maximised "$w" || fail "the $name is not maximised by the window manager"
+  local name="$1" w="$2"
+  wait_for 20 maximised_and_placed "$w" || fail "the $name is not maximised by the window manager: $(placed "$w")"
+  framed_within_workarea "$name" "$w" maximised
   wmctrl -i -r "$w" -b remove,maximized_vert,maximized_horz
-  wait_for 5 not_maximised "$w" || fail "the $name's un-maximise was not taken"
-  normal="$(client_geometry "$w")"
-  sleep 1.5
-  not_maximised "$w" || fail "the $name's un-maximise did not stand: $(xprop -id "$w" _NET_WM_STATE)"
-  [ "$(client_geometry "$w")" = "$normal" ] ||
-    fail "the un-maximised $name was moved or resized: $normal, then $(client_geometry "$w")"
-  on_screen "$w" || fail "the un-maximised $name does not fit the screen: $normal"
+  wait_for 20 normal_and_placed "$w" || fail "the $name's un-maximise did not stand: $(placed "$w")"
+  framed_within_workarea "$name" "$w" un-maximised
   wmctrl -i -r "$w" -b add,maximized_vert,maximized_horz
-  wait_for 5 maximised "$w" || fail "the $name was not maximised again"
-  sleep 1.5
-  maximised "$w" || fail "the $name lost its maximised state: $(xprop -id "$w" _NET_WM_STATE)"
+  wait_for 20 maximised_and_placed "$w" || fail "the $name was not maximised again: $(placed "$w")"
+  framed_within_workarea "$name" "$w" maximised
   program_runs || fail "the program ended"
+}
+
+# Brings up a tool from the menu (step "$2"), checks its window captioned
+# "$3" and goes back to the menu through its EXIT.
+check_tool() {
+  local name="$1" click="$2" caption="$3" class="$4" w
+  step "click TMain $click"
+  wait_for 20 in_view "^$caption\$" || fail "$click did not bring up the $name"
+  w="$(windows_named "^$caption\$" | head -n 1)"
+  check_kept_window "$name" "$w"
+  step "click $class mainmenubit"
+  wait_for 20 out_of_view "^$caption\$" || fail "the $name's EXIT left it in view"
 }
 
 run_openbox() {
@@ -156,118 +253,219 @@ run_openbox() {
     openbox-2) export QT_SCALE_FACTOR=2 ;;
     openbox-xftdpi) xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "Xft.dpi:	192" ;;
   esac
-  QT_QPA_PLATFORM=xcb start_program
-  wait_for 20 one_shown_window || fail "the main menu did not come up"
+  start_program_on_x
+  wait_for 20 sh -c "[ \"\$(xdotool search --all --onlyvisible --pid $program_pid --name '^Tarvinex Sim\$' | wc -l)\" -eq 1 ]" ||
+    fail "the main menu did not come up"
   local menu sim scale=1 width
-  [ "$mode" = openbox-1 ] || scale=2
-  menu="$(shown_windows)"
-  check_kept_window menu "$menu"
-  # The program works at the scale asked for: the maximised menu is the
-  # screen's width in its own pixels.
-  width="$(grep '^window tvx::TMain shown maximised ' "$tmp/program.log" | tail -n 1 | awk '{print $5}')"
-  [ "${width%%x*}" -eq $((screen_w / scale)) ] || fail "the menu is $width wide at scale $scale"
-  press_sim "$menu"
-  wait_for 10 sh -c "xdotool search --all --onlyvisible --pid $program_pid --name '^Tarvinex Sim$' | grep -vx '$menu' | grep -q ." ||
+  menu="$(windows_named '^Tarvinex Sim$')"
+  check_kept_window "main menu" "$menu"
+  case "$mode" in
+    openbox-2 | openbox-xftdpi)
+      # The program works at the scale asked for: the maximised menu is the
+      # work area's width in its own pixels.
+      scale=2
+      width="$(grep '^window tvx::TMain shown maximised ' "$tmp/program.log" | tail -n 1 | awk '{print $5}')"
+      [ "${width%%x*}" -eq $((screen_w / scale)) ] || fail "the menu is $width wide at scale $scale"
+      ;;
+  esac
+  step "click TMain Simulator"
+  wait_for 20 sh -c "xdotool search --all --onlyvisible --pid $program_pid --name '^Tarvinex Sim\$' | grep -vx '$menu' | grep -q ." ||
     fail "SIM did not bring up the simulator"
-  sim="$(new_window "$menu")"
+  sim="$(windows_named '^Tarvinex Sim$' | grep -vx "$menu" | head -n 1)"
   check_kept_window simulator "$sim"
-  echo "ok ($mode): menu and simulator maximised by openbox, and their un-maximise stood, within the screen"
+  step "click TForm1 CloseAreabit"
+  wait_for 20 sh -c "[ \"\$(xdotool search --all --onlyvisible --pid $program_pid --name '')\" = '$menu' ]" ||
+    fail "after the simulator's Exit, in view: $(windows_named '' | xargs -r -n 1 xdotool getwindowname | tr '\n' ',')"
+  if [ "$scale" -eq 1 ]; then
+    check_tool "navigation log" Navlog "Tarvinex - Navigation Log" TWindtriangle
+    check_tool "mass and balance" MassBal "Tarvinex - Mass and Balance" TMassBalForm
+    check_tool conversions Conversion "Tarvinex - Conversions" TConvform
+  fi
+  program_runs || fail "the program ended"
+  echo "ok ($mode): the windows are maximised by openbox and their un-maximise stands, framed within the work area $(workarea)"
 }
 
-# The program's windows in view, by caption.
-viewable_named() { xdotool search --all --onlyvisible --pid "$program_pid" --name "$1" 2>/dev/null | grep -q .; }
-only_menu_in_view() { [ "$(xdotool search --all --onlyvisible --pid "$program_pid" --name '' 2>/dev/null)" = "$1" ]; }
-
-# A click at a control's place in a window's own pixels.
-click_in() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
+covers_screen() { [ "$(client_geometry "$1")" = "0 0 $screen_w $screen_h" ]; }
+# Waits until the window captioned "$2" is in view and fills the screen.
+check_fills_screen() {
+  local name="$1" caption="$2" w
+  wait_for 20 in_view "^$caption\$" || fail "the $name did not come up"
+  w="$(windows_named "^$caption\$" | tail -n 1)"
+  wait_for 20 covers_screen "$w" || fail "the $name does not fill the screen: $(client_geometry "$w")"
+}
+only_in_view() { [ "$(windows_named '' | xargs -r -n 1 xdotool getwindowname | sort | tr '\n' ',')" = "$1" ]; }
+check_only_in_view() {
+  wait_for 20 only_in_view "$1" || fail "$2, in view: $(windows_named '' | xargs -r -n 1 xdotool getwindowname | sort | tr '\n' ',')"
+}
 
 run_bare() {
   start_xvfb
-  QT_QPA_PLATFORM=xcb start_program
-  wait_for 20 one_shown_window || fail "the main menu did not come up"
-  local menu sim conv
-  menu="$(shown_windows)"
-  wait_for 5 covers_screen "$menu" || fail "the menu does not fill the screen: $(client_geometry "$menu")"
-  # CONVERSIONS, the fifth stop of the keyboard focus, and its EXIT: the
-  # tool is out of view behind the menu.
-  xdotool windowfocus --sync "$menu" >/dev/null 2>&1 || true
-  sleep 0.2
-  xdotool key --clearmodifiers Tab Tab Tab Tab space
-  wait_for 10 viewable_named '^Tarvinex - Conversions$' || fail "CONVERSIONS did not bring up the conversions"
-  conv="$(xdotool search --all --onlyvisible --pid "$program_pid" --name '^Tarvinex - Conversions$' | head -n 1)"
-  sleep 0.5
-  click_in "$conv" 270 416  # EXIT
-  wait_for 5 only_menu_in_view "$menu" || fail "after the conversions' EXIT, in view: $(xdotool search --all \
-    --onlyvisible --pid "$program_pid" --name '' | xargs -r -n 1 xdotool getwindowname | tr '\n' ',')"
-  # SIM, four stops back from CONVERSIONS.
-  xdotool windowfocus --sync "$menu" >/dev/null 2>&1 || true
-  sleep 0.2
-  xdotool key --clearmodifiers shift+Tab shift+Tab shift+Tab shift+Tab space
-  wait_for 10 sh -c "xdotool search --all --onlyvisible --pid $program_pid --name '^Tarvinex Sim$' | grep -vx '$menu' | grep -q ." ||
-    fail "SIM did not bring up the simulator"
-  sim="$(new_window "$menu")"
-  wait_for 5 covers_screen "$sim" || fail "the simulator does not fill the screen: $(client_geometry "$sim")"
-  # The menu put away, and the tool put away before, are out of view.
-  wait_for 5 sh -c "[ \"\$(xdotool search --all --onlyvisible --pid $program_pid --name '')\" = '$sim' ]" ||
-    fail "beside the simulator, in view: $(xdotool search --all --onlyvisible --pid "$program_pid" --name '' |
-      xargs -r -n 1 xdotool getwindowname | tr '\n' ',')"
+  start_program_on_x
+  check_fills_screen "main menu" "Tarvinex Sim"
+  local tool
+  for tool in "Navlog:Tarvinex - Navigation Log:TWindtriangle" "MassBal:Tarvinex - Mass and Balance:TMassBalForm" \
+    "Conversion:Tarvinex - Conversions:TConvform"; do
+    IFS=: read -r click caption class <<<"$tool"
+    step "click TMain $click"
+    check_fills_screen "$caption" "$caption"
+    step "click $class mainmenubit"
+    check_only_in_view "Tarvinex Sim," "after the EXIT of $caption"
+  done
+  step "click TMain Simulator"
+  # The menu put away, and the tools put away before, are out of view.
+  check_only_in_view "Tarvinex Sim," "beside the simulator"
+  check_fills_screen simulator "Tarvinex Sim"
+  # The navigation database, from the area window.
+  step "click TForm1 Areapanel"
+  wait_for 20 in_view '^Area: ' || fail "AREA did not bring up the area window"
+  step "click TArea opendbase"
+  check_fills_screen "navigation database" "Tarvinex Database"
+  step "click Tdbaseform CloseAreabit"
+  wait_for 20 out_of_view '^Tarvinex Database$' || fail "the database's Cancel left it in view"
+  step "click TArea CloseAreabit"
+  wait_for 20 out_of_view '^Area: ' || fail "the area window's close left it in view"
   # The start panel's Exit: the simulator is out of view behind the menu.
-  sleep 0.5
-  click_in "$sim" 503 260
-  wait_for 5 only_menu_in_view "$menu" || fail "after the simulator's Exit, the simulator stays in view"
+  step "click TForm1 CloseAreabit"
+  check_only_in_view "Tarvinex Sim," "after the simulator's Exit"
   program_runs || fail "the program ended"
-  echo "ok ($mode): menu and simulator fill the screen; the windows put away are out of view"
+  echo "ok ($mode): menu, simulator, tools and database fill the screen; the windows put away are out of view"
 }
 
 # ------------------------------------------------------------ Wayland ---
 
-# The sizes the compositor configured for toplevels ("WxH", 0x0 left out),
-# from the client's protocol log.
-configured_sizes() {
-  sed -n 's/.*xdg_toplevel@[0-9]*\.configure(\([0-9]*\), \([0-9]*\),.*/\1x\2/p' "$tmp/program.log" | grep -v '^0x0$' | sort -u
+# The compositor's scene graph: "x1 y1 x2 y2 <title>" for each view of the
+# program's toplevels on the screen (a minimised or unmapped one has none).
+views() {
+  weston-debug -o "$tmp/scene" scene-graph >/dev/null 2>&1 || return 1
+  awk -v pid="$program_pid" '
+    /^\t*View .*role xdg_toplevel, PID / {
+      match($0, /PID [0-9]+/); p = substr($0, RSTART + 4, RLENGTH - 4)
+      match($0, /top-level window .* of /); t = substr($0, RSTART + 18, RLENGTH - 23)
+      want = (p == pid); next
+    }
+    want && /position: / {
+      gsub(/[(),>-]/, " "); print $2, $3, $4, $5, t; want = 0
+    }' "$tmp/scene"
+  rm -f "$tmp/scene"
 }
-# The last report line of a window class.
-last_report() { grep "^window $1 " "$tmp/program.log" | tail -n 1; }
-# The last report of class $1 while shown.
-last_shown_report() { grep "^window $1 shown " "$tmp/program.log" | tail -n 1; }
-reported_maximised() { last_shown_report "$1" | grep -q ' maximised '; }
+views_titled() { views | awk -v t="$1" '{ v = $0; sub(/^[^ ]+ [^ ]+ [^ ]+ [^ ]+ /, "", v) } v == t { print $1, $2, $3, $4 }'; }
+# The panel of the compositor's desktop shell: "x1 y1 x2 y2".
+shell_panel() {
+  weston-debug -o "$tmp/scene" scene-graph >/dev/null 2>&1 || return 1
+  awk '/panel for output/ { getline; gsub(/[(),>-]/, " "); print $2, $3, $4, $5; exit }' "$tmp/scene"
+  rm -f "$tmp/scene"
+}
+shell_panel_up() { [ -n "$(shell_panel)" ]; }
+# A screenshot by the compositor ($1: its name).
+screenshot() {
+  mkdir -p "$tmp/shot"
+  rm -f "$tmp/shot"/*.png
+  (cd "$tmp/shot" && weston-screenshooter >/dev/null 2>&1) || return 1
+  mv "$tmp/shot"/*.png "$shots/$1.png"
+}
+# The simulator's panel is grey where no instrument lies: thousandths of the
+# screen below the compositor's panel in that grey, in the last screenshot.
+grey_share() { "$probe" "$shots/$1.png" '#808080' 0 "$panel_h" "$screen_w" $((screen_h - panel_h)); }
+# One window captioned "Tarvinex Sim" on the screen, and it is the simulator
+# ($1 true) or the menu ($1 false).
+one_sim_titled_shown() {
+  local share
+  [ "$(views_titled 'Tarvinex Sim' | wc -l)" -eq 1 ] || return 1
+  screenshot "$2" || return 1
+  share="$(grey_share "$2")"
+  if [ "$1" = true ]; then [ "$share" -ge 200 ]; else [ "$share" -lt 20 ]; fi
+}
+simulator_on_screen() { one_sim_titled_shown true "$1"; }
+menu_on_screen() { one_sim_titled_shown false "$1"; }
+what_is_shown() { views | tr '\n' ';'; }
+view_is() { [ "$(views_titled "$1")" = "$2" ]; }
+view_is_not() { ! view_is "$@"; }
+no_view() { view_is "$1" ""; }
+
+# An un-maximised window ($1, its class; $2 its caption) lies within what
+# the compositor gave it maximised ($3), once the compositor has placed it.
+check_unmaximised_within() {
+  local class="$1" caption="$2" given="$3" name="$4" normal
+  step "normal $class"
+  wait_for 20 view_is_not "$caption" "$given" || fail "the $name was not un-maximised: $(what_is_shown)"
+  wait_for 20 steady 0.3 views_titled "$caption" || fail "the un-maximised $name did not settle"
+  normal="$(views_titled "$caption")"
+  screenshot "$5"
+  local x1 y1 x2 y2
+  read -r x1 y1 x2 y2 <<<"$normal"
+  within "$x1 $y1 $((x2 - x1)) $((y2 - y1))" "$given_rect" ||
+    fail "the un-maximised $name ($normal) is not within what the compositor gave it maximised ($given)"
+  step "maximise $class"
+  wait_for 20 view_is "$caption" "$given" || fail "the $name was not maximised again: $(what_is_shown)"
+}
 
 run_weston() {
   export XDG_RUNTIME_DIR="$tmp/runtime"
   mkdir -m 700 "$XDG_RUNTIME_DIR"
-  local socket="tarvinex-$$"
-  weston --backend=headless-backend.so --socket="$socket" --width="$screen_w" --height="$screen_h" \
-    --idle-time=0 >"$tmp/weston.log" 2>&1 &
+  # A plain background, so that no picture of the compositor's looks like
+  # the program's windows.
+  printf '[shell]\nbackground-image=\nbackground-color=0xff204060\n' >"$tmp/weston.ini"
+  export WAYLAND_DISPLAY="tarvinex-$$"
+  weston --backend=headless-backend.so --use-pixman --debug --config="$tmp/weston.ini" --socket="$WAYLAND_DISPLAY" \
+    --width="$screen_w" --height="$screen_h" --idle-time=0 >"$tmp/weston.log" 2>&1 &
   pids+=($!)
-  wait_for 10 test -S "$XDG_RUNTIME_DIR/$socket" || fail "weston did not start"
-  # The compositor's panel takes its place before the program asks.
-  sleep 1
-  # No input reaches a headless compositor: SIM is pressed by the program's
-  # test hook (src/shell/testhook.h). The protocol log shows what the
-  # compositor configured.
-  WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland TARVINEX_TEST_OPEN=sim WAYLAND_DEBUG=client start_program
-  wait_for 20 reported_maximised tvx::TMain || fail "the main menu did not come up maximised"
-  wait_for 20 reported_maximised tvx::TForm1 || fail "the simulator did not come up maximised"
-  sleep 2
+  wait_for 20 test -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" || fail "weston did not start"
+  # The shell's panel takes its place before the program asks.
+  wait_for 20 shell_panel_up || fail "weston's panel did not come up"
+  local panel
+  panel="$(shell_panel)"
+  panel_h="$(echo "$panel" | awk '{print $4}')"
+  QT_QPA_PLATFORM=wayland start_program
+  wait_for 20 menu_on_screen 01-menu || fail "the main menu did not come up: $(what_is_shown)"
+  local given
+  given="$(views_titled 'Tarvinex Sim')"
+  # Maximised by the compositor below its panel.
+  [ "$given" = "0 $panel_h $screen_w $screen_h" ] || fail "the menu is not maximised below the panel: $given"
+  given_rect="0 $panel_h $screen_w $((screen_h - panel_h))"
+  check_unmaximised_within TMain "Tarvinex Sim" "$given" "main menu" 02-menu-unmaximised
+
+  step "click TMain Simulator"
+  wait_for 20 simulator_on_screen 03-simulator || fail "SIM did not bring up the simulator: $(what_is_shown)"
+  step "click TForm1 CloseAreabit"
+  wait_for 20 menu_on_screen 04-simulator-put-away || fail "the simulator's Exit did not bring the menu: $(what_is_shown)"
+  step "click TMain Simulator"
+  wait_for 20 simulator_on_screen 05-simulator-again ||
+    fail "SIM after the simulator was put away: the simulator is not on the screen: $(what_is_shown)"
+  [ "$(views_titled 'Tarvinex Sim')" = "$given" ] || fail "the simulator is not maximised: $(what_is_shown)"
+  check_unmaximised_within TForm1 "Tarvinex Sim" "$given" simulator 06-simulator-unmaximised
+  step "click TForm1 CloseAreabit"
+  wait_for 20 menu_on_screen 07-simulator-put-away-again || fail "the simulator's Exit did not bring the menu"
+
+  local log='Tarvinex - Navigation Log'
+  step "click TMain Navlog"
+  wait_for 20 view_is "$log" "$given" || fail "NAVIGATION LOG did not bring up the navigation log maximised: $(what_is_shown)"
+  screenshot 08-navigation-log
+  step "click TWindtriangle mainmenubit"
+  wait_for 20 no_view "$log" || fail "the navigation log's EXIT left it on the screen"
+  wait_for 20 menu_on_screen 09-navigation-log-put-away || fail "the navigation log's EXIT did not bring the menu"
+  step "click TMain Navlog"
+  wait_for 20 view_is "$log" "$given" ||
+    fail "NAVIGATION LOG after it was put away: the navigation log is not on the screen: $(what_is_shown)"
+  screenshot 10-navigation-log-again
+  step "click TWindtriangle mainmenubit"
+  wait_for 20 menu_on_screen 11-navigation-log-put-away-again || fail "the navigation log's EXIT did not bring the menu"
+
+  # The exercises over the simulator, which was put away before.
+  step "click TMain Exercises"
+  wait_for 20 view_is_not "Tarvinex IFR Exercises" "" || fail "IFR EXERCISES did not bring up the exercises: $(what_is_shown)"
+  wait_for 20 simulator_on_screen 12-exercises ||
+    fail "IFR EXERCISES after the simulator was put away: no simulator behind the exercises: $(what_is_shown)"
+  [ "$(views_titled 'Tarvinex Sim')" = "$given" ] || fail "the simulator is not maximised: $(what_is_shown)"
+
   program_runs || fail "the program ended"
   ! grep -q 'protocol error\|error [0-9]*:' "$tmp/program.log" || fail "a protocol error"
-  local sizes cls size
-  sizes="$(configured_sizes)"
-  [ -n "$sizes" ] || fail "the compositor configured no size"
-  for cls in tvx::TMain tvx::TForm1; do
-    size="$(last_shown_report "$cls" | awk '{print $7}')"
-    # The window, with the frame Qt draws around it, took a size the
-    # compositor configured, and the compositor keeps it maximised.
-    echo "$sizes" | grep -qx "$size" || fail "$cls is $size; configured: $(echo "$sizes" | tr '\n' ' ')"
-    last_shown_report "$cls" | grep -q ' maximised ' || fail "$cls: $(last_shown_report "$cls")"
-  done
-  last_report tvx::TMain | grep -q ' hidden ' || fail "the menu was not put away: $(last_report tvx::TMain)"
-  echo "ok ($mode): menu and simulator maximised at $(echo "$sizes" | tr '\n' ' ')by the compositor, program running"
+  echo "ok ($mode): the simulator, the navigation log and the exercises come back after being put away," \
+    "maximised at $given; un-maximised, within it; screenshots in $shots"
 }
 
 case "$mode" in
   weston) run_weston ;;
-  openbox-1 | openbox-2 | openbox-xftdpi) run_openbox ;;
+  openbox-1 | openbox-1280 | openbox-2 | openbox-xftdpi) run_openbox ;;
   bare) run_bare ;;
   *) fail "unknown mode $mode" ;;
 esac

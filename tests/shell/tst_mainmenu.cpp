@@ -534,6 +534,18 @@ class tst_MainMenu : public QObject {
     const QRect normal = large.normalGeometry();
     QVERIFY2(room.contains(normal), qPrintable(QString("%1x%2").arg(normal.width()).arg(normal.height())));
 
+    // The same for a window made maximised as it was built, before anything
+    // showed it.
+    QWidget built;
+    built.resize(4000, 3000);
+    built.setWindowState(Qt::WindowMaximized);
+    ShowMaximisedOnScreen(&built, WindowKeeper::WindowManager);
+    QVERIFY(QTest::qWaitForWindowExposed(&built));
+    QVERIFY(built.windowState() & Qt::WindowMaximized);
+    const QRect builtNormal = built.normalGeometry();
+    QVERIFY2(room.contains(builtNormal),
+             qPrintable(QString("%1x%2").arg(builtNormal.width()).arg(builtNormal.height())));
+
     large.showNormal();
     const QRect usersOwn(50, 60, 200, 150);
     large.setGeometry(usersOwn);
@@ -574,6 +586,32 @@ class tst_MainMenu : public QObject {
     ShowMaximisedOnScreen(&unkept, WindowKeeper::Nobody);
     QVERIFY(unkept.isVisible());
     QVERIFY(!Minimised(&unkept));
+  }
+
+  // A compositor keeps a minimised window so until the user brings it back:
+  // the program's windows put away there are hidden, not minimised, and come
+  // back maximised when shown again. A window the user minimised stays so
+  // until the program puts it away and brings it back.
+  void aWindowPutAwayUnderACompositorComesBack() {
+    QWidget window, usersOwn;
+    for (QWidget* w : {&window, &usersOwn}) {
+      ShowMaximisedOnScreen(w, WindowKeeper::Compositor);
+      QVERIFY(QTest::qWaitForWindowExposed(w));
+    }
+    usersOwn.showMinimized();
+    for (QWidget* w : {&window, &usersOwn}) {
+      PutAwayWindow(w, WindowKeeper::Compositor);
+      QVERIFY(!w->isVisible());
+      ShowMaximisedOnScreen(w, WindowKeeper::Compositor);
+      QVERIFY(w->isVisible());
+      QCOMPARE(w->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized), Qt::WindowMaximized);
+    }
+    QVERIFY(!Minimised(&window));
+    // Put away while hidden, it stays hidden and is not minimised.
+    QWidget hidden;
+    PutAwayWindow(&hidden, WindowKeeper::Compositor);
+    QVERIFY(!hidden.isVisible());
+    QVERIFY(!Minimised(&hidden));
   }
 
   void theSimulatorAndTheExercisesComeBackToTheMenu() {
