@@ -5,6 +5,7 @@
 
 #include "instruments/gaugegeometry.h"
 #include "instruments/gauges.h"
+#include "instruments/textfit.h"
 #include "platform/textutil.h"
 #include "simulator/aircrafttype.h"
 
@@ -70,15 +71,20 @@ void DrawEFISAltitudeTape(Canvas& c, const SimState& s) {
     const int yb = RoundPixel(yc + 3.0 * (A - bug) * U / 830);
     Line(c, 4, yb, right - 4, yb);
     c.Pen.width = 1;
-    c.Font.size = 14;
+    // The bug's value and the baro box shrink with the cells, so that on
+    // small cells they stay clear of each other and of the vertical-speed
+    // read-out below the scale.
+    const double k = ChartTextScale(U);
+    const int lower = 2 * yc - RoundPixel(24 * k);
+    c.Font.size = ScaledFontSize(14, k);
     c.Font.color = clr::Lime;
     SetSolidBrush(c, clr::GrayText);
-    c.TextOut(right + 4, 2 * yc - 24, QString::number(bug));
+    c.TextOut(right + 4, lower, QString::number(bug));
     if (!s.BaroStd) {
-      c.TextOut(4, 2 * yc - 43, " 29.92   ");
-      c.TextOut(4, 2 * yc - 24, " 1013    ");
+      c.TextOut(4, 2 * yc - RoundPixel(43 * k), " 29.92   ");
+      c.TextOut(4, lower, " 1013    ");
     } else {
-      c.TextOut(4, 2 * yc - 24, " STD     ");
+      c.TextOut(4, lower, " STD     ");
     }
   }
 
@@ -140,10 +146,13 @@ void DrawEFISVerticalSpeed(Canvas& c, const SimState& s) {
   if (!jet) {
     SetSolidBrush(c, clr::Black);
     c.TextOut(x0 + 22, yc - o - 12, readout);
-  } else if (s.VerticalSpeed > 0) {
-    c.TextOut(x0 + 5, U / 2 - 50, readout);
-  } else if (s.VerticalSpeed < 0) {
-    c.TextOut(x0 + 5, 2 * U + U / 2 + 15, readout);
+  } else {
+    // Shrinking with the cells, the read-out below the scale stays clear of
+    // the altitude bug's value.
+    const double k = ChartTextScale(U);
+    c.Font.size = ScaledFontSize(14, k);
+    if (s.VerticalSpeed > 0) c.TextOut(x0 + 5, U / 2 - 50, readout);
+    else if (s.VerticalSpeed < 0) c.TextOut(x0 + 5, 2 * U + U / 2 + RoundPixel(15 * k), readout);
   }
 
   if (s.AutopilotEngaged) {

@@ -153,7 +153,7 @@ void DrawAttitudeOverlay(Canvas& c, const SimState& s, const AdiView& v) {
   // 1. Sizes by type.
   const int L1 = jet ? 52 : 35;
   const int ppd = AdiPixelsPerDegreeFor(type);
-  const int Rb = sep ? R : v.Width / 2 - (v.ClientWidth <= 1400 ? 20 : 60);
+  const int Rb = sep ? R : v.Width / 2 - (v.ClientWidth <= kWideClientWidth ? 20 : 60);
   c.Font.size = sep ? 14 : 5;
   // The overlay draws outlines and words over the disc, never filled boxes.
   c.Brush.style = BrushStyle::Clear;

@@ -5,6 +5,7 @@
 
 #include "instruments/gaugegeometry.h"
 #include "instruments/gauges.h"
+#include "instruments/layout.h"
 #include "instruments/textfit.h"
 #include "simulator/aircrafttype.h"
 #include "simulator/panellayout.h"
@@ -173,7 +174,7 @@ double N1DialAngle(double n1) { return n1 / 10.0 * 20.0 + 90.0; }
 JetEngineDials JetEngineDialPlaces(const QSize& client, int cellSize, int instrumentRadius) {
   // The radius follows the cells, so that the two dials, 1.3 or 1.75 cells
   // apart, never meet, and a dial on small cells keeps room for its figures.
-  if (client.width() <= 1400 && client.height() >= 900)
+  if (client.width() <= kWideClientWidth && client.height() >= kLowClientHeight)
     return {std::clamp(instrumentRadius - 50, RoundPixel(0.55 * cellSize), RoundPixel(0.64 * cellSize)),
             RoundPixel(1.9 * cellSize), RoundPixel(3.2 * cellSize)};
   return {std::min(instrumentRadius - 20, RoundPixel(0.87 * cellSize)), RoundPixel(2.25 * cellSize),

@@ -9,11 +9,12 @@
 namespace tvx {
 
 // Client areas wider than this give the jet's right-hand chart five cells,
-// its engine dials their wide arrangement and the map its place at the
-// right edge.
+// its engine dials their wide arrangement, the glass attitude ring its wide
+// margin and the map its place at the right edge.
 inline constexpr int kWideClientWidth = 1400;
 // Client areas no wider than the above and lower than this give the jet's
-// chart 5.1 cells.
+// chart 5.1 cells; as high or higher, its engine dials their tall
+// arrangement.
 inline constexpr int kLowClientHeight = 900;
 
 // The cell side of the grid for a client area: half the smaller of a
