@@ -227,7 +227,10 @@ struct TextMatch {
   bool operator()(const Prim& t) const { return Is ? Is(t) : t.text == Text; }
 };
 
-bool SpeedReadOut(const Prim& t) { return t.font.color == clr::White && t.brush.color == clr::Black; }
+bool SpeedReadOut(const Prim& t) {
+  static const QRegularExpression knots("^\\d+$");
+  return t.font.color == clr::White && t.brush.color == clr::Black && knots.match(t.text).hasMatch();
+}
 bool ThrustLeverStatus(const Prim& t) {
   return t.text == " Joystick Thrust OFF " || t.text == " Joystick Thrust ON ";
 }
