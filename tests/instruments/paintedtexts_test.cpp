@@ -424,6 +424,11 @@ void SetFlight(SimState& s, Flight f) {
   s.SpeedBugPhase = "APCH";
   s.MachNumber = 0.62;
   s.CrossTrackDistance = 2.5;
+  // A holding at VOR 1, east of it, whose course labels stand upright.
+  s.HoldingX = s.HoldingY = 0;
+  s.HoldingRadial = 270, s.HoldingInboundCourse = 90;
+  s.HoldingSide = "R";
+  s.HoldingSpeed = jet ? 210 : 100;
   switch (f) {
     case Flight::Cruise:
       s.Airspeed = jet ? 280 : 115;
@@ -475,7 +480,8 @@ enum class Kind {
   Tape,
   // The map's beacons and the holding's course labels move with the
   // aircraft's position under the map's lines, rings and read-outs: a
-  // beacon's name keeps clear of its own symbol; a label of the others.
+  // beacon's name keeps clear of its own symbol; the holding's two labels,
+  // written at its corners, keep clear of each other.
   Beacon,
   Holding,
   // A compass card's figures turn with the heading under the needles; they
@@ -622,6 +628,10 @@ Painted Record(const QString& chart, QSize size, const SimState& s, const PanelL
     FillDefaultArea(area);
     BrVORXY(area.VorList, area.NdbList, area.IlsList);
     area.AreaName = "Area1";
+    // The widest idents, so that no room is sized for narrow ones.
+    area.VorList[0].Name = "MWM";
+    area.VorList[1].Name = "WWW";
+    area.NdbList[0].Name = "WMW";
     DrawMap(c, size.width(), size.height(), s, area, true);
   }
   mark();
@@ -865,10 +875,10 @@ QVector<Fault> Faults(const Painted& p, QSet<int>* rowsMet = nullptr) {
       }
     }
     // The other texts.
-    if (t.kind == Kind::Beacon || t.kind == Kind::Holding) continue;
+    if (t.kind == Kind::Beacon) continue;
     for (int j = i + 1; j < p.texts.size(); ++j) {
       const Shown& u = p.texts[j];
-      if (u.kind == Kind::Beacon || u.kind == Kind::Holding) continue;
+      if (u.kind == Kind::Beacon || (t.kind == Kind::Holding) != (u.kind == Kind::Holding)) continue;
       // A later text's background covers an earlier text's ink.
       const bool meet = InksMeet(p, t, u) || (u.opaque && u.box.intersects(t.ink));
       if (!meet) continue;
@@ -993,11 +1003,18 @@ QStringList Sweep(const QString& type) {
   for (const Found& f : faults) {
     QString line = QString("%1, %2").arg(f.where.first(), f.line);
     if (f.where.first().startsWith(reference)) line += "\n    (at the reference size too)";
-    if (f.where.size() > 1)
+    if (qEnvironmentVariableIsSet("PAINTED_TEXTS_ALL")) {
+      // Every client area where it occurs.
+      QStringList sizes;
+      for (const QString& w : f.where)
+        if (!sizes.contains(w.section(' ', 0, 0))) sizes << w.section(' ', 0, 0);
+      line += QString("\n    at %1 client areas: %2").arg(sizes.size()).arg(sizes.join(' '));
+    } else if (f.where.size() > 1) {
       line += QString("\n    and %1 more: %2%3")
                   .arg(f.where.size() - 1)
                   .arg(f.where.mid(1, 6).join("; "))
                   .arg(f.where.size() > 7 ? "; ..." : "");
+    }
     out << line;
   }
   return out;
