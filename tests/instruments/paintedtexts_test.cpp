@@ -60,18 +60,9 @@ class PaintedTexts : public ::testing::Test {
 QGuiApplication* PaintedTexts::app_ = nullptr;
 
 // ---------------------------------------------------------------------------
-// The ink of a text, measured with the font's own metrics where a painting
-// canvas puts it: the font at its pixel size for 96 dpi, unsmoothed, the
-// baseline one ascent below the anchor, the glyphs turned about the anchor.
-
-QFont RealFont(const FontState& f) {
-  QFont font(f.name);
-  font.setPixelSize(FontPixelSize(f.size));
-  font.setBold(f.bold);
-  font.setItalic(f.italic);
-  font.setStyleStrategy(QFont::NoAntialias);
-  return font;
-}
+// The ink of a text, measured with the metrics of the font a painting canvas
+// writes with, where it puts it: the baseline one ascent below the anchor,
+// the glyphs turned about the anchor.
 
 struct Measure {
   QRect ink;  // the glyphs' pixels, from the anchor; empty for blanks
@@ -87,7 +78,7 @@ const Measure& MeasureOf(const FontState& f, const QString& text) {
   const QString key = FontKey(f) + '|' + text;
   auto it = known.constFind(key);
   if (it != known.constEnd()) return *it;
-  const QFontMetrics fm(RealFont(f));
+  const QFontMetrics fm(PaintedFont(f));
   Measure m;
   m.box = QRect(0, 0, fm.horizontalAdvance(text), fm.height());
   // Blanks lead and trail some texts (the jet's baro box): they take room
@@ -97,7 +88,7 @@ const Measure& MeasureOf(const FontState& f, const QString& text) {
   const QString core = text.trimmed();
   if (!core.isEmpty()) {
     // In fractions of a pixel, then every pixel the glyphs reach into.
-    const QFontMetricsF exact(RealFont(f));
+    const QFontMetricsF exact(PaintedFont(f));
     const QRectF ink = exact.tightBoundingRect(core).translated(exact.horizontalAdvance(text.left(lead)), exact.ascent());
     m.ink = QRect(QPoint(int(std::floor(ink.left())), int(std::floor(ink.top()))),
                   QPoint(int(std::ceil(ink.right())) - 1, int(std::ceil(ink.bottom())) - 1));
