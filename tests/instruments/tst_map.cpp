@@ -1,6 +1,8 @@
 // The moving map and the vertical profile on the simulator window: the
 // switches the keys call, the repaint requests, and pictures of both charts.
+#include <QFontMetrics>
 #include <QtTest>
+#include <algorithm>
 #include <cmath>
 
 #include "areas/areamodel.h"
@@ -9,6 +11,7 @@
 #include "instruments/mapprofile.h"
 #include "simulator/form1.h"
 #include "simulator/simstate.h"
+#include "support/defaultarea.h"
 #include "support/testsupport.h"
 
 using namespace tvx;
@@ -48,6 +51,32 @@ void FlyApproach(SimState& s, double runwayX, double runwayY) {
     const double offset = 0.6 * std::exp(-(15.0 - d) / 3.0);
     AddTrackPoint(s, runwayX + d, runwayY - offset, altitude);
   }
+}
+
+// Where a recorded text's glyphs stand: the ink of its font as painted
+// (96 pixels to the inch), the text's top-left corner at its anchor.
+QRect InkOf(const RecordingCanvas::Primitive& t) {
+  QFont font(t.font.name);
+  font.setPixelSize(static_cast<int>(std::lround(t.font.size * 96.0 / 72.0)));
+  font.setBold(t.font.bold);
+  font.setItalic(t.font.italic);
+  font.setStyleStrategy(QFont::NoAntialias);
+  const QFontMetrics fm(font);
+  return fm.boundingRect(t.text).translated(t.points[0] + QPoint(0, fm.ascent()));
+}
+
+// Whether a recorded full circle, drawn one pixel wide, puts a pixel on `ink`:
+// its radius lies between the nearest and the farthest reach of the ink's
+// pixels from its centre, a pixel either way.
+bool RingCrosses(const RecordingCanvas::Primitive& ring, const QRect& ink) {
+  const QPointF centre = QPointF(ring.points[0] + ring.points[1]) / 2.0;
+  const double r = (ring.points[1].x() - ring.points[0].x()) / 2.0;
+  const QRectF area(ink.left(), ink.top(), ink.width(), ink.height());
+  const double nx = std::clamp(centre.x(), area.left(), area.right()) - centre.x();
+  const double ny = std::clamp(centre.y(), area.top(), area.bottom()) - centre.y();
+  const double fx = std::max(std::abs(area.left() - centre.x()), std::abs(area.right() - centre.x()));
+  const double fy = std::max(std::abs(area.top() - centre.y()), std::abs(area.bottom() - centre.y()));
+  return std::hypot(nx, ny) <= r + 1 && std::hypot(fx, fy) >= r - 1;
 }
 
 }  // namespace
@@ -278,6 +307,67 @@ class tst_Map : public QObject {
     for (int x : {c + 30, c + 55, c + U, 4 * U - 4}) QVERIFY2(ColourNear(track, x, c, kMagenta, 0), qPrintable(QString::number(x)));
     QVERIFY(!ColourNear(track, c + 55, c - 4, kMagenta, 2));
     QVERIFY(!ColourNear(track, c - 55, c, kMagenta, 2));
+  }
+
+  // The texts in the map's corners (key hints and area name, the holding
+  // keys, the wind and the read-outs) over every map the range of client
+  // areas gives, beside the panel and full size, at every zoom: a range ring
+  // never runs over one. A ring painted after a text must miss its glyphs; a
+  // ring painted before it may pass under it only when the text has a box
+  // of its own.
+  void cornerTextsStandOverTheRangeRings() {
+    const AreaState area = test::ProjectedDefaultArea();
+    const QStringList corner = {"Press ", "= Area1 =", "[ G - H ]", "240 / 20", "D ", "TAS:", "GS:", "Tck:", "Dft:"};
+    QStringList faults;
+    int checked = 0;
+    // Cells of 101 px (a 1180 x 610 client area) to 239 px (2560 x 1440).
+    for (int cell = 101; cell <= 239; ++cell)
+      for (const QSize map : {QSize(4 * cell, 4 * cell), QSize(8 * cell, 6 * cell)})
+        for (int scale : {5, 10, 20, 40, 80}) {
+          SimState s;
+          ClearTrackHistory(s);
+          s.CellSize = cell;
+          s.CellFrameMargin = 2;
+          s.MapCentreX = map.width() / 2, s.MapCentreY = map.height() / 2;
+          s.MapPixelsPerNm = scale;
+          s.Heading = 47, s.TrackAngle = 52, s.DriftAngle = 5, s.TrueAirspeed = 125, s.GroundSpeed = 101;
+          s.WindDirection = 240, s.WindSpeed = 20;
+          s.Vor1Received = true, s.Vor1Distance = 12.4;
+          RecordingCanvas c;
+          DrawMap(c, map.width(), map.height(), s, area, false);
+          QStringList found;
+          for (qsizetype k = 0; k < c.log.size(); ++k) {
+            const auto& t = c.log[k];
+            if (t.op != RecordingCanvas::Op::Text) continue;
+            const auto start =
+                std::find_if(corner.begin(), corner.end(), [&](const QString& p) { return t.text.startsWith(p); });
+            if (start == corner.end()) continue;
+            found << *start;
+            // The area's name stands on the key hints' line where the map is wide enough.
+            if (t.text.contains("= Area1 =")) found << "= Area1 =";
+            ++checked;
+            const QRect ink = InkOf(t);
+            for (qsizetype j = 0; j < c.log.size(); ++j) {
+              const auto& ring = c.log[j];
+              if (ring.op != RecordingCanvas::Op::Arc || ring.pen.color != clr::Red) continue;
+              if (!RingCrosses(ring, ink)) continue;
+              if (j > k || t.brush.style != BrushStyle::Solid)
+                faults << QString("%1x%2 at %3 px/NM: \"%4\" at %5,%6 %7 by the %8 px ring")
+                              .arg(map.width())
+                              .arg(map.height())
+                              .arg(scale)
+                              .arg(t.text)
+                              .arg(t.points[0].x())
+                              .arg(t.points[0].y())
+                              .arg(j > k ? "crossed" : "crossed, with no box,")
+                              .arg((ring.points[1].x() - ring.points[0].x()) / 2);
+            }
+          }
+          found.removeDuplicates();
+          QCOMPARE(found.size(), corner.size());
+        }
+    QVERIFY(checked > 0);
+    QVERIFY2(faults.isEmpty(), qPrintable(QString("%1 faults:\n").arg(faults.size()) + faults.mid(0, 20).join('\n')));
   }
 
   // The profile after a flown approach; painting it leaves the flight alone.
