@@ -53,16 +53,29 @@ void FlyApproach(SimState& s, double runwayX, double runwayY) {
   }
 }
 
-// Where a recorded text's glyphs stand: the ink of its font as painted
-// (96 pixels to the inch), the text's top-left corner at its anchor.
-QRect InkOf(const RecordingCanvas::Primitive& t) {
-  QFont font(t.font.name);
-  font.setPixelSize(static_cast<int>(std::lround(t.font.size * 96.0 / 72.0)));
-  font.setBold(t.font.bold);
-  font.setItalic(t.font.italic);
+// The metrics of a recorded text's font as it is painted, at 96 pixels to
+// the inch.
+QFontMetrics MetricsOf(const FontState& f) {
+  QFont font(f.name);
+  font.setPixelSize(static_cast<int>(std::lround(f.size * 96.0 / 72.0)));
+  font.setBold(f.bold);
+  font.setItalic(f.italic);
   font.setStyleStrategy(QFont::NoAntialias);
-  const QFontMetrics fm(font);
+  return QFontMetrics(font);
+}
+
+// Where a recorded text's glyphs stand, its top-left corner at its anchor.
+QRect InkOf(const RecordingCanvas::Primitive& t) {
+  const QFontMetrics fm = MetricsOf(t.font);
   return fm.boundingRect(t.text).translated(t.points[0] + QPoint(0, fm.ascent()));
+}
+
+// What a solid brush fills behind a recorded text: its advance by the
+// font's line; empty without one.
+QRect BoxOf(const RecordingCanvas::Primitive& t) {
+  if (t.brush.style != BrushStyle::Solid) return {};
+  const QFontMetrics fm = MetricsOf(t.font);
+  return QRect(t.points[0], QSize(fm.horizontalAdvance(t.text), fm.height()));
 }
 
 // Whether a recorded full circle, drawn one pixel wide, puts a pixel on `ink`:
@@ -311,15 +324,18 @@ class tst_Map : public QObject {
 
   // The texts in the map's corners (key hints and area name, the holding
   // keys, the wind and the read-outs) over every map the range of client
-  // areas gives, beside the panel and full size, at every zoom: a range ring
-  // never runs over one. A ring painted after a text must miss its glyphs; a
-  // ring painted before it may pass under it only when the text has a box
-  // of its own.
-  void cornerTextsStandOverTheRangeRings() {
+  // areas gives, beside the panel and full size, at every zoom. A ring
+  // painted after a text must miss its glyphs; a ring painted before it may
+  // pass under it only where the text has a box of its own. No text's
+  // glyphs meet another's, nor lie under the box of a text written later.
+  void cornerTextsStandClearOfRingsAndEachOther() {
     const AreaState area = test::ProjectedDefaultArea();
     const QStringList corner = {"Press ", "= Area1 =", "[ G - H ]", "240 / 20", "D ", "TAS:", "GS:", "Tck:", "Dft:"};
+    struct Corner {
+      qsizetype at;
+      QRect ink, box;
+    };
     QStringList faults;
-    int checked = 0;
     // Cells of 101 px (a 1180 x 610 client area) to 239 px (2560 x 1440).
     for (int cell = 101; cell <= 239; ++cell)
       for (const QSize map : {QSize(4 * cell, 4 * cell), QSize(8 * cell, 6 * cell)})
@@ -335,7 +351,13 @@ class tst_Map : public QObject {
           s.Vor1Received = true, s.Vor1Distance = 12.4;
           RecordingCanvas c;
           DrawMap(c, map.width(), map.height(), s, area, false);
+          const QString where = QString("%1x%2 at %3 px/NM: ").arg(map.width()).arg(map.height()).arg(scale);
+          const auto name = [&](const Corner& t) {
+            const auto& p = c.log[t.at];
+            return QString("\"%1\" at %2,%3").arg(p.text).arg(p.points[0].x()).arg(p.points[0].y());
+          };
           QStringList found;
+          QVector<Corner> texts;
           for (qsizetype k = 0; k < c.log.size(); ++k) {
             const auto& t = c.log[k];
             if (t.op != RecordingCanvas::Op::Text) continue;
@@ -345,28 +367,26 @@ class tst_Map : public QObject {
             found << *start;
             // The area's name stands on the key hints' line where the map is wide enough.
             if (t.text.contains("= Area1 =")) found << "= Area1 =";
-            ++checked;
-            const QRect ink = InkOf(t);
-            for (qsizetype j = 0; j < c.log.size(); ++j) {
-              const auto& ring = c.log[j];
-              if (ring.op != RecordingCanvas::Op::Arc || ring.pen.color != clr::Red) continue;
-              if (!RingCrosses(ring, ink)) continue;
-              if (j > k || t.brush.style != BrushStyle::Solid)
-                faults << QString("%1x%2 at %3 px/NM: \"%4\" at %5,%6 %7 by the %8 px ring")
-                              .arg(map.width())
-                              .arg(map.height())
-                              .arg(scale)
-                              .arg(t.text)
-                              .arg(t.points[0].x())
-                              .arg(t.points[0].y())
-                              .arg(j > k ? "crossed" : "crossed, with no box,")
-                              .arg((ring.points[1].x() - ring.points[0].x()) / 2);
-            }
+            texts.append({k, InkOf(t), BoxOf(t)});
           }
           found.removeDuplicates();
           QCOMPARE(found.size(), corner.size());
+          for (qsizetype i = 0; i < texts.size(); ++i) {
+            const Corner& t = texts[i];
+            for (qsizetype j = 0; j < c.log.size(); ++j) {
+              const auto& ring = c.log[j];
+              if (ring.op != RecordingCanvas::Op::Arc || ring.pen.color != clr::Red) continue;
+              if (!RingCrosses(ring, t.ink)) continue;
+              if (j > t.at || t.box.isEmpty())
+                faults << where + name(t) + QString(" %1 by the %2 px ring")
+                                               .arg(j > t.at ? "crossed" : "crossed, with no box,")
+                                               .arg((ring.points[1].x() - ring.points[0].x()) / 2);
+            }
+            for (qsizetype k = i + 1; k < texts.size(); ++k)
+              if (texts[k].ink.intersects(t.ink) || texts[k].box.intersects(t.ink))
+                faults << where + name(t) + " meets " + name(texts[k]);
+          }
         }
-    QVERIFY(checked > 0);
     QVERIFY2(faults.isEmpty(), qPrintable(QString("%1 faults:\n").arg(faults.size()) + faults.mid(0, 20).join('\n')));
   }
 
