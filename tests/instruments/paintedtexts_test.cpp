@@ -481,6 +481,10 @@ enum class Kind {
   // A compass card's figures turn with the heading under the needles; they
   // keep clear of the other texts.
   Card,
+  // The piston glass panel's vertical-speed read-out rides on its pointer,
+  // on its own background, over the scale's figures: it keeps clear of every
+  // line but the pointer's.
+  PointerReadOut,
 };
 
 const char* KindName(Kind k) {
@@ -490,13 +494,16 @@ const char* KindName(Kind k) {
     case Kind::Beacon: return "beacon";
     case Kind::Holding: return "holding label";
     case Kind::Card: return "card figure";
+    case Kind::PointerReadOut: return "pointer read-out";
   }
   return "";
 }
 
-// The panel procedures that paint the hands and needles sweeping over
-// their dial's figures.
-bool NeedleStep(int step) {
+// The hands, needles and pointers sweeping over their dial's or scale's
+// figures: what the needle procedures paint, the engine dials' needles (5 px
+// lines) and the vertical-speed scale's pointer and selected-rate bug (its
+// 4 px lines, the piston's pointer triangle).
+bool Needle(const Prim& f, int step) {
   switch (PanelStep(step)) {
     case PanelStep::AirspeedNeedle:
     case PanelStep::AltimeterHands:
@@ -504,6 +511,9 @@ bool NeedleStep(int step) {
     case PanelStep::ADFNeedle:
     case PanelStep::VOR1Needles:
     case PanelStep::VOR2Needle: return true;
+    case PanelStep::RPMDial:
+    case PanelStep::EngineInstruments: return f.op == Op::Line && f.pen.width == 5;
+    case PanelStep::EFISVerticalSpeed: return (f.op == Op::Line && f.pen.width == 4) || f.op == Op::Polygon;
     default: return false;
   }
 }
@@ -573,6 +583,8 @@ Kind KindOf(const Painted& p, qsizetype at) {
     return Kind::Tape;
   }
   if (glass && step == int(PanelStep::EFISAltitudeTape) && numeric && t.points[0].x() == 25) return Kind::Tape;
+  // The scale's figures are single digits.
+  if (p.Type == "SEP EFIS" && step == int(PanelStep::EFISVerticalSpeed) && t.text.size() > 1) return Kind::PointerReadOut;
   return Kind::Fixed;
 }
 
@@ -622,8 +634,13 @@ Painted Record(const QString& chart, QSize size, const SimState& s, const PanelL
 // the chart, not wholly under a filled box painted later.
 void FindTexts(Painted& p) {
   const QRect chart(QPoint(0, 0), p.Size);
-  for (qsizetype k = 0; k < p.log.size(); ++k) {
-    const Prim& t = p.log[k];
+  const QVector<Prim>& log = p.log;
+  // The solid boxes, which hide what they wholly cover.
+  QVector<qsizetype> boxes;
+  for (qsizetype k = 0; k < log.size(); ++k)
+    if ((log[k].op == Op::Rectangle || log[k].op == Op::FillRect) && log[k].brush.style == BrushStyle::Solid) boxes << k;
+  for (qsizetype k = 0; k < log.size(); ++k) {
+    const Prim& t = log[k];
     if (t.op != Op::Text && t.op != Op::RotatedText) continue;
     const Measure& m = MeasureOf(t.font, t.text);
     if (m.ink.isEmpty()) continue;
@@ -644,13 +661,9 @@ void FindTexts(Painted& p) {
       s.turned = QRectF(m.ink).translated(back.map(QPointF(at)));
     }
     if (!s.ink.intersects(chart)) continue;
-    bool hidden = false;
-    for (qsizetype later = k + 1; later < p.log.size() && !hidden; ++later) {
-      const Prim& f = p.log[later];
-      if (!p.reach[later].intersects(AreaOf(s.ink))) continue;
-      hidden = (f.op == Op::Rectangle || f.op == Op::FillRect) && f.brush.style == BrushStyle::Solid &&
-               FillCovers(f, AreaOf(s.ink), true);
-    }
+    const QRectF area = AreaOf(s.ink);
+    const bool hidden = std::any_of(std::upper_bound(boxes.cbegin(), boxes.cend(), k), boxes.cend(),
+                                    [&](qsizetype later) { return FillCovers(log[later], area, true); });
     if (hidden) continue;
     s.kind = KindOf(p, k);
     p.texts << s;
@@ -702,31 +715,60 @@ const DesignedPair kDesignedPairs[] = {
      "on full-size cells: while the throttle has been moved, the hint is painted over the status's upper half"},
 };
 
-// The shapes a text meets by design, by what draws them; every one meets
-// its text at 1920 x 1041 as well.
+// The shapes a text meets by design, by what draws them: every pair here
+// meets at the reference size too, where the panel has its designed looks.
 struct DesignedCrossing {
-  const char* Type;   // nullptr: every type
+  const char* Type;  // nullptr: every type
   const char* Chart;
   bool (*Text)(const Painted&, const Shown&);
   bool (*Shape)(const Painted&, qsizetype);
   const char* Why;
 };
 
-bool AnyText(const Painted&, const Shown&) { return true; }
-bool WarningText(const Painted& p, const Shown& t) { return Warning(p.log[t.at].text); }
+// The jet's vertical-speed read-out, below the scale while descending, and
+// the scale's slanted foot.
+bool JetVerticalSpeedReadOut(const Painted& p, const Shown& t) {
+  return p.steps.value(t.at) == int(PanelStep::EFISVerticalSpeed) && p.log[t.at].text.size() > 1;
+}
+bool SlantedScaleEdge(const Painted& p, qsizetype k) {
+  const Prim& f = p.log[k];
+  return p.steps.value(k) == int(PanelStep::EFISVerticalSpeed) && f.op == Op::Line &&
+         f.points[0].x() != f.points[1].x() && f.points[0].y() != f.points[1].y();
+}
+bool MapHeaderOrWind(const Painted& p, const Shown& t) {
+  const QString& text = p.log[t.at].text;
+  return text.startsWith("Press ") || text.startsWith("= ") || text.contains(" / ");
+}
+// A range ring as wide as the map or wider, drawn round its centre through
+// its corners.
+bool RingBeyondTheMap(const Painted& p, qsizetype k) {
+  const Prim& f = p.log[k];
+  if (f.op != Op::Arc || f.pen.color != clr::Red) return false;
+  return std::abs(f.points[1].x() - f.points[0].x()) >= std::min(p.Size.width(), p.Size.height());
+}
 
 const DesignedCrossing kDesignedCrossings[] = {
-    {nullptr, nullptr, WarningText, [](const Painted&, qsizetype) { return true; },
-     "a warning is painted over the instrument while it lasts"},
+    {nullptr, "MAPChart", MapHeaderOrWind, RingBeyondTheMap,
+     "the range rings as wide as the map or wider run through its corners, over the header and the wind"},
+    {"737", "Chart3", JetVerticalSpeedReadOut, SlantedScaleEdge,
+     "the read-out below the vertical-speed scale is written 15 px below the scale's foot, which slants down 20 px "
+     "to the left across it"},
 };
 
 // Why a text and a shape that meet are left aside; empty for a fault.
-QString ShapeLeftAside(const Painted& p, const Shown& t, qsizetype shape) {
+// `row` tells which row of the table did.
+QString ShapeLeftAside(const Painted& p, const Shown& t, qsizetype shape, int& row) {
+  row = -1;
   if (t.kind == Kind::Card) return "a compass card's figures turn under the needles and index marks";
-  if (NeedleStep(p.steps.value(shape, -1))) return "a needle sweeps over its dial's figures";
-  for (const DesignedCrossing& d : kDesignedCrossings)
-    if ((!d.Type || p.Type == d.Type) && (!d.Chart || p.Chart == d.Chart) && d.Text(p, t) && d.Shape(p, shape))
+  if (Needle(p.log[shape], p.steps.value(shape, -1))) return "a needle sweeps over its dial's figures";
+  if (Warning(p.log[t.at].text)) return "a warning is painted over the instrument while it lasts";
+  for (int i = 0; i < int(std::size(kDesignedCrossings)); ++i) {
+    const DesignedCrossing& d = kDesignedCrossings[i];
+    if ((!d.Type || p.Type == d.Type) && (!d.Chart || p.Chart == d.Chart) && d.Text(p, t) && d.Shape(p, shape)) {
+      row = i;
       return d.Why;
+    }
+  }
   return {};
 }
 
@@ -736,6 +778,11 @@ QString TextsLeftAside(const Painted& p, const Shown& first, const Shown& second
   // The jets write the thrust lever's status once for each dial, in one place.
   if (a.text == b.text && a.points == b.points && a.font.size == b.font.size) return "one text written twice in one place";
   if (Warning(a.text) || Warning(b.text)) return "a warning is painted over the instrument while it lasts";
+  // The piston's vertical-speed read-out is painted over the scale's
+  // figures it passes.
+  if (second.kind == Kind::PointerReadOut && second.opaque && a.text.size() == 1 &&
+      p.steps.value(first.at) == int(PanelStep::EFISVerticalSpeed))
+    return "the pointer's read-out rides over the scale's figures on its own background";
   for (const DesignedPair& d : kDesignedPairs)
     if (p.Type == d.Type && p.Chart == d.Chart && ((d.First(a) && d.Second(b)) || (d.First(b) && d.Second(a))))
       return d.Why;
@@ -771,8 +818,9 @@ struct Fault {
 
 QString Header(const Painted& p) { return QString("%1 %2x%3").arg(p.Chart).arg(p.Size.width()).arg(p.Size.height()); }
 
-// The faults of one painted chart.
-QVector<Fault> Faults(const Painted& p) {
+// The faults of one painted chart; the rows of the designed crossings
+// that left a pair aside are added to `rowsMet`.
+QVector<Fault> Faults(const Painted& p, QSet<int>* rowsMet = nullptr) {
   QVector<Fault> out;
   const QRect chart(QPoint(0, 0), p.Size);
   auto add = [&](const Shown& t, const QString& what, const QString& detail) {
@@ -785,7 +833,8 @@ QVector<Fault> Faults(const Painted& p) {
   for (int i = 0; i < p.texts.size(); ++i) {
     const Shown& t = p.texts[i];
     const QRectF area = AreaOf(t.ink);
-    if ((t.kind == Kind::Fixed || t.kind == Kind::Card) && !chart.contains(t.ink)) add(t, "off the chart", "not inside the chart");
+    if ((t.kind == Kind::Fixed || t.kind == Kind::Card || t.kind == Kind::PointerReadOut) && !chart.contains(t.ink))
+      add(t, "off the chart", "not inside the chart");
     // The shapes of the chart.
     if (t.upright && t.kind != Kind::Holding) {
       qsizetype from = 0;
@@ -807,7 +856,11 @@ QVector<Fault> Faults(const Painted& p) {
         else if (!after && t.kind == Kind::Tape && FillCovers(f, area, false) && !FillCovers(f, area, true))
           what = "painted over the edge of";
         if (what.isEmpty()) continue;
-        if (!ShapeLeftAside(p, t, k).isEmpty()) continue;
+        int row = -1;
+        if (!ShapeLeftAside(p, t, k, row).isEmpty()) {
+          if (row >= 0 && rowsMet) rowsMet->insert(row);
+          continue;
+        }
         add(t, what + ' ' + OpName(f.op), QString("%1 %2 (painted %3)").arg(what, DescribeShape(f), after ? "after" : "before"));
       }
     }
@@ -871,7 +924,8 @@ struct Found {
 
 // Every chart shown in this layout, painted in each flight; faults are
 // collected once per distinct picture.
-void CheckClient(QSize client, const QString& type, MapPlace map, QSet<QString>& seen, QMap<QString, Found>& faults) {
+void CheckClient(QSize client, const QString& type, MapPlace map, QSet<QString>& seen, QMap<QString, Found>& faults,
+                 QSet<int>& rowsMet) {
   const PanelLayout L = LayoutOf(client, type, map);
   QStringList charts = {"Chart1", "Chart2", "Chart3", "chart4"};
   if (map != MapPlace::Hidden) charts << "MAPChart";
@@ -891,11 +945,13 @@ void CheckClient(QSize client, const QString& type, MapPlace map, QSet<QString>&
       seen.insert(key);
       const QString where =
           QString("%1x%2 %3, %4").arg(client.width()).arg(client.height()).arg(MapName(map), NameOf(f));
-      for (const Fault& fault : Faults(PaintIn(client, type, map, f, chart, L))) {
+      QSet<int> met;
+      for (const Fault& fault : Faults(PaintIn(client, type, map, f, chart, L), &met)) {
         Found& found = faults[fault.kind];
         if (found.line.isEmpty()) found = {fault.kind, fault.line, {}};
         found.where << where;
       }
+      if (client == kReference) rowsMet.unite(met);
     }
   }
 }
@@ -919,10 +975,20 @@ QVector<QSize> ClientAreas() {
 QStringList Sweep(const QString& type) {
   QSet<QString> seen;
   QMap<QString, Found> faults;
+  QSet<int> rowsMet;
   const QVector<QSize> clients = ClientAreas();
   for (MapPlace map : {MapPlace::Hidden, MapPlace::Beside, MapPlace::Full})
-    for (QSize client : clients) CheckClient(client, type, map, seen, faults);
+    for (QSize client : clients) CheckClient(client, type, map, seen, faults, rowsMet);
   QStringList out;
+  // A row that leaves aside no pair at the reference size names no design.
+  for (int i = 0; i < int(std::size(kDesignedCrossings)); ++i) {
+    const DesignedCrossing& d = kDesignedCrossings[i];
+    if ((!d.Type || type == d.Type) && !rowsMet.contains(i))
+      out << QString("the designed crossing \"%1\" (%2) meets nothing at %3x%4")
+                 .arg(d.Why, d.Chart)
+                 .arg(kReference.width())
+                 .arg(kReference.height());
+  }
   const QString reference = QString("%1x%2 ").arg(kReference.width()).arg(kReference.height());
   for (const Found& f : faults) {
     QString line = QString("%1, %2").arg(f.where.first(), f.line);
