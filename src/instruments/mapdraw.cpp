@@ -72,6 +72,27 @@ void DrawArc(Canvas& c, const ScreenArc& a) {
 
 QPointF PositionOf(const AreaBeacon& b) { return QPointF(b.X, b.Y); }
 
+// Whether a range ring passes through a text written at `at` in the canvas's
+// font, or within the pixel its pen and the glyphs' overhang may stray.
+bool UnderRing(const Canvas& c, const SimState& s, QPoint at, const QString& text) {
+  const QRect box = QRect(at, QSize(c.TextWidth(text), c.TextHeight(text))).adjusted(-2, -2, 2, 2);
+  const QPoint centre(s.MapCentreX, s.MapCentreY);
+  for (int n : RangeRingsNm(s.MapPixelsPerNm))
+    if (CircleCrossesBox(centre, n * s.MapPixelsPerNm, box)) return true;
+  return false;
+}
+
+// The wind read-out, in the wind layer's font, at the map's lower left.
+constexpr int kWindFontSize = 10;
+QPoint WindReadoutAt(int height) { return {70, height - 40}; }
+
+// A text of the overlay's corners kept back until the rings are drawn.
+struct HeldText {
+  QPoint At;
+  QString Text;
+  FontState Font;
+};
+
 }  // namespace
 
 void DrawChartFrame(Canvas& c, int width, int height, int margin) {
@@ -138,8 +159,11 @@ void DrawMapBeacons(Canvas& c, const SimState& s, const AreaState& area) {
 void DrawMapWind(Canvas& c, int height, const SimState& s) {
   c.Pen.color = clr::Green;
   c.Font.color = clr::Green;
-  c.Font.size = 10;
-  c.TextOut(70, height - 40, WindReadout(s.WindDirection, s.WindSpeed));
+  c.Font.size = kWindFontSize;
+  // Where a range ring would cross the read-out, the overlay writes it over the rings.
+  const QString wind = WindReadout(s.WindDirection, s.WindSpeed);
+  const QPoint at = WindReadoutAt(height);
+  if (!UnderRing(c, s, at, wind)) c.TextOut(at.x(), at.y(), wind);
   c.Font.color = clr::Black;
   const WindArrow w = ComputeWindArrow(s.WindDirection, height);
   c.MoveTo(w.Tail.x(), w.Tail.y());
@@ -178,24 +202,32 @@ void DrawMapOverlay(Canvas& c, int width, int height, const SimState& s, const A
                                 : "Press [Z] or [W] to close Map. Press [X] to zoom.";
   const QString name = "= " + area.AreaName + " =" + "    (North up)";
   const int right = width - s.CellFrameMargin - kTextGap;
+  // The corner texts are written before the rings, which pass round them;
+  // one that a ring would cross is held back and written over the rings,
+  // on its own black box, so that the ring passes under it.
+  QVector<HeldText> held;
+  const auto write = [&](int x, int y, const QString& text) {
+    if (UnderRing(c, s, QPoint(x, y), text)) held.append({QPoint(x, y), text, c.Font});
+    else c.TextOut(x, y, text);
+  };
   c.Font.color = clr::White;
   QVector<QRect> fixed;
   int below = 0;
   if (10 + c.TextWidth(keys + "  " + name) <= right) {
-    c.TextOut(10, 10, keys + "  " + name);
+    write(10, 10, keys + "  " + name);
     fixed << QRect(10, 10, c.TextWidth(keys + "  " + name), c.TextHeight(keys));
   } else {
     const int designed = c.Font.size;
     c.Font.size = FittingFontSize(c, keys, designed, right - 10);
     const int line = c.TextHeight(keys);
-    c.TextOut(10, 10, keys);
-    c.TextOut(10, 10 + line, name);
+    write(10, 10, keys);
+    write(10, 10 + line, name);
     fixed << QRect(10, 10, c.TextWidth(keys), line) << QRect(10, 10 + line, c.TextWidth(name), line);
     below = line;
     c.Font.size = designed;
   }
   c.Font.color = clr::Yellow;
-  c.TextOut(10, 50 + below, "[ G - H ]");
+  write(10, 50 + below, "[ G - H ]");
   fixed << QRect(10, 50 + below, c.TextWidth("[ G - H ]"), c.TextHeight("[ G - H ]"));
   const QString dme = DmeReadout(s.Vor1Received, s.Vor1Distance);
   fixed << QRect(25, 30 + below, c.TextWidth(dme), c.TextHeight(dme));
@@ -223,6 +255,22 @@ void DrawMapOverlay(Canvas& c, int width, int height, const SimState& s, const A
     // A full circle as an arc, so that nothing drawn before is covered.
     c.Arc(cx - r, cy - r, cx + r, cy + r, cx, cy - r, cx, cy - r);
   }
+
+  const FontState ringFont = c.Font;
+  const BrushState brush = c.Brush;
+  c.Brush.color = clr::Black;
+  c.Brush.style = BrushStyle::Solid;
+  for (const HeldText& t : held) {
+    c.Font = t.Font;
+    c.TextOut(t.At.x(), t.At.y(), t.Text);
+  }
+  c.Font.color = clr::Green;
+  c.Font.size = kWindFontSize;
+  const QString wind = WindReadout(s.WindDirection, s.WindSpeed);
+  const QPoint windAt = WindReadoutAt(height);
+  if (UnderRing(c, s, windAt, wind)) c.TextOut(windAt.x(), windAt.y(), wind);
+  c.Font = ringFont;
+  c.Brush = brush;
 
   c.Font.color = clr::White;
   c.Font.size = 10;

@@ -14,12 +14,14 @@ void DrawChartFrame(Canvas& c, int width, int height, int margin);
 // VORs, NDBs, ILS feathers with their locators, names, and the exercise
 // course line.
 void DrawMapBeacons(Canvas& c, const SimState& s, const AreaState& area);
-// The wind read-out and arrow at the lower left.
+// The wind read-out and arrow at the lower left; a read-out that a range
+// ring would cross is left to the overlay, which writes it over the rings.
 void DrawMapWind(Canvas& c, int height, const SimState& s);
 // The holding pattern with its inbound course and radial labels.
 void DrawMapHolding(Canvas& c, const SimState& s);
 // Key hints and area name, range rings, read-outs, the flown track and the
-// aircraft symbol.
+// aircraft symbol. The texts in the corners that a ring would cross (the
+// wind read-out among them) are written after the rings, on a black box.
 void DrawMapOverlay(Canvas& c, int width, int height, const SimState& s, const AreaState& area);
 
 // The whole map chart in its order: frame, beacons, wind, the holding when

@@ -1,5 +1,6 @@
 #include "instruments/mapgeometry.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/textutil.h"
@@ -107,6 +108,15 @@ std::vector<int> RangeRingsNm(int pixelsPerNm) {
   std::vector<int> rings{70, 50, 20, 10, 5};
   if (pixelsPerNm > 5) rings.push_back(2);
   return rings;
+}
+
+bool CircleCrossesBox(QPoint centre, int radius, const QRect& box) {
+  // Nearest and farthest point of the box from the centre, in pixel centres.
+  const double nx = std::clamp(double(centre.x()), double(box.left()), double(box.right())) - centre.x();
+  const double ny = std::clamp(double(centre.y()), double(box.top()), double(box.bottom())) - centre.y();
+  const double fx = std::max(std::abs(double(box.left()) - centre.x()), std::abs(double(box.right()) - centre.x()));
+  const double fy = std::max(std::abs(double(box.top()) - centre.y()), std::abs(double(box.bottom()) - centre.y()));
+  return std::hypot(nx, ny) <= radius && std::hypot(fx, fy) >= radius;
 }
 
 std::vector<int> TrackDrawOrder(const std::array<TrackPoint, kTrackSlots>& history, int trackIndex) {

@@ -5,6 +5,7 @@
 // read-out texts. No drawing here, so every figure can be checked alone.
 #include <QPoint>
 #include <QPointF>
+#include <QRect>
 #include <QString>
 #include <array>
 #include <vector>
@@ -89,6 +90,10 @@ QPointF CourseLineEnd(QPointF from, int courseDeg);
 // The range rings (NM) drawn at a scale, largest first; 2 NM only when the
 // scale is above 5 pixels per NM.
 std::vector<int> RangeRingsNm(int pixelsPerNm);
+
+// Whether the circle of `radius` pixels round `centre` passes through `box`
+// (its pixels, right and bottom included).
+bool CircleCrossesBox(QPoint centre, int radius, const QRect& box);
 
 // The slots of the track history in the order they are drawn, oldest first,
 // only slots that hold a point: before the ring has filled, the filled

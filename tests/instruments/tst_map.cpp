@@ -1,6 +1,8 @@
 // The moving map and the vertical profile on the simulator window: the
 // switches the keys call, the repaint requests, and pictures of both charts.
+#include <QFontMetrics>
 #include <QtTest>
+#include <algorithm>
 #include <cmath>
 
 #include "areas/areamodel.h"
@@ -9,6 +11,7 @@
 #include "instruments/mapprofile.h"
 #include "simulator/form1.h"
 #include "simulator/simstate.h"
+#include "support/defaultarea.h"
 #include "support/testsupport.h"
 
 using namespace tvx;
@@ -48,6 +51,45 @@ void FlyApproach(SimState& s, double runwayX, double runwayY) {
     const double offset = 0.6 * std::exp(-(15.0 - d) / 3.0);
     AddTrackPoint(s, runwayX + d, runwayY - offset, altitude);
   }
+}
+
+// The metrics of a recorded text's font as it is painted, at 96 pixels to
+// the inch.
+QFontMetrics MetricsOf(const FontState& f) {
+  QFont font(f.name);
+  font.setPixelSize(static_cast<int>(std::lround(f.size * 96.0 / 72.0)));
+  font.setBold(f.bold);
+  font.setItalic(f.italic);
+  font.setStyleStrategy(QFont::NoAntialias);
+  return QFontMetrics(font);
+}
+
+// Where a recorded text's glyphs stand, its top-left corner at its anchor.
+QRect InkOf(const RecordingCanvas::Primitive& t) {
+  const QFontMetrics fm = MetricsOf(t.font);
+  return fm.boundingRect(t.text).translated(t.points[0] + QPoint(0, fm.ascent()));
+}
+
+// What a solid brush fills behind a recorded text: its advance by the
+// font's line; empty without one.
+QRect BoxOf(const RecordingCanvas::Primitive& t) {
+  if (t.brush.style != BrushStyle::Solid) return {};
+  const QFontMetrics fm = MetricsOf(t.font);
+  return QRect(t.points[0], QSize(fm.horizontalAdvance(t.text), fm.height()));
+}
+
+// Whether a recorded full circle, drawn one pixel wide, puts a pixel on `ink`:
+// its radius lies between the nearest and the farthest reach of the ink's
+// pixels from its centre, a pixel either way.
+bool RingCrosses(const RecordingCanvas::Primitive& ring, const QRect& ink) {
+  const QPointF centre = QPointF(ring.points[0] + ring.points[1]) / 2.0;
+  const double r = (ring.points[1].x() - ring.points[0].x()) / 2.0;
+  const QRectF area(ink.left(), ink.top(), ink.width(), ink.height());
+  const double nx = std::clamp(centre.x(), area.left(), area.right()) - centre.x();
+  const double ny = std::clamp(centre.y(), area.top(), area.bottom()) - centre.y();
+  const double fx = std::max(std::abs(area.left() - centre.x()), std::abs(area.right() - centre.x()));
+  const double fy = std::max(std::abs(area.top() - centre.y()), std::abs(area.bottom() - centre.y()));
+  return std::hypot(nx, ny) <= r + 1 && std::hypot(fx, fy) >= r - 1;
 }
 
 }  // namespace
@@ -278,6 +320,74 @@ class tst_Map : public QObject {
     for (int x : {c + 30, c + 55, c + U, 4 * U - 4}) QVERIFY2(ColourNear(track, x, c, kMagenta, 0), qPrintable(QString::number(x)));
     QVERIFY(!ColourNear(track, c + 55, c - 4, kMagenta, 2));
     QVERIFY(!ColourNear(track, c - 55, c, kMagenta, 2));
+  }
+
+  // The texts in the map's corners (key hints and area name, the holding
+  // keys, the wind and the read-outs) over every map the range of client
+  // areas gives, beside the panel and full size, at every zoom. A ring
+  // painted after a text must miss its glyphs; a ring painted before it may
+  // pass under it only where the text has a box of its own. No text's
+  // glyphs meet another's, nor lie under the box of a text written later.
+  void cornerTextsStandClearOfRingsAndEachOther() {
+    const AreaState area = test::ProjectedDefaultArea();
+    const QStringList corner = {"Press ", "= Area1 =", "[ G - H ]", "240 / 20", "D ", "TAS:", "GS:", "Tck:", "Dft:"};
+    struct Corner {
+      qsizetype at;
+      QRect ink, box;
+    };
+    QStringList faults;
+    // Cells of 101 px (a 1180 x 610 client area) to 239 px (2560 x 1440).
+    for (int cell = 101; cell <= 239; ++cell)
+      for (const QSize map : {QSize(4 * cell, 4 * cell), QSize(8 * cell, 6 * cell)})
+        for (int scale : {5, 10, 20, 40, 80}) {
+          SimState s;
+          ClearTrackHistory(s);
+          s.CellSize = cell;
+          s.CellFrameMargin = 2;
+          s.MapCentreX = map.width() / 2, s.MapCentreY = map.height() / 2;
+          s.MapPixelsPerNm = scale;
+          s.Heading = 47, s.TrackAngle = 52, s.DriftAngle = 5, s.TrueAirspeed = 125, s.GroundSpeed = 101;
+          s.WindDirection = 240, s.WindSpeed = 20;
+          s.Vor1Received = true, s.Vor1Distance = 12.4;
+          RecordingCanvas c;
+          DrawMap(c, map.width(), map.height(), s, area, false);
+          const QString where = QString("%1x%2 at %3 px/NM: ").arg(map.width()).arg(map.height()).arg(scale);
+          const auto name = [&](const Corner& t) {
+            const auto& p = c.log[t.at];
+            return QString("\"%1\" at %2,%3").arg(p.text).arg(p.points[0].x()).arg(p.points[0].y());
+          };
+          QStringList found;
+          QVector<Corner> texts;
+          for (qsizetype k = 0; k < c.log.size(); ++k) {
+            const auto& t = c.log[k];
+            if (t.op != RecordingCanvas::Op::Text) continue;
+            const auto start =
+                std::find_if(corner.begin(), corner.end(), [&](const QString& p) { return t.text.startsWith(p); });
+            if (start == corner.end()) continue;
+            found << *start;
+            // The area's name stands on the key hints' line where the map is wide enough.
+            if (t.text.contains("= Area1 =")) found << "= Area1 =";
+            texts.append({k, InkOf(t), BoxOf(t)});
+          }
+          found.removeDuplicates();
+          QCOMPARE(found.size(), corner.size());
+          for (qsizetype i = 0; i < texts.size(); ++i) {
+            const Corner& t = texts[i];
+            for (qsizetype j = 0; j < c.log.size(); ++j) {
+              const auto& ring = c.log[j];
+              if (ring.op != RecordingCanvas::Op::Arc || ring.pen.color != clr::Red) continue;
+              if (!RingCrosses(ring, t.ink)) continue;
+              if (j > t.at || t.box.isEmpty())
+                faults << where + name(t) + QString(" %1 by the %2 px ring")
+                                               .arg(j > t.at ? "crossed" : "crossed, with no box,")
+                                               .arg((ring.points[1].x() - ring.points[0].x()) / 2);
+            }
+            for (qsizetype k = i + 1; k < texts.size(); ++k)
+              if (texts[k].ink.intersects(t.ink) || texts[k].box.intersects(t.ink))
+                faults << where + name(t) + " meets " + name(texts[k]);
+          }
+        }
+    QVERIFY2(faults.isEmpty(), qPrintable(QString("%1 faults:\n").arg(faults.size()) + faults.mid(0, 20).join('\n')));
   }
 
   // The profile after a flown approach; painting it leaves the flight alone.
