@@ -21,9 +21,15 @@ using namespace test;
 
 constexpr int U = 149, kR = 134;
 
-GaugeInputs Inputs(QSize screen = {1600, 900}, bool stopped = true, bool joystickThrust = false) {
+// What the window hands the gauges for `s`'s type, its right-hand chart
+// as the window's layout places it.
+GaugeInputs Inputs(const SimState& s, QSize screen = {1600, 900}, bool stopped = true, bool joystickThrust = false) {
+  PanelLayoutInput layout;
+  layout.Client = screen;
+  layout.Type = s.AircraftType;
   GaugeInputs in;
   in.Client = screen;
+  in.Chart3Width = LayOutPanel(layout).Of("Chart3").width();
   in.Stopped = stopped;
   in.JoystickThrust = joystickThrust;
   return in;
@@ -58,7 +64,7 @@ TEST(RpmDial, NeedleOnTheRedMarkAndOnTheFirstLongTick) {
     SimState s = LaidOut(type);
     const QPoint centre(s.EngineCentreX, s.EngineCentreY);
     s.DisplayedRpm = 2750;
-    const RecordingCanvas c = Engines(s, Inputs());
+    const RecordingCanvas c = Engines(s, Inputs(s));
     const auto fours = LinesOfWidth(c, 4);
     ASSERT_EQ(fours.size(), 1);  // the red mark
     EXPECT_EQ(fours[0].pen.color, clr::Red);
@@ -71,7 +77,7 @@ TEST(RpmDial, NeedleOnTheRedMarkAndOnTheFirstLongTick) {
     EXPECT_EQ(c.Pen.width, 5);  // the needle's width stays
 
     s.DisplayedRpm = 500;
-    const RecordingCanvas low = Engines(s, Inputs());
+    const RecordingCanvas low = Engines(s, Inputs(s));
     const auto longTick = Select(low, Op::Line)[0];
     EXPECT_EQ(longTick.points[1], Expected(centre.x(), centre.y(), kR - 20, 240));
     EXPECT_EQ(LinesOfWidth(low, 5)[0].points[1], Expected(centre.x(), centre.y(), kR - 25, 240));
@@ -127,7 +133,7 @@ TEST(JetEngines, NeedlesAtZeroAndFullThrust) {
   for (const double n1 : {0.0, 100.0}) {
     SimState s = LaidOut("737");
     s.DisplayedN1 = n1;
-    const RecordingCanvas c = Engines(s, Inputs({1366, 1024}));
+    const RecordingCanvas c = Engines(s, Inputs(s, {1366, 1024}));
     const auto needles = LinesOfWidth(c, 5);
     ASSERT_EQ(needles.size(), 2);
     const int cy = s.EngineCentreY;
@@ -143,7 +149,7 @@ TEST(JetEngines, NeedlesAtZeroAndFullThrust) {
 TEST(JetEngines, DialFaceTicksFiguresAndValueBox) {
   SimState s = LaidOut("737");
   s.DisplayedN1 = 58;
-  const RecordingCanvas c = Engines(s, Inputs());
+  const RecordingCanvas c = Engines(s, Inputs(s));
   const int cy = s.EngineCentreY, rj = kR - 20;
   const auto faces = Select(c, Op::Ellipse);
   ASSERT_EQ(faces.size(), 2);
@@ -187,7 +193,7 @@ TEST(JetEngines, FailedEngineShowsZeroOrWindmills) {
     s.FailurePhase = k.phase;
     s.FailedEngine = 2;
     s.Airspeed = k.airspeed;
-    const RecordingCanvas c = Engines(s, Inputs());
+    const RecordingCanvas c = Engines(s, Inputs(s));
     const auto values = Select(c, Op::Text);
     QVector<QString> shown;
     for (const auto& t : values)
@@ -211,7 +217,7 @@ TEST(ThrustLever, NothingBeforeTheThrottleMoves) {
     SimState s = LaidOut(type);
     s.JoystickLeverRpm = 0;
     s.JoystickLeverN1 = 80;
-    const RecordingCanvas c = Engines(s, Inputs());
+    const RecordingCanvas c = Engines(s, Inputs(s));
     EXPECT_EQ(FindText(c, " Joystick Thrust OFF "), nullptr) << type;
     EXPECT_EQ(FindText(c, " Adjust Joystick Thrust Lever! "), nullptr);
     for (const auto& l : LinesOfWidth(c, 5)) EXPECT_NE(l.pen.color, clr::Fuchsia);
@@ -231,7 +237,7 @@ TEST(ThrustLever, PistonMarkerAndWarningLimits) {
     s.JoystickLeverRpm = k.lever;
     s.DisplayedRpm = k.displayed;
     s.PresetPower = k.preset;
-    const RecordingCanvas c = Engines(s, Inputs({1600, 900}, true, k.checked));
+    const RecordingCanvas c = Engines(s, Inputs(s, {1600, 900}, true, k.checked));
     const auto* warning = FindText(c, " Adjust Joystick Thrust Lever! ");
     EXPECT_EQ(warning != nullptr, k.warning);
     if (warning) {
@@ -263,7 +269,7 @@ TEST(ThrustLever, JetWarningLimitAndPlaces) {
     s.JoystickLeverN1 = k.lever;
     s.DisplayedN1 = 58.0;
     s.PresetPower = 62.0;
-    const RecordingCanvas c = Engines(s, Inputs({1600, 900}, true, k.checked));
+    const RecordingCanvas c = Engines(s, Inputs(s, {1600, 900}, true, k.checked));
     const int warnings = CountText(c, " Adjust Joystick Thrust Lever! ");
     EXPECT_EQ(warnings, k.warning ? 2 : 0);  // once per dial
     if (k.warning) EXPECT_EQ(FindText(c, " Adjust Joystick Thrust Lever! ")->points[0], QPoint(3 * U - 70, 15));
@@ -288,7 +294,7 @@ TEST(ThrustLever, DuringAFlightOnlyTheStatusStays) {
     s.JoystickLeverN1 = 90;
     s.DisplayedRpm = 2000;
     s.DisplayedN1 = 60;
-    const RecordingCanvas c = Engines(s, Inputs({1600, 900}, false, true));
+    const RecordingCanvas c = Engines(s, Inputs(s, {1600, 900}, false, true));
     EXPECT_EQ(FindText(c, " Adjust Joystick Thrust Lever! "), nullptr);
     const auto* status = FindText(c, " Joystick Thrust ON ");
     ASSERT_NE(status, nullptr);
@@ -400,7 +406,10 @@ QStringList N1DialFaults(QSize client, MapPlace map, QSet<QString>& seen) {
   SetEngineCentre(s);
   s.DisplayedN1 = 85.3;
   RecordingCanvas c;
-  DrawEngineInstruments(c, s, Inputs(client));
+  GaugeInputs in;
+  in.Client = client;
+  in.Chart3Width = L.Of("Chart3").width();
+  DrawEngineInstruments(c, s, in);
 
   const QVector<N1Dial> dials = DialsOf(c);
   QString key;

@@ -169,6 +169,7 @@ Painted Paint(const QString& chart, QSize size, const SimState& s, const PanelLa
   RecordingCanvas c;
   PanelInputs in;
   in.Gauges.Client = client;
+  in.Gauges.Chart3Width = L.Of("Chart3").width();
   in.Gauges.Stopped = s.JoystickLeverRpm != 0;
   in.Gauges.FlapLabels = {"UP", "1", "5", "15"};
   if (chart == "Chart1") {
