@@ -2,7 +2,6 @@
 
 #include <QFont>
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QLineF>
 #include <QRectF>
 #include <QSet>
@@ -10,6 +9,7 @@
 #include <algorithm>
 
 #include "instruments/gauges.h"
+#include "instruments/applicationfonts.h"
 #include "instruments/gaugetestsupport.h"
 #include "platform/textutil.h"
 #include "simulator/panellayout.h"
@@ -305,24 +305,8 @@ TEST(ThrustLever, DuringAFlightOnlyTheStatusStays) {
 
 // --- The jet's N1 dials over every client area ---
 
-// The fonts are the application's, as the panel paints them: one runs,
-// without windows, while the sweep runs.
-class N1Dials : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "engines";
-    static char* argv[] = {name, nullptr};
-    app_ = new QGuiApplication(argc, argv);
-  }
-  static void TearDownTestSuite() {
-    delete app_;
-    app_ = nullptr;
-  }
-  static QGuiApplication* app_;
-};
-QGuiApplication* N1Dials::app_ = nullptr;
+// The fonts are the application's, as the panel paints them.
+class N1Dials : public WithApplicationFonts {};
 
 // The pixels a text's glyphs cover, as a box of pixel edges: the font as
 // the canvas paints it (its points at 96 pixels per inch), the text's
