@@ -16,15 +16,6 @@ namespace {
 
 QColor ToQColor(TColor c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 
-QFont ToQFont(const FontState& f) {
-  QFont font(f.name);
-  font.setPixelSize(FontPixelSize(f.size));
-  font.setBold(f.bold);
-  font.setItalic(f.italic);
-  font.setStyleStrategy(QFont::NoAntialias);
-  return font;
-}
-
 // Pixels this far out lie off every surface. A figure reaching past them is
 // cut there (lines, polygons, rectangles) or left out (ellipses, arcs,
 // texts), in floating point, so that no pixel arithmetic can overflow.
@@ -101,6 +92,15 @@ bool ClipToSquare(QPointF& a, QPointF& b, double limit) {
 }
 
 int FontPixelSize(int points) { return std::max(1, static_cast<int>(std::lround(std::abs(points) * 96.0 / 72.0))); }
+
+QFont PaintedFont(const FontState& f) {
+  QFont font(f.name);
+  font.setPixelSize(FontPixelSize(f.size));
+  font.setBold(f.bold);
+  font.setItalic(f.italic);
+  font.setStyleStrategy(QFont::NoAntialias);
+  return font;
+}
 
 void ArcAngles(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4, double& startDeg, double& spanDeg) {
   // In floating point: the sums of far-off corners do not fit an int.
@@ -241,7 +241,7 @@ struct TextPicture {
 };
 
 TextPicture RenderText(const FontState& font, const BrushState& brush, double angleDeg, const QString& text) {
-  const QFont qfont = ToQFont(font);
+  const QFont qfont = PaintedFont(font);
   const QFontMetrics fm(qfont);
   TextPicture pic;
   pic.advance = fm.horizontalAdvance(text);
@@ -417,7 +417,7 @@ QSize TextExtent(const FontState& font, const QString& text) {
   auto it = known.constFind(key);
   if (it != known.constEnd()) return *it;
   if (known.size() >= 4096) known.clear();
-  const QFontMetrics fm(ToQFont(font));
+  const QFontMetrics fm(PaintedFont(font));
   return *known.insert(key, QSize(fm.horizontalAdvance(text), fm.height()));
 }
 
@@ -462,17 +462,6 @@ int RecordingCanvas::TextWidth(const QString& text) const {
 int RecordingCanvas::TextHeight(const QString& text) const {
   if (qGuiApp) return TextExtent(Font, text).height();
   return FontPixelSize(Font.size) * 5 / 4;
-}
-
-QRect RecordingCanvas::TextBox(const Primitive& p) const {
-  const QPoint at = p.points.value(0);
-  RecordingCanvas measure;
-  measure.Font = p.font;
-  const QRect box(0, 0, measure.TextWidth(p.text), measure.TextHeight(p.text));
-  if (p.op != Op::RotatedText) return box.translated(at);
-  QTransform turn;
-  turn.rotate(-p.angle);
-  return turn.mapRect(QRectF(box)).toAlignedRect().translated(at);
 }
 
 QVector<QString> RecordingCanvas::Texts() const {

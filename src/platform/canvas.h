@@ -5,6 +5,7 @@
 // exclusive; arcs run counter-clockwise from a start ray to an end ray;
 // colours are 0xBBGGRR values (red is 0x0000FF).
 #include <QByteArray>
+#include <QFont>
 #include <QPoint>
 #include <QPointF>
 #include <QRect>
@@ -117,6 +118,10 @@ class Canvas {
 // Pixel size of a font of `points` points at 96 pixels per inch.
 int FontPixelSize(int points);
 
+// The Qt font a painting canvas writes with: the pixel size for 96 dpi, not
+// smoothed, so that pixels are repeatable.
+QFont PaintedFont(const FontState& f);
+
 // The box a text takes on a canvas that paints: its advance and the font's
 // line height (the box a solid brush fills). It needs the application's
 // fonts, so a QGuiApplication must run.
@@ -196,9 +201,6 @@ class RecordingCanvas : public Canvas {
 
   // The texts drawn, in order.
   QVector<QString> Texts() const;
-  // Where a recorded text lies, measured as TextWidth and TextHeight measure
-  // it: its box, turned about its anchor for a turned text.
-  QRect TextBox(const Primitive& text) const;
   int Count(Op op) const;
 
   QVector<Primitive> log;

@@ -45,18 +45,9 @@ using Op = RecordingCanvas::Op;
 class PaintedTexts : public test::WithApplicationFonts {};
 
 // ---------------------------------------------------------------------------
-// The ink of a text, measured with the font's own metrics where a painting
-// canvas puts it: the font at its pixel size for 96 dpi, unsmoothed, the
-// baseline one ascent below the anchor, the glyphs turned about the anchor.
-
-QFont RealFont(const FontState& f) {
-  QFont font(f.name);
-  font.setPixelSize(FontPixelSize(f.size));
-  font.setBold(f.bold);
-  font.setItalic(f.italic);
-  font.setStyleStrategy(QFont::NoAntialias);
-  return font;
-}
+// The ink of a text, measured with the metrics of the font a painting canvas
+// writes with, where it puts it: the baseline one ascent below the anchor,
+// the glyphs turned about the anchor.
 
 struct Measure {
   QRect ink;  // the glyphs' pixels, from the anchor; empty for blanks
@@ -72,7 +63,7 @@ const Measure& MeasureOf(const FontState& f, const QString& text) {
   const QString key = FontKey(f) + '|' + text;
   auto it = known.constFind(key);
   if (it != known.constEnd()) return *it;
-  const QFontMetrics fm(RealFont(f));
+  const QFontMetrics fm(PaintedFont(f));
   Measure m;
   m.box = QRect(0, 0, fm.horizontalAdvance(text), fm.height());
   // Blanks lead and trail some texts (the jet's baro box): they take room
@@ -82,7 +73,7 @@ const Measure& MeasureOf(const FontState& f, const QString& text) {
   const QString core = text.trimmed();
   if (!core.isEmpty()) {
     // In fractions of a pixel, then every pixel the glyphs reach into.
-    const QFontMetricsF exact(RealFont(f));
+    const QFontMetricsF exact(PaintedFont(f));
     const QRectF ink = exact.tightBoundingRect(core).translated(exact.horizontalAdvance(text.left(lead)), exact.ascent());
     m.ink = QRect(QPoint(int(std::floor(ink.left())), int(std::floor(ink.top()))),
                   QPoint(int(std::ceil(ink.right())) - 1, int(std::ceil(ink.bottom())) - 1));
@@ -409,6 +400,11 @@ void SetFlight(SimState& s, Flight f) {
   s.SpeedBugPhase = "APCH";
   s.MachNumber = 0.62;
   s.CrossTrackDistance = 2.5;
+  // A holding at VOR 1, east of it, whose course labels stand upright.
+  s.HoldingX = s.HoldingY = 0;
+  s.HoldingRadial = 270, s.HoldingInboundCourse = 90;
+  s.HoldingSide = "R";
+  s.HoldingSpeed = jet ? 210 : 100;
   switch (f) {
     case Flight::Cruise:
       s.Airspeed = jet ? 280 : 115;
@@ -460,7 +456,8 @@ enum class Kind {
   Tape,
   // The map's beacons and the holding's course labels move with the
   // aircraft's position under the map's lines, rings and read-outs: a
-  // beacon's name keeps clear of its own symbol; a label of the others.
+  // beacon's name keeps clear of its own symbol; the holding's two labels,
+  // written at its corners, keep clear of each other.
   Beacon,
   Holding,
   // A compass card's figures turn with the heading under the needles; they
@@ -608,6 +605,10 @@ Painted Record(const QString& chart, QSize size, const SimState& s, const PanelL
     FillDefaultArea(area);
     BrVORXY(area.VorList, area.NdbList, area.IlsList);
     area.AreaName = "Area1";
+    // The widest idents, so that no room is sized for narrow ones.
+    area.VorList[0].Name = "MWM";
+    area.VorList[1].Name = "WWW";
+    area.NdbList[0].Name = "WMW";
     DrawMap(c, size.width(), size.height(), s, area, true);
   }
   mark();
@@ -851,10 +852,10 @@ QVector<Fault> Faults(const Painted& p, QSet<int>* rowsMet = nullptr) {
       }
     }
     // The other texts.
-    if (t.kind == Kind::Beacon || t.kind == Kind::Holding) continue;
+    if (t.kind == Kind::Beacon) continue;
     for (int j = i + 1; j < p.texts.size(); ++j) {
       const Shown& u = p.texts[j];
-      if (u.kind == Kind::Beacon || u.kind == Kind::Holding) continue;
+      if (u.kind == Kind::Beacon || (t.kind == Kind::Holding) != (u.kind == Kind::Holding)) continue;
       // A later text's background covers an earlier text's ink.
       const bool meet = InksMeet(p, t, u) || (u.opaque && u.box.intersects(t.ink));
       if (!meet) continue;
@@ -979,11 +980,18 @@ QStringList Sweep(const QString& type) {
   for (const Found& f : faults) {
     QString line = QString("%1, %2").arg(f.where.first(), f.line);
     if (f.where.first().startsWith(reference)) line += "\n    (at the reference size too)";
-    if (f.where.size() > 1)
+    if (qEnvironmentVariableIsSet("PAINTED_TEXTS_ALL")) {
+      // Every client area where it occurs.
+      QStringList sizes;
+      for (const QString& w : f.where)
+        if (!sizes.contains(w.section(' ', 0, 0))) sizes << w.section(' ', 0, 0);
+      line += QString("\n    at %1 client areas: %2").arg(sizes.size()).arg(sizes.join(' '));
+    } else if (f.where.size() > 1) {
       line += QString("\n    and %1 more: %2%3")
                   .arg(f.where.size() - 1)
                   .arg(f.where.mid(1, 6).join("; "))
                   .arg(f.where.size() > 7 ? "; ..." : "");
+    }
     out << line;
   }
   return out;
