@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QFont>
 #include <QFontMetrics>
 #include <QLineF>
 #include <QRectF>
@@ -308,16 +307,10 @@ TEST(ThrustLever, DuringAFlightOnlyTheStatusStays) {
 // The fonts are the application's, as the panel paints them.
 class N1Dials : public WithApplicationFonts {};
 
-// The pixels a text's glyphs cover, as a box of pixel edges: the font as
-// the canvas paints it (its points at 96 pixels per inch), the text's
-// top-left corner at its recorded place.
+// The pixels a text's glyphs cover, as a box of pixel edges: the font the
+// canvas paints with, the text's top-left corner at its recorded place.
 QRectF Ink(const Prim& t) {
-  QFont font(t.font.name);
-  font.setPixelSize(static_cast<int>(std::lround(t.font.size * 96.0 / 72.0)));
-  font.setBold(t.font.bold);
-  font.setItalic(t.font.italic);
-  font.setStyleStrategy(QFont::NoAntialias);
-  const QFontMetrics fm(font);
+  const QFontMetrics fm(PaintedFont(t.font));
   const QRect ink = fm.tightBoundingRect(t.text).translated(t.points[0] + QPoint(0, fm.ascent()));
   return QRectF(ink.left(), ink.top(), ink.width(), ink.height());
 }
