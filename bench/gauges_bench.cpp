@@ -50,6 +50,7 @@ void PaintGauges(benchmark::State& state, const QString& type, int preset) {
   const bool roundDials = type == "SEP";
   QImage left(roundDials ? 2 * U : U, roundDials ? 4 * U : 6 * U, QImage::Format_RGB32);
   QImage right(roundDials ? 4 * U : 5 * U, roundDials ? 6 * U : 3 * U, QImage::Format_RGB32);
+  in.Chart3Width = right.width();
   for (auto _ : state) {
     RefreshGauges(s);
     left.fill(Qt::gray);

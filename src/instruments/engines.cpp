@@ -8,7 +8,6 @@
 #include "instruments/layout.h"
 #include "instruments/textfit.h"
 #include "simulator/aircrafttype.h"
-#include "simulator/panellayout.h"
 
 namespace tvx {
 
@@ -25,19 +24,28 @@ const QString kKeyHint = "[ / *  - + ]";
 // The smallest N1 dial whose figures keep their full size.
 constexpr double kN1DialFullFigures = 80;
 
+// The N1 dials' radius as a share of the cell. In the tall arrangement, 1.3
+// cells apart, at least the smaller share, so that the figures keep room,
+// and at most the larger, so that the two dials never meet; in the wide
+// one, 1.75 cells apart, at most its own share.
+constexpr double kTallN1DialLeast = 0.55;
+constexpr double kTallN1DialMost = 0.64;
+constexpr double kWideN1DialMost = 0.87;
+
 // A difference beyond the limit; a difference equal to it (up to the
 // rounding of the subtraction) is none.
 bool Exceeds(double a, double b, double limit) { return std::abs(a - b) > limit + 1e-9; }
 
-// The radius the RPM dial's figures stand on, and that radius on the cells
-// where the texts around the dial keep their designed places.
-int RpmFigureRadius(const SimState& s) { return s.InstrumentRadius - s.TickLengthLong - 11; }
-constexpr double kFullSizeRpmFigureRadius = kFullSizeCell - 15 - 20 - 11;
-
-// The right-hand chart's width: four cells on the piston panels.
-int ChartWidth(const SimState& s, const GaugeInputs& in) {
-  return IsJet(s.AircraftType) ? GlassPanelWidth(s.AircraftType, s.CellSize, in.Client) : 4 * s.CellSize;
+// The radius the RPM dial's figures stand on, this far inside its long
+// ticks, and that radius on the cells where the texts around the dial keep
+// their designed places.
+constexpr int kRpmFigureInset = 11;
+constexpr int RpmFigureRadius(int instrumentRadius, int longTick) {
+  return instrumentRadius - longTick - kRpmFigureInset;
 }
+int RpmFigureRadius(const SimState& s) { return RpmFigureRadius(s.InstrumentRadius, s.TickLengthLong); }
+constexpr double kFullSizeRpmFigureRadius =
+    RpmFigureRadius(InstrumentRadiusOf(kFullSizeCell), TickLengthsOf(InstrumentRadiusOf(kFullSizeCell)).Long);
 
 // The joystick's thrust lever: its marker on the dial while stopped, and
 // whether the stick's power is in use.
@@ -64,7 +72,7 @@ void DrawThrustLeverStatus(Canvas& c, const SimState& s, const GaugeInputs& in, 
   // dial, under its figures, so they follow the figures' ring.
   const double k = jet ? ChartTextScale(U) : std::min(ChartTextScale(U), RpmFigureRadius(s) / kFullSizeRpmFigureRadius);
   const auto scaled = [k](int offset) { return RoundPixel(offset * k); };
-  const int right = ChartWidth(s, in) - s.CellFrameMargin;
+  const int right = in.Chart3Width - s.CellFrameMargin;
   c.Font.size = ScaledFontSize(12, k);
   const int px = s.AircraftType == "SEP EFIS" ? 3 * U - scaled(60) : U - scaled(60);
   const int py = s.AircraftType == "SEP EFIS" ? 2 * U - scaled(60) : 6 * U - scaled(60);
@@ -125,9 +133,10 @@ void DrawJetEngineGauges(Canvas& c, const SimState& s, const GaugeInputs& in) {
     // On a dial too small for them the figures shrink, and stand nearer
     // the ticks, with it.
     const double k = std::min(1.0, double(rj) / kN1DialFullFigures);
-    c.Font.size = std::max(kSmallestChartFont, RoundPixel(14 * k));
+    const int figureInset = RoundPixel(14 * k);
+    c.Font.size = ScaledFontSize(14, k);
     for (int i = 0; i <= 5; ++i)
-      DialText(c, cx, cy, rj - s.TickLengthLong - RoundPixel(14 * k), 90 + 40 * i, RoundPixel(6 * k), RoundPixel(17 * k),
+      DialText(c, cx, cy, rj - s.TickLengthLong - figureInset, 90 + 40 * i, RoundPixel(6 * k), RoundPixel(17 * k),
                QString::number(2 * i));
 
     DrawThrustLeverStatus(c, s, in, cx, cy);
@@ -142,7 +151,7 @@ void DrawJetEngineGauges(Canvas& c, const SimState& s, const GaugeInputs& in) {
       // Under the centre where the figures leave it room, else above the face.
       const QString failed = "ENG FAIL";
       const int width = c.TextWidth(failed), height = c.TextHeight(failed);
-      const int figures = rj - s.TickLengthLong - 2 * RoundPixel(14 * k);
+      const int figures = rj - s.TickLengthLong - 2 * figureInset;
       if (std::hypot(std::max(50, width - 50), 10 + height) <= figures) c.TextOut(cx - 50, cy + 10, failed);
       else c.TextOut(cx - width / 2, cy - rj - 2 - height, failed);
     }
@@ -175,9 +184,10 @@ JetEngineDials JetEngineDialPlaces(const QSize& client, int cellSize, int instru
   // The radius follows the cells, so that the two dials, 1.3 or 1.75 cells
   // apart, never meet, and a dial on small cells keeps room for its figures.
   if (client.width() <= kWideClientWidth && client.height() >= kLowClientHeight)
-    return {std::clamp(instrumentRadius - 50, RoundPixel(0.55 * cellSize), RoundPixel(0.64 * cellSize)),
+    return {std::clamp(instrumentRadius - 50, RoundPixel(kTallN1DialLeast * cellSize),
+                       RoundPixel(kTallN1DialMost * cellSize)),
             RoundPixel(1.9 * cellSize), RoundPixel(3.2 * cellSize)};
-  return {std::min(instrumentRadius - 20, RoundPixel(0.87 * cellSize)), RoundPixel(2.25 * cellSize),
+  return {std::min(instrumentRadius - 20, RoundPixel(kWideN1DialMost * cellSize)), RoundPixel(2.25 * cellSize),
           RoundPixel(4.0 * cellSize)};
 }
 

@@ -14,6 +14,7 @@ namespace tvx {
 // What the gauges read from the window rather than from the flight state.
 struct GaugeInputs {
   QSize Client;                       // the window's client area: places the jet's engine dials
+  int Chart3Width = 0;                // the right-hand chart's width: the thrust lever's texts keep inside it
   bool Stopped = true;                // the FLY/STOP button reads "FLY"
   bool JoystickThrust = false;        // the "Joystick Thrust" option is checked
   std::array<QString, 4> FlapLabels;  // the flap-setting edits 0..3, written on the jet speed tape

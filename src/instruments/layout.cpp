@@ -24,14 +24,10 @@ int CellSizeFor(double clientWidth, double clientHeight) {
 
 void SetCellLayout(SimState& s, int U) {
   s.CellSize = U;
-  s.InstrumentRadius = U - 15;
-  if (s.InstrumentRadius <= 90) {
-    s.TickLengthShort = 7, s.TickLengthLong = 14, s.CardTickLengthShort = 4, s.CardTickLengthLong = 8;
-  } else if (s.InstrumentRadius <= 150) {
-    s.TickLengthShort = 10, s.TickLengthLong = 20, s.CardTickLengthShort = 7, s.CardTickLengthLong = 14;
-  } else {
-    s.TickLengthShort = 11, s.TickLengthLong = 22, s.CardTickLengthShort = 8, s.CardTickLengthLong = 16;
-  }
+  s.InstrumentRadius = InstrumentRadiusOf(U);
+  const TickLengths ticks = TickLengthsOf(s.InstrumentRadius);
+  s.TickLengthShort = ticks.Short, s.TickLengthLong = ticks.Long;
+  s.CardTickLengthShort = ticks.CardShort, s.CardTickLengthLong = ticks.CardLong;
   s.AsiCentreX = U, s.AsiCentreY = U;
   s.TurnCoordinatorCentreX = U, s.TurnCoordinatorCentreY = 3 * U;
   s.AltimeterCentreX = U, s.AltimeterCentreY = U;

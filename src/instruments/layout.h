@@ -17,6 +17,21 @@ inline constexpr int kWideClientWidth = 1400;
 // arrangement.
 inline constexpr int kLowClientHeight = 900;
 
+// The round dials' radius leaves this margin inside half a cell.
+inline constexpr int kInstrumentMargin = 15;
+constexpr int InstrumentRadiusOf(int cellSize) { return cellSize - kInstrumentMargin; }
+
+// The lengths of the dials' ticks and of the compass cards' ticks, in three
+// bands of the instrument radius.
+struct TickLengths {
+  int Short, Long, CardShort, CardLong;
+};
+constexpr TickLengths TickLengthsOf(int instrumentRadius) {
+  if (instrumentRadius <= 90) return {7, 14, 4, 8};
+  if (instrumentRadius <= 150) return {10, 20, 7, 14};
+  return {11, 22, 8, 16};
+}
+
 // The cell side of the grid for a client area: half the smaller of a
 // quarter of its width and a third of its height, less one, rounded.
 int CellSizeFor(double clientWidth, double clientHeight);

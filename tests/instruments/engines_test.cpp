@@ -1,8 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
+#include <QLineF>
+#include <QRectF>
+#include <QSet>
+#include <QStringList>
+#include <algorithm>
+
 #include "instruments/gauges.h"
+#include "instruments/applicationfonts.h"
 #include "instruments/gaugetestsupport.h"
 #include "platform/textutil.h"
+#include "simulator/panellayout.h"
 
 namespace tvx {
 namespace {
@@ -11,9 +20,15 @@ using namespace test;
 
 constexpr int U = 149, kR = 134;
 
-GaugeInputs Inputs(QSize screen = {1600, 900}, bool stopped = true, bool joystickThrust = false) {
+// What the window hands the gauges for `s`'s type, its right-hand chart
+// as the window's layout places it.
+GaugeInputs Inputs(const SimState& s, QSize screen = {1600, 900}, bool stopped = true, bool joystickThrust = false) {
+  PanelLayoutInput layout;
+  layout.Client = screen;
+  layout.Type = s.AircraftType;
   GaugeInputs in;
   in.Client = screen;
+  in.Chart3Width = LayOutPanel(layout).Of("Chart3").width();
   in.Stopped = stopped;
   in.JoystickThrust = joystickThrust;
   return in;
@@ -48,7 +63,7 @@ TEST(RpmDial, NeedleOnTheRedMarkAndOnTheFirstLongTick) {
     SimState s = LaidOut(type);
     const QPoint centre(s.EngineCentreX, s.EngineCentreY);
     s.DisplayedRpm = 2750;
-    const RecordingCanvas c = Engines(s, Inputs());
+    const RecordingCanvas c = Engines(s, Inputs(s));
     const auto fours = LinesOfWidth(c, 4);
     ASSERT_EQ(fours.size(), 1);  // the red mark
     EXPECT_EQ(fours[0].pen.color, clr::Red);
@@ -61,7 +76,7 @@ TEST(RpmDial, NeedleOnTheRedMarkAndOnTheFirstLongTick) {
     EXPECT_EQ(c.Pen.width, 5);  // the needle's width stays
 
     s.DisplayedRpm = 500;
-    const RecordingCanvas low = Engines(s, Inputs());
+    const RecordingCanvas low = Engines(s, Inputs(s));
     const auto longTick = Select(low, Op::Line)[0];
     EXPECT_EQ(longTick.points[1], Expected(centre.x(), centre.y(), kR - 20, 240));
     EXPECT_EQ(LinesOfWidth(low, 5)[0].points[1], Expected(centre.x(), centre.y(), kR - 25, 240));
@@ -117,7 +132,7 @@ TEST(JetEngines, NeedlesAtZeroAndFullThrust) {
   for (const double n1 : {0.0, 100.0}) {
     SimState s = LaidOut("737");
     s.DisplayedN1 = n1;
-    const RecordingCanvas c = Engines(s, Inputs({1366, 1024}));
+    const RecordingCanvas c = Engines(s, Inputs(s, {1366, 1024}));
     const auto needles = LinesOfWidth(c, 5);
     ASSERT_EQ(needles.size(), 2);
     const int cy = s.EngineCentreY;
@@ -133,7 +148,7 @@ TEST(JetEngines, NeedlesAtZeroAndFullThrust) {
 TEST(JetEngines, DialFaceTicksFiguresAndValueBox) {
   SimState s = LaidOut("737");
   s.DisplayedN1 = 58;
-  const RecordingCanvas c = Engines(s, Inputs());
+  const RecordingCanvas c = Engines(s, Inputs(s));
   const int cy = s.EngineCentreY, rj = kR - 20;
   const auto faces = Select(c, Op::Ellipse);
   ASSERT_EQ(faces.size(), 2);
@@ -177,7 +192,7 @@ TEST(JetEngines, FailedEngineShowsZeroOrWindmills) {
     s.FailurePhase = k.phase;
     s.FailedEngine = 2;
     s.Airspeed = k.airspeed;
-    const RecordingCanvas c = Engines(s, Inputs());
+    const RecordingCanvas c = Engines(s, Inputs(s));
     const auto values = Select(c, Op::Text);
     QVector<QString> shown;
     for (const auto& t : values)
@@ -201,7 +216,7 @@ TEST(ThrustLever, NothingBeforeTheThrottleMoves) {
     SimState s = LaidOut(type);
     s.JoystickLeverRpm = 0;
     s.JoystickLeverN1 = 80;
-    const RecordingCanvas c = Engines(s, Inputs());
+    const RecordingCanvas c = Engines(s, Inputs(s));
     EXPECT_EQ(FindText(c, " Joystick Thrust OFF "), nullptr) << type;
     EXPECT_EQ(FindText(c, " Adjust Joystick Thrust Lever! "), nullptr);
     for (const auto& l : LinesOfWidth(c, 5)) EXPECT_NE(l.pen.color, clr::Fuchsia);
@@ -221,7 +236,7 @@ TEST(ThrustLever, PistonMarkerAndWarningLimits) {
     s.JoystickLeverRpm = k.lever;
     s.DisplayedRpm = k.displayed;
     s.PresetPower = k.preset;
-    const RecordingCanvas c = Engines(s, Inputs({1600, 900}, true, k.checked));
+    const RecordingCanvas c = Engines(s, Inputs(s, {1600, 900}, true, k.checked));
     const auto* warning = FindText(c, " Adjust Joystick Thrust Lever! ");
     EXPECT_EQ(warning != nullptr, k.warning);
     if (warning) {
@@ -253,7 +268,7 @@ TEST(ThrustLever, JetWarningLimitAndPlaces) {
     s.JoystickLeverN1 = k.lever;
     s.DisplayedN1 = 58.0;
     s.PresetPower = 62.0;
-    const RecordingCanvas c = Engines(s, Inputs({1600, 900}, true, k.checked));
+    const RecordingCanvas c = Engines(s, Inputs(s, {1600, 900}, true, k.checked));
     const int warnings = CountText(c, " Adjust Joystick Thrust Lever! ");
     EXPECT_EQ(warnings, k.warning ? 2 : 0);  // once per dial
     if (k.warning) EXPECT_EQ(FindText(c, " Adjust Joystick Thrust Lever! ")->points[0], QPoint(3 * U - 70, 15));
@@ -278,13 +293,163 @@ TEST(ThrustLever, DuringAFlightOnlyTheStatusStays) {
     s.JoystickLeverN1 = 90;
     s.DisplayedRpm = 2000;
     s.DisplayedN1 = 60;
-    const RecordingCanvas c = Engines(s, Inputs({1600, 900}, false, true));
+    const RecordingCanvas c = Engines(s, Inputs(s, {1600, 900}, false, true));
     EXPECT_EQ(FindText(c, " Adjust Joystick Thrust Lever! "), nullptr);
     const auto* status = FindText(c, " Joystick Thrust ON ");
     ASSERT_NE(status, nullptr);
     if (QString(type) == "SEP EFIS") EXPECT_EQ(status->points[0], QPoint(3 * U - 60, 2 * U - 60));
     for (const auto& l : LinesOfWidth(c, 5)) EXPECT_EQ(l.pen.color, clr::White);
   }
+}
+
+// --- The jet's N1 dials over every client area ---
+
+// The fonts are the application's, as the panel paints them.
+class N1Dials : public WithApplicationFonts {};
+
+// The pixels a text's glyphs cover, as a box of pixel edges: the font the
+// canvas paints with, the text's top-left corner at its recorded place.
+QRectF Ink(const Prim& t) {
+  const QFontMetrics fm(PaintedFont(t.font));
+  const QRect ink = fm.tightBoundingRect(t.text).translated(t.points[0] + QPoint(0, fm.ascent()));
+  return QRectF(ink.left(), ink.top(), ink.width(), ink.height());
+}
+
+double Distance(QPointF a, QPointF b) { return std::hypot(a.x() - b.x(), a.y() - b.y()); }
+
+double Distance(QPointF p, const QLineF& l) {
+  const QPointF d = l.p2() - l.p1();
+  const double length2 = d.x() * d.x() + d.y() * d.y();
+  const double t = length2 > 0 ? std::clamp(((p.x() - l.x1()) * d.x() + (p.y() - l.y1()) * d.y()) / length2, 0.0, 1.0) : 0;
+  return Distance(p, l.p1() + t * d);
+}
+
+// How far a line's centre runs from a box; 0 where it enters it.
+double Distance(const QLineF& l, const QRectF& box) {
+  if (box.contains(l.p1()) || box.contains(l.p2())) return 0;
+  const QLineF sides[] = {{box.topLeft(), box.topRight()},
+                          {box.topRight(), box.bottomRight()},
+                          {box.bottomRight(), box.bottomLeft()},
+                          {box.bottomLeft(), box.topLeft()}};
+  double nearest = 1e9;
+  for (const QLineF& side : sides) {
+    if (side.intersects(l, nullptr) == QLineF::BoundedIntersection) return 0;
+    nearest = std::min({nearest, Distance(side.p1(), l), Distance(l.p1(), side), Distance(l.p2(), side)});
+  }
+  return nearest;
+}
+
+// A stroke as it is painted: through its end pixels' centres.
+QLineF Stroke(const Prim& line) {
+  return {QPointF(line.points[0]) + QPointF(0.5, 0.5), QPointF(line.points[1]) + QPointF(0.5, 0.5)};
+}
+
+struct N1Dial {
+  QPointF Centre;
+  double Radius = 0;
+  QVector<Prim> Ticks, Figures;
+};
+
+// The two dials as painted: each face, then the ticks and figures painted on
+// it before the next face.
+QVector<N1Dial> DialsOf(const RecordingCanvas& c) {
+  static const QStringList figures = {"0", "2", "4", "6", "8", "10"};
+  QVector<N1Dial> dials;
+  for (const Prim& p : c.log) {
+    if (p.op == Op::Ellipse) {
+      const QRectF face = QRectF(p.points[0], p.points[1]);
+      dials.push_back({face.center(), face.width() / 2, {}, {}});
+    } else if (!dials.isEmpty() && p.op == Op::Line && p.pen.width == 2) {
+      dials.back().Ticks << p;
+    } else if (!dials.isEmpty() && p.op == Op::Text && figures.contains(p.text)) {
+      dials.back().Figures << p;
+    }
+  }
+  return dials;
+}
+
+// The faults of the jet's two dials in the window's layout of `client`,
+// one line each; `seen` skips a layout whose dials were judged already.
+QStringList N1DialFaults(QSize client, MapPlace map, QSet<QString>& seen) {
+  PanelLayoutInput layoutIn;
+  layoutIn.Client = client;
+  layoutIn.Type = "737";
+  layoutIn.Map = map;
+  const PanelLayout L = LayOutPanel(layoutIn);
+  SimState s;
+  s.AircraftType = "737";
+  s.CellFrameMargin = 2;
+  SetCellLayout(s, L.CellSize);
+  SetEngineCentre(s);
+  s.DisplayedN1 = 85.3;
+  RecordingCanvas c;
+  GaugeInputs in;
+  in.Client = client;
+  in.Chart3Width = L.Of("Chart3").width();
+  DrawEngineInstruments(c, s, in);
+
+  const QVector<N1Dial> dials = DialsOf(c);
+  QString key;
+  for (const Prim& p : c.log) key += QString("%1:%2,%3;").arg(int(p.op)).arg(p.points.value(0).x()).arg(p.points.value(0).y());
+  if (seen.contains(key)) return {};
+  seen.insert(key);
+  const QString where =
+      QString("%1x%2 (cell %3, map %4)").arg(client.width()).arg(client.height()).arg(L.CellSize).arg(int(map));
+  if (dials.size() != 2) return {where + QString(": %1 dials").arg(dials.size())};
+  QStringList out;
+  const double apart = Distance(dials[0].Centre, dials[1].Centre);
+  if (apart < dials[0].Radius + dials[1].Radius)
+    out << where + QString(": the dials of radius %1 and %2 overlap, their centres %3 px apart")
+                       .arg(dials[0].Radius)
+                       .arg(dials[1].Radius)
+                       .arg(apart);
+  for (int k = 0; k < 2; ++k) {
+    const N1Dial& d = dials[k];
+    if (d.Figures.size() != 6) out << where + QString(": dial %1 has %2 figures").arg(k + 1).arg(d.Figures.size());
+    for (const Prim& figure : d.Figures) {
+      const QRectF ink = Ink(figure);
+      const QString name = QString("dial %1's \"%2\" (%3 pt, ink %4,%5 %6x%7)")
+                               .arg(k + 1)
+                               .arg(figure.text)
+                               .arg(figure.font.size)
+                               .arg(ink.x())
+                               .arg(ink.y())
+                               .arg(ink.width())
+                               .arg(ink.height());
+      for (const QPointF corner : {ink.topLeft(), ink.topRight(), ink.bottomLeft(), ink.bottomRight()})
+        if (Distance(corner, d.Centre) > d.Radius) {
+          out << where + ": " + name + " reaches off the face";
+          break;
+        }
+      // Clear of a tick: no pixel of its stroke, at its pen's width, on the
+      // figure's ink.
+      for (const Prim& tick : d.Ticks)
+        if (Distance(Stroke(tick), ink) <= tick.pen.width / 2.0)
+          out << where + ": " + name +
+                     QString(" on the tick from %1,%2 to %3,%4")
+                         .arg(tick.points[0].x())
+                         .arg(tick.points[0].y())
+                         .arg(tick.points[1].x())
+                         .arg(tick.points[1].y());
+    }
+  }
+  return out;
+}
+
+TEST_F(N1Dials, ApartAndTheirFiguresClearOfTheTicksAtEveryClientArea) {
+  QVector<int> widths, heights;
+  for (int w = kSmallestPanelClient.width(); w < 2560; w += 20) widths << w;
+  widths << 2560;
+  for (int h = kSmallestPanelClient.height(); h < 1440; h += 20) heights << h;
+  heights << 1440;
+  QSet<QString> seen;
+  QStringList faults;
+  for (MapPlace map : {MapPlace::Hidden, MapPlace::Beside, MapPlace::Full})
+    for (int w : widths)
+      for (int h : heights) faults << N1DialFaults(QSize(w, h), map, seen);
+  EXPECT_GT(seen.size(), 50);  // dials of many sizes and places were judged
+  EXPECT_TRUE(faults.isEmpty()) << faults.size() << " faults, the first ones:\n"
+                                << faults.mid(0, 30).join('\n').toStdString();
 }
 
 }  // namespace

@@ -25,6 +25,7 @@
 
 #include "areas/areamodel.h"
 #include "areas/instroptions.h"
+#include "instruments/applicationfonts.h"
 #include "instruments/attitude.h"
 #include "instruments/hsi.h"
 #include "instruments/layout.h"
@@ -40,24 +41,8 @@ namespace {
 using Prim = RecordingCanvas::Primitive;
 using Op = RecordingCanvas::Op;
 
-// The fonts are the application's: one runs, without windows, while the
-// sweeps run, and ends before the program does, as a Qt program's does.
-class PaintedTexts : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "paintedtexts";
-    static char* argv[] = {name, nullptr};
-    app_ = new QGuiApplication(argc, argv);
-  }
-  static void TearDownTestSuite() {
-    delete app_;
-    app_ = nullptr;
-  }
-  static QGuiApplication* app_;
-};
-QGuiApplication* PaintedTexts::app_ = nullptr;
+// The fonts are the application's, as the panel paints them.
+class PaintedTexts : public test::WithApplicationFonts {};
 
 // ---------------------------------------------------------------------------
 // The ink of a text, measured with the metrics of the font a painting canvas
@@ -598,6 +583,7 @@ Painted Record(const QString& chart, QSize size, const SimState& s, const PanelL
   };
   PanelInputs in;
   in.Gauges.Client = client;
+  in.Gauges.Chart3Width = L.Of("Chart3").width();
   in.Gauges.Stopped = s.JoystickLeverRpm != 0;
   in.Gauges.FlapLabels = {"UP", "1", "5", "15"};
   const PanelStepHook hook = [&](PanelStep next) {

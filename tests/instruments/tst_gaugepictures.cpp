@@ -158,6 +158,7 @@ class tst_GaugePictures : public QObject {
     GaugeInputs in;
     in.Client = {1600, 900};
     const int U = 149, R = s.InstrumentRadius;
+    in.Chart3Width = 4 * U;
     const QImage image = Paint(2 * U, 6 * U, [&](Canvas& c) {
       DrawRPMDial(c, s);
       DrawEngineInstruments(c, s, in);
@@ -246,6 +247,7 @@ class tst_GaugePictures : public QObject {
     GaugeInputs in;
     in.Client = {1920, 1080};
     const int U = 149;
+    in.Chart3Width = 5 * U;
     const QImage image = Paint(5 * U, 3 * U, [&](Canvas& c) { DrawEngineInstruments(c, s, in); });
     test::SavePng(image, "gauge-n1-737");
     const JetEngineDials d = JetEngineDialPlaces(in.Client, U, s.InstrumentRadius);

@@ -340,6 +340,10 @@ class tst_AircraftTypes : public QObject {
     QCOMPARE(in.FlapLabels[1], QString("F1"));
     QVERIFY(!in.Stopped);
     QVERIFY(in.JoystickThrust);
+    // The right-hand chart's width, which the jet widens to five cells.
+    QCOMPARE(in.Chart3Width, 4 * 149);
+    form.SetTypegroupIndex(2);
+    QCOMPARE(form.CurrentGaugeInputs().Chart3Width, 5 * 149);
   }
 
   void leverPanelPicture() {
