@@ -1,10 +1,12 @@
 #include "instruments/attitude.h"
 
+#include <QGuiApplication>
 #include <algorithm>
 #include <cmath>
 
 #include "instruments/dial.h"
 #include "instruments/layout.h"
+#include "instruments/textfit.h"
 #include "simulator/aircrafttype.h"
 #include "platform/textutil.h"
 
@@ -57,6 +59,104 @@ QVector<LadderMark> VisibleLadderMarks(const QString& type, double pitch) {
   for (const Row& r : rows)
     if (r.shown) marks.append({r.p, r.L, r.label});
   return marks;
+}
+
+QVector<BankMark> BankScaleMarks(bool roundDial, int Rb) {
+  QVector<BankMark> marks;
+  for (int a : {-20, -10, 0, 10, 20}) marks.append({a, Rb - 14, Rb, 1});
+  for (int a : {-45, 0, 45}) marks.append({a, Rb - 14, Rb, 1});
+  for (int a : {-90, -60, -30, 0, 30, 60, 90}) marks.append({a, Rb - 14, roundDial ? Rb : Rb + 14, 2});
+  return marks;
+}
+
+namespace {
+
+// The distance from `p` to the segment from `a` to `b`.
+double DistanceToSegment(QPointF p, QPointF a, QPointF b) {
+  const QPointF d = b - a;
+  const double length2 = QPointF::dotProduct(d, d);
+  const double t = length2 > 0 ? std::clamp(QPointF::dotProduct(p - a, d) / length2, 0.0, 1.0) : 0.0;
+  const QPointF q = a + t * d - p;
+  return std::hypot(q.x(), q.y());
+}
+
+// Whether a line from `a` to `b`, `width` px wide, keeps clear of the pixels
+// of `box`: neither end inside, and no point of the box's edge within reach.
+bool LineClear(QPointF a, QPointF b, int width, const QRect& box) {
+  const QRectF r = QRectF(box).adjusted(0, 0, 1, 1);
+  if (r.contains(a) || r.contains(b)) return false;
+  const double reach = width / 2.0 + 1;
+  const QPointF corners[] = {r.topLeft(), r.topRight(), r.bottomRight(), r.bottomLeft()};
+  for (int i = 0; i < 4; ++i)
+    for (int k = 0; k <= 16; ++k)
+      if (DistanceToSegment(corners[i] + (corners[(i + 1) % 4] - corners[i]) * (k / 16.0), a, b) < reach) return false;
+  return true;
+}
+
+}  // namespace
+
+int BankScaleRadius(const QString& type, int instrumentRadius, const AdiView& v) {
+  if (IsRoundDialPanel(type)) return instrumentRadius;
+  return v.Width / 2 - (v.ClientWidth <= kWideClientWidth ? 20 : 60);
+}
+
+LadderFigures LadderFiguresFor(const QString& type, int instrumentRadius, const AdiView& v) {
+  const bool sep = IsRoundDialPanel(type);
+  const int L1 = IsJet(type) ? 52 : 35;
+  const int ppd = AdiPixelsPerDegreeFor(type);
+  const int designedSize = RoundPixel((sep ? 14 : 5) * v.Zoom / 100.0);
+  const int designedLeft = L1 + (sep ? 30 : 35), designedRight = L1 + (sep ? 15 : 10);
+  const QVector<BankMark> marks = BankScaleMarks(sep, BankScaleRadius(type, instrumentRadius, v));
+  // Whether a figure's ink, about the dial's centre, lies inside the ring and
+  // clear of the scale.
+  const auto clear = [&](const QRect& ink) {
+    if (sep) {
+      const double inside = instrumentRadius - 14 - 1;
+      for (const QPoint p : {ink.topLeft(), ink.topRight() + QPoint(1, 0), ink.bottomLeft() + QPoint(0, 1),
+                             ink.bottomRight() + QPoint(1, 1)})
+        if (std::hypot(p.x(), p.y()) > inside) return false;
+    }
+    for (const BankMark& m : marks) {
+      const double a = m.Angle * kDegToRad;
+      const QPointF along(std::sin(a), -std::cos(a));
+      if (!LineClear(along * m.Inner, along * m.Outer, m.Width, ink)) return false;
+    }
+    return true;
+  };
+  FontState font;
+  LadderFigures f;
+  for (int size = designedSize; size >= std::min(designedSize, kSmallestChartFont); --size) {
+    font.size = size;
+    const QRect ink = TextInk(font, "10");
+    f.FontSize = size;
+    f.Lift = RoundPixel(11.0 * size / designedSize);
+    // The figure `origin` px right of the centre (left of it when negative),
+    // beside both labelled marks.
+    const auto fits = [&](int origin) {
+      return clear(ink.translated(origin, -10 * ppd - f.Lift)) && clear(ink.translated(origin, 10 * ppd - f.Lift));
+    };
+    // The nearest place to the designed one where the figure fits: closing
+    // in, it keeps a gap from the end of its mark; moving out, it goes no
+    // further than its own width, and stays on the chart.
+    const auto nearest = [&](int designed, int innermost, int outermost, int sign, int& place) {
+      for (int d = 0; designed - d >= innermost || designed + d <= outermost; ++d)
+        for (const int at : {designed + d, designed - d})
+          if (at >= std::min(innermost, designed) && at <= outermost && fits(sign * at)) {
+            place = at;
+            return true;
+          }
+      return false;
+    };
+    const int half = std::min(v.Width, v.Height) / 2;
+    const int outRight = std::min(designedRight + ink.width(), half - kTextGap - ink.right() - 1);
+    const int outLeft = std::min(designedLeft + ink.width(), half - kTextGap + ink.left());
+    const bool right = nearest(designedRight, L1 + kTextGap - ink.left(), outRight, 1, f.Right);
+    const bool left = nearest(designedLeft, L1 + kTextGap + ink.right() + 1, outLeft, -1, f.Left);
+    if (right && left) return f;
+  }
+  f.Left = designedLeft;
+  f.Right = designedRight;
+  return f;
 }
 
 bool TcasBandShown(const SimState& s) { return s.FailureCode == "TCAS" && s.FailurePhase == 3; }
@@ -151,9 +251,8 @@ void DrawAttitudeOverlay(Canvas& c, const SimState& s, const AdiView& v) {
   const int R = s.InstrumentRadius;
 
   // 1. Sizes by type.
-  const int L1 = jet ? 52 : 35;
   const int ppd = AdiPixelsPerDegreeFor(type);
-  const int Rb = sep ? R : v.Width / 2 - (v.ClientWidth <= kWideClientWidth ? 20 : 60);
+  const int Rb = BankScaleRadius(type, R, v);
   c.Font.size = sep ? 14 : 5;
   // The overlay draws outlines and words over the disc, never filled boxes.
   c.Brush.style = BrushStyle::Clear;
@@ -171,18 +270,30 @@ void DrawAttitudeOverlay(Canvas& c, const SimState& s, const AdiView& v) {
   //    horizon, at the font size scaled by the chart's zoom.
   c.Pen.width = 1;
   c.Font.color = clr::White;
-  const int leftLabel = L1 + (sep ? 30 : 35);
-  const int rightLabel = L1 + (sep ? 15 : 10);
+  // The figures' places hold for the chart's size (and the fonts measured):
+  // found once for it.
+  struct Fitted {
+    QString Type;
+    int R = -1, Width = -1, Height = -1, BankRadius = -1, Zoom = -1;
+    bool Fonts = false;
+    LadderFigures Figures;
+  };
+  thread_local Fitted fitted;
+  const bool fonts = qGuiApp != nullptr;
+  if (fitted.Type != type || fitted.R != R || fitted.Width != v.Width || fitted.Height != v.Height ||
+      fitted.BankRadius != Rb || fitted.Zoom != v.Zoom || fitted.Fonts != fonts)
+    fitted = {type, R, v.Width, v.Height, Rb, v.Zoom, fonts, LadderFiguresFor(type, R, v)};
+  const LadderFigures& figures = fitted.Figures;
   const int labelAngle = RoundPixel(s.BankAngle);
   for (const LadderMark& m : VisibleLadderMarks(type, s.PitchAttitude)) {
     DrawLine(c, ladder.At(m.Pitch, -m.HalfLength), ladder.At(m.Pitch, m.HalfLength));
     if (!m.Labelled) continue;
     const int size = c.Font.size;
-    c.Font.size = RoundPixel(size * v.Zoom / 100.0);
-    const QPoint l = ladder.At(m.Pitch, -leftLabel);
-    const QPoint r = ladder.At(m.Pitch, rightLabel);
-    c.RotatedTextOut(l.x(), l.y() - 11, labelAngle, "10");
-    c.RotatedTextOut(r.x(), r.y() - 11, labelAngle, "10");
+    c.Font.size = figures.FontSize;
+    const QPoint l = ladder.At(m.Pitch, -figures.Left);
+    const QPoint r = ladder.At(m.Pitch, figures.Right);
+    c.RotatedTextOut(l.x(), l.y() - figures.Lift, labelAngle, "10");
+    c.RotatedTextOut(r.x(), r.y() - figures.Lift, labelAngle, "10");
     c.Font.size = size;
   }
 
@@ -207,12 +318,11 @@ void DrawAttitudeOverlay(Canvas& c, const SimState& s, const AdiView& v) {
               l.Ellipse(cx - R, cy - R, cx + R, cy + R);
               l.Ellipse(cx - (R - 14), cy - (R - 14), cx + (R - 14), cy + (R - 14));
             }
-            l.Pen.color = clr::White;
-            l.Pen.width = 1;
-            for (int a : {-20, -10, 0, 10, 20}) DrawRadial(l, cx, cy, a, Rb, Rb - 14);
-            for (int a : {-45, 0, 45}) DrawRadial(l, cx, cy, a, Rb, Rb - 14);
-            l.Pen.width = 2;
-            for (int a : {-90, -60, -30, 0, 30, 60, 90}) DrawRadial(l, cx, cy, a, sep ? Rb : Rb + 14, Rb - 14);
+            for (const BankMark& m : BankScaleMarks(sep, Rb)) {
+              l.Pen.color = clr::White;
+              l.Pen.width = m.Width;
+              DrawRadial(l, cx, cy, m.Angle, m.Outer, m.Inner);
+            }
           });
 
   // 7. Aircraft symbol; the jets' radio height.

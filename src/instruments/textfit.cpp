@@ -1,5 +1,8 @@
 #include "instruments/textfit.h"
 
+#include <QFont>
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -20,6 +23,22 @@ double ChartTextScale(int cellSize) { return std::min(1.0, double(cellSize) / kF
 
 int ScaledFontSize(int designed, double scale) {
   return std::min(designed, std::max(kSmallestChartFont, static_cast<int>(std::lround(designed * scale))));
+}
+
+QRect TextInk(const FontState& font, const QString& text) {
+  // Without fonts (no application) the line's box stands for the ink.
+  if (!qGuiApp) {
+    RecordingCanvas box;
+    box.Font = font;
+    return QRect(0, 0, box.TextWidth(text), box.TextHeight(text));
+  }
+  QFont f(font.name);
+  f.setPixelSize(FontPixelSize(font.size));
+  f.setBold(font.bold);
+  f.setItalic(font.italic);
+  f.setStyleStrategy(QFont::NoAntialias);
+  const QFontMetrics metrics(f);
+  return metrics.tightBoundingRect(text).translated(0, metrics.ascent());
 }
 
 int FitLeft(int x, int width, int left, int right) { return std::max(left, std::min(x, right - width)); }

@@ -29,6 +29,10 @@ int ScaledFontSize(int designed, double scale);
 // `text` is at most `room` pixels wide on `c`; kSmallestChartFont when none is.
 int FittingFontSize(Canvas& c, const QString& text, int designed, int room);
 
+// The pixels the glyphs of `text` cover when it is written in `font` with its
+// top-left corner at (0, 0): narrower and lower than the line's box.
+QRect TextInk(const FontState& font, const QString& text);
+
 // The left edge for a text `width` wide, designed at `x`, moved left just far
 // enough to end by `right` (never left of `left`).
 int FitLeft(int x, int width, int left, int right);
