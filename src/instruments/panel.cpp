@@ -69,7 +69,7 @@ void Frame(Canvas& c, const SimState& s, int x0, int y0) {
 }
 }  // namespace
 
-void PaintChart2(Canvas& c, const SimState& s, const PanelInputs& in) {
+void PaintChart2(Canvas& c, const SimState& s, const PanelInputs& in, const PanelStepHook& beforeStep) {
   const int U = s.CellSize;
   if (IsRoundDialPanel(s.AircraftType)) {
     BlackFramePen(c);
@@ -78,10 +78,13 @@ void PaintChart2(Canvas& c, const SimState& s, const PanelInputs& in) {
     c.Pen.color = clr::White;
     c.Pen.width = 1;
   }
-  for (PanelStep step : Chart2Steps(s)) RunPanelStep(c, s, in, step);
+  for (PanelStep step : Chart2Steps(s)) {
+    if (beforeStep) beforeStep(step);
+    RunPanelStep(c, s, in, step);
+  }
 }
 
-void PaintChart3(Canvas& c, const SimState& s, const PanelInputs& in) {
+void PaintChart3(Canvas& c, const SimState& s, const PanelInputs& in, const PanelStepHook& beforeStep) {
   const int U = s.CellSize;
   BlackFramePen(c);
   if (IsRoundDialPanel(s.AircraftType)) {
@@ -90,7 +93,10 @@ void PaintChart3(Canvas& c, const SimState& s, const PanelInputs& in) {
   } else if (s.AircraftType == "SEP EFIS") {
     Frame(c, s, 2 * U, 0);
   }
-  for (PanelStep step : Chart3Steps(s)) RunPanelStep(c, s, in, step);
+  for (PanelStep step : Chart3Steps(s)) {
+    if (beforeStep) beforeStep(step);
+    RunPanelStep(c, s, in, step);
+  }
 }
 
 void RefreshPanelState(SimState& s, const InstrOptions& o) {

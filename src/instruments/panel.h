@@ -3,6 +3,7 @@
 // (Chart2) and right-hand (Chart3) panel charts, in which order, and the
 // refresh step that computes what the panel shows before it is painted.
 #include <QVector>
+#include <functional>
 
 #include "areas/instroptions.h"
 #include "instruments/gauges.h"
@@ -47,9 +48,12 @@ struct PanelInputs {
 
 void RunPanelStep(Canvas& c, const SimState& s, const PanelInputs& in, PanelStep step);
 
-// Cell frames, then the steps.
-void PaintChart2(Canvas& c, const SimState& s, const PanelInputs& in);
-void PaintChart3(Canvas& c, const SimState& s, const PanelInputs& in);
+// Cell frames, then the steps; `beforeStep`, where given, is told of each
+// step before it paints, so that a recording can tell which procedure drew
+// what.
+using PanelStepHook = std::function<void(PanelStep)>;
+void PaintChart2(Canvas& c, const SimState& s, const PanelInputs& in, const PanelStepHook& beforeStep = {});
+void PaintChart3(Canvas& c, const SimState& s, const PanelInputs& in, const PanelStepHook& beforeStep = {});
 
 // What the panel's drawings show but do not compute: the engine dial's
 // centre for the current type, the VOR 1/ILS deviations and flags, the

@@ -464,17 +464,6 @@ int RecordingCanvas::TextHeight(const QString& text) const {
   return FontPixelSize(Font.size) * 5 / 4;
 }
 
-QRect RecordingCanvas::TextBox(const Primitive& p) const {
-  const QPoint at = p.points.value(0);
-  RecordingCanvas measure;
-  measure.Font = p.font;
-  const QRect box(0, 0, measure.TextWidth(p.text), measure.TextHeight(p.text));
-  if (p.op != Op::RotatedText) return box.translated(at);
-  QTransform turn;
-  turn.rotate(-p.angle);
-  return turn.mapRect(QRectF(box)).toAlignedRect().translated(at);
-}
-
 QVector<QString> RecordingCanvas::Texts() const {
   QVector<QString> out;
   for (const auto& p : log)

@@ -196,9 +196,6 @@ class RecordingCanvas : public Canvas {
 
   // The texts drawn, in order.
   QVector<QString> Texts() const;
-  // Where a recorded text lies, measured as TextWidth and TextHeight measure
-  // it: its box, turned about its anchor for a turned text.
-  QRect TextBox(const Primitive& text) const;
   int Count(Op op) const;
 
   QVector<Primitive> log;
