@@ -1,6 +1,7 @@
 #include "instruments/attitude.h"
 
 #include <QGuiApplication>
+#include <QTransform>
 #include <algorithm>
 #include <cmath>
 
@@ -80,16 +81,48 @@ double DistanceToSegment(QPointF p, QPointF a, QPointF b) {
   return std::hypot(q.x(), q.y());
 }
 
-// Whether a line from `a` to `b`, `width` px wide, keeps clear of the pixels
-// of `box`: neither end inside, and no point of the box's edge within reach.
-bool LineClear(QPointF a, QPointF b, int width, const QRect& box) {
-  const QRectF r = QRectF(box).adjusted(0, 0, 1, 1);
-  if (r.contains(a) || r.contains(b)) return false;
-  const double reach = width / 2.0 + 1;
+// The distance from `p` to the area `r` (0 within it).
+double DistanceToArea(QPointF p, const QRectF& r) {
+  const double dx = std::max({r.left() - p.x(), 0.0, p.x() - r.right()});
+  const double dy = std::max({r.top() - p.y(), 0.0, p.y() - r.bottom()});
+  return std::hypot(dx, dy);
+}
+
+// Which side of the line through `a` and `b` the point `p` lies on.
+double Side(QPointF a, QPointF b, QPointF p) { return (b.x() - a.x()) * (p.y() - a.y()) - (b.y() - a.y()) * (p.x() - a.x()); }
+
+bool SegmentsCross(QPointF a, QPointF b, QPointF c, QPointF d) {
+  return Side(a, b, c) * Side(a, b, d) <= 0 && Side(c, d, a) * Side(c, d, b) <= 0;
+}
+
+// The distance between the segment from `a` to `b` and the area `r`.
+double SegmentToArea(QPointF a, QPointF b, const QRectF& r) {
+  if (r.contains(a) || r.contains(b)) return 0;
   const QPointF corners[] = {r.topLeft(), r.topRight(), r.bottomRight(), r.bottomLeft()};
-  for (int i = 0; i < 4; ++i)
-    for (int k = 0; k <= 16; ++k)
-      if (DistanceToSegment(corners[i] + (corners[(i + 1) % 4] - corners[i]) * (k / 16.0), a, b) < reach) return false;
+  double nearest = std::min(DistanceToArea(a, r), DistanceToArea(b, r));
+  for (int i = 0; i < 4; ++i) {
+    if (SegmentsCross(a, b, corners[i], corners[(i + 1) % 4])) return 0;
+    nearest = std::min(nearest, DistanceToSegment(corners[i], a, b));
+  }
+  return nearest;
+}
+
+// Whether a ladder figure covering `ink` (pixels about the dial's centre)
+// lies inside the round dial's bezel ring and clear of the bank scale's marks.
+bool FigureClear(const QRectF& ink, bool roundDial, int instrumentRadius, int bankScaleRadius,
+                 const QVector<BankMark>& marks) {
+  double far = 0;
+  for (const QPointF p : {ink.topLeft(), ink.topRight(), ink.bottomLeft(), ink.bottomRight()})
+    far = std::max(far, std::hypot(p.x(), p.y()));
+  if (roundDial && far > instrumentRadius - 14 - 1) return false;
+  // The marks start 14 px inside the scale; a pen's half width and a pixel
+  // more keep them off the ink.
+  if (far < bankScaleRadius - 14 - 2) return true;
+  for (const BankMark& m : marks) {
+    const double a = m.Angle * kDegToRad;
+    const QPointF along(std::sin(a), -std::cos(a));
+    if (SegmentToArea(along * m.Inner, along * m.Outer, ink) < m.Width / 2.0 + 1) return false;
+  }
   return true;
 }
 
@@ -106,23 +139,9 @@ LadderFigures LadderFiguresFor(const QString& type, int instrumentRadius, const 
   const int ppd = AdiPixelsPerDegreeFor(type);
   const int designedSize = RoundPixel((sep ? 14 : 5) * v.Zoom / 100.0);
   const int designedLeft = L1 + (sep ? 30 : 35), designedRight = L1 + (sep ? 15 : 10);
-  const QVector<BankMark> marks = BankScaleMarks(sep, BankScaleRadius(type, instrumentRadius, v));
-  // Whether a figure's ink, about the dial's centre, lies inside the ring and
-  // clear of the scale.
-  const auto clear = [&](const QRect& ink) {
-    if (sep) {
-      const double inside = instrumentRadius - 14 - 1;
-      for (const QPoint p : {ink.topLeft(), ink.topRight() + QPoint(1, 0), ink.bottomLeft() + QPoint(0, 1),
-                             ink.bottomRight() + QPoint(1, 1)})
-        if (std::hypot(p.x(), p.y()) > inside) return false;
-    }
-    for (const BankMark& m : marks) {
-      const double a = m.Angle * kDegToRad;
-      const QPointF along(std::sin(a), -std::cos(a));
-      if (!LineClear(along * m.Inner, along * m.Outer, m.Width, ink)) return false;
-    }
-    return true;
-  };
+  const int Rb = BankScaleRadius(type, instrumentRadius, v);
+  const QVector<BankMark> marks = BankScaleMarks(sep, Rb);
+  const auto clear = [&](const QRect& ink) { return FigureClear(QRectF(ink), sep, instrumentRadius, Rb, marks); };
   FontState font;
   LadderFigures f;
   for (int size = designedSize; size >= std::min(designedSize, kSmallestChartFont); --size) {
@@ -277,23 +296,42 @@ void DrawAttitudeOverlay(Canvas& c, const SimState& s, const AdiView& v) {
     int R = -1, Width = -1, Height = -1, BankRadius = -1, Zoom = -1;
     bool Fonts = false;
     LadderFigures Figures;
+    QRect Ink;  // of "10", written at (0, 0)
+    QVector<BankMark> Marks;
   };
   thread_local Fitted fitted;
   const bool fonts = qGuiApp != nullptr;
   if (fitted.Type != type || fitted.R != R || fitted.Width != v.Width || fitted.Height != v.Height ||
-      fitted.BankRadius != Rb || fitted.Zoom != v.Zoom || fitted.Fonts != fonts)
-    fitted = {type, R, v.Width, v.Height, Rb, v.Zoom, fonts, LadderFiguresFor(type, R, v)};
+      fitted.BankRadius != Rb || fitted.Zoom != v.Zoom || fitted.Fonts != fonts) {
+    fitted = {type, R, v.Width, v.Height, Rb, v.Zoom, fonts, LadderFiguresFor(type, R, v), {}, BankScaleMarks(sep, Rb)};
+    FontState font;
+    font.size = fitted.Figures.FontSize;
+    fitted.Ink = TextInk(font, "10");
+  }
   const LadderFigures& figures = fitted.Figures;
   const int labelAngle = RoundPixel(s.BankAngle);
+  // A figure the ladder carries onto the ring or the scale's marks is written
+  // after them, on its own piece of sky or ground.
+  struct Figure {
+    QPoint At;
+    bool Sky;
+  };
+  QVector<Figure> over;
   for (const LadderMark& m : VisibleLadderMarks(type, s.PitchAttitude)) {
     DrawLine(c, ladder.At(m.Pitch, -m.HalfLength), ladder.At(m.Pitch, m.HalfLength));
     if (!m.Labelled) continue;
     const int size = c.Font.size;
     c.Font.size = figures.FontSize;
-    const QPoint l = ladder.At(m.Pitch, -figures.Left);
-    const QPoint r = ladder.At(m.Pitch, figures.Right);
-    c.RotatedTextOut(l.x(), l.y() - figures.Lift, labelAngle, "10");
-    c.RotatedTextOut(r.x(), r.y() - figures.Lift, labelAngle, "10");
+    for (const int along : {-figures.Left, figures.Right}) {
+      const QPoint at = ladder.At(m.Pitch, along) - QPoint(0, figures.Lift);
+      QTransform turn;
+      turn.translate(at.x() - cx, at.y() - cy);
+      turn.rotate(-labelAngle);
+      if (FigureClear(turn.mapRect(QRectF(fitted.Ink)), sep, R, Rb, fitted.Marks))
+        c.RotatedTextOut(at.x(), at.y(), labelAngle, "10");
+      else
+        over.append({at, m.Pitch > 0});
+    }
     c.Font.size = size;
   }
 
@@ -324,6 +362,16 @@ void DrawAttitudeOverlay(Canvas& c, const SimState& s, const AdiView& v) {
               DrawRadial(l, cx, cy, m.Angle, m.Outer, m.Inner);
             }
           });
+
+  const int fontSize = c.Font.size;
+  c.Font.size = figures.FontSize;
+  c.Brush.style = BrushStyle::Solid;
+  for (const Figure& f : over) {
+    c.Brush.color = f.Sky ? clr::Blue : clr::Maroon;
+    c.RotatedTextOut(f.At.x(), f.At.y(), labelAngle, "10");
+  }
+  c.Brush.style = BrushStyle::Clear;
+  c.Font.size = fontSize;
 
   // 7. Aircraft symbol; the jets' radio height.
   c.Pen.width = 2;

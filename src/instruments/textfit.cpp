@@ -1,7 +1,7 @@
 #include "instruments/textfit.h"
 
 #include <QFont>
-#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <algorithm>
 #include <cmath>
@@ -37,8 +37,11 @@ QRect TextInk(const FontState& font, const QString& text) {
   f.setBold(font.bold);
   f.setItalic(font.italic);
   f.setStyleStrategy(QFont::NoAntialias);
-  const QFontMetrics metrics(f);
-  return metrics.tightBoundingRect(text).translated(0, metrics.ascent());
+  // In fractions of a pixel, then every pixel the glyphs reach into.
+  const QFontMetricsF metrics(f);
+  const QRectF ink = metrics.tightBoundingRect(text).translated(0, metrics.ascent());
+  return QRect(QPoint(int(std::floor(ink.left())), int(std::floor(ink.top()))),
+               QPoint(int(std::ceil(ink.right())) - 1, int(std::ceil(ink.bottom())) - 1));
 }
 
 int FitLeft(int x, int width, int left, int right) { return std::max(left, std::min(x, right - width)); }
