@@ -21,11 +21,13 @@ using gauge::SetSolidBrush;
 // speed's beside its pointer (20 px wide).
 constexpr int kReadoutLeft = 20;
 constexpr int kPointerReadoutLeft = 22;
-// What a read-out leaves before a frame line (pen 2) at the edge of its room.
+// The frames' pen, and what a read-out leaves before a frame line at the
+// edge of its room.
+constexpr int kFramePen = 2;
 constexpr int kFrameClearance = 2;
 
 void Frame(Canvas& c, const QVector<QPoint>& corners) {
-  SetPen(c, clr::White, 2);
+  SetPen(c, clr::White, kFramePen);
   c.MoveTo(corners.first().x(), corners.first().y());
   for (int i = 1; i < corners.size(); ++i) c.LineTo(corners[i].x(), corners[i].y());
   c.LineTo(corners.first().x(), corners.first().y());
@@ -154,17 +156,21 @@ void DrawEFISVerticalSpeed(Canvas& c, const SimState& s) {
   c.Font.color = clr::White;
   SetPen(c, clr::White, 1);
   const QString readout = VerticalSpeedReadout(s.VerticalSpeed);
+  const QVector<QPoint> frame = {
+      {x0, U / 2 - 20}, {x0 + U / 2, U / 2}, {x0 + U / 2, 2 * U + U / 2}, {x0, 2 * U + U / 2 + 20}};
   // Beside the pointer the read-out shrinks, where it must, to end inside the
-  // scale's frame; one too wide even so is written again over the frame, on
-  // its own black ground.
+  // scale's frame; one that meets the frame even so (too wide, or carried
+  // by the pointer under the frame's slanted ends) is written again over the
+  // frame, on its own black ground.
   bool overFrame = false;
   QPoint beside;
   if (!jet) {
-    const int room = U / 2 - kPointerReadoutLeft - kFrameClearance;
-    const int size = FittingFontSize(c, readout, 14, room);
+    const int size = FittingFontSize(c, readout, 14, U / 2 - kPointerReadoutLeft - kFrameClearance);
     c.Font.size = size;
-    overFrame = c.TextWidth(readout) > room;
     beside = QPoint(x0 + kPointerReadoutLeft, yc - o - RoundPixel(12.0 * size / 14));
+    const QRect ink = TextInk(c.Font, readout).translated(beside);
+    for (int i = 0; i < frame.size(); ++i)
+      overFrame = overFrame || LineMeetsInk(frame[i], frame[(i + 1) % frame.size()], kFramePen, ink);
     SetSolidBrush(c, clr::Black);
     c.TextOut(beside.x(), beside.y(), readout);
   } else {
@@ -182,7 +188,7 @@ void DrawEFISVerticalSpeed(Canvas& c, const SimState& s) {
     Line(c, x0 + 2, y, x0 + 22, y);
   }
 
-  Frame(c, {{x0, U / 2 - 20}, {x0 + U / 2, U / 2}, {x0 + U / 2, 2 * U + U / 2}, {x0, 2 * U + U / 2 + 20}});
+  Frame(c, frame);
 
   if (overFrame) {
     SetPen(c, clr::White, 1);

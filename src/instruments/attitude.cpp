@@ -72,47 +72,14 @@ QVector<BankMark> BankScaleMarks(bool roundDial, int Rb) {
 
 namespace {
 
-// The distance from `p` to the segment from `a` to `b`.
-double DistanceToSegment(QPointF p, QPointF a, QPointF b) {
-  const QPointF d = b - a;
-  const double length2 = QPointF::dotProduct(d, d);
-  const double t = length2 > 0 ? std::clamp(QPointF::dotProduct(p - a, d) / length2, 0.0, 1.0) : 0.0;
-  const QPointF q = a + t * d - p;
-  return std::hypot(q.x(), q.y());
-}
-
-// The distance from `p` to the area `r` (0 within it).
-double DistanceToArea(QPointF p, const QRectF& r) {
-  const double dx = std::max({r.left() - p.x(), 0.0, p.x() - r.right()});
-  const double dy = std::max({r.top() - p.y(), 0.0, p.y() - r.bottom()});
-  return std::hypot(dx, dy);
-}
-
-// Which side of the line through `a` and `b` the point `p` lies on.
-double Side(QPointF a, QPointF b, QPointF p) { return (b.x() - a.x()) * (p.y() - a.y()) - (b.y() - a.y()) * (p.x() - a.x()); }
-
-bool SegmentsCross(QPointF a, QPointF b, QPointF c, QPointF d) {
-  return Side(a, b, c) * Side(a, b, d) <= 0 && Side(c, d, a) * Side(c, d, b) <= 0;
-}
-
-// The distance between the segment from `a` to `b` and the area `r`.
-double SegmentToArea(QPointF a, QPointF b, const QRectF& r) {
-  if (r.contains(a) || r.contains(b)) return 0;
-  const QPointF corners[] = {r.topLeft(), r.topRight(), r.bottomRight(), r.bottomLeft()};
-  double nearest = std::min(DistanceToArea(a, r), DistanceToArea(b, r));
-  for (int i = 0; i < 4; ++i) {
-    if (SegmentsCross(a, b, corners[i], corners[(i + 1) % 4])) return 0;
-    nearest = std::min(nearest, DistanceToSegment(corners[i], a, b));
-  }
-  return nearest;
-}
-
 // Whether a ladder figure covering `ink` (pixels about the dial's centre)
 // lies inside the round dial's bezel ring and clear of the bank scale's marks.
-bool FigureClear(const QRectF& ink, bool roundDial, int instrumentRadius, int bankScaleRadius,
+bool FigureClear(const QRect& ink, bool roundDial, int instrumentRadius, int bankScaleRadius,
                  const QVector<BankMark>& marks) {
+  // The ink's pixels reach to the far edges of its last row and column.
+  const QRectF area = QRectF(ink);
   double far = 0;
-  for (const QPointF p : {ink.topLeft(), ink.topRight(), ink.bottomLeft(), ink.bottomRight()})
+  for (const QPointF p : {area.topLeft(), area.topRight(), area.bottomLeft(), area.bottomRight()})
     far = std::max(far, std::hypot(p.x(), p.y()));
   if (roundDial && far > instrumentRadius - 14 - 1) return false;
   // The marks start 14 px inside the scale; a pen's half width and a pixel
@@ -121,7 +88,7 @@ bool FigureClear(const QRectF& ink, bool roundDial, int instrumentRadius, int ba
   for (const BankMark& m : marks) {
     const double a = m.Angle * kDegToRad;
     const QPointF along(std::sin(a), -std::cos(a));
-    if (SegmentToArea(along * m.Inner, along * m.Outer, ink) < m.Width / 2.0 + 1) return false;
+    if (LineMeetsInk(along * m.Inner, along * m.Outer, m.Width, ink)) return false;
   }
   return true;
 }
@@ -141,7 +108,7 @@ LadderFigures LadderFiguresFor(const QString& type, int instrumentRadius, const 
   const int designedLeft = L1 + (sep ? 30 : 35), designedRight = L1 + (sep ? 15 : 10);
   const int Rb = BankScaleRadius(type, instrumentRadius, v);
   const QVector<BankMark> marks = BankScaleMarks(sep, Rb);
-  const auto clear = [&](const QRect& ink) { return FigureClear(QRectF(ink), sep, instrumentRadius, Rb, marks); };
+  const auto clear = [&](const QRect& ink) { return FigureClear(ink, sep, instrumentRadius, Rb, marks); };
   FontState font;
   LadderFigures f;
   for (int size = designedSize; size >= std::min(designedSize, kSmallestChartFont); --size) {
@@ -327,7 +294,7 @@ void DrawAttitudeOverlay(Canvas& c, const SimState& s, const AdiView& v) {
       QTransform turn;
       turn.translate(at.x() - cx, at.y() - cy);
       turn.rotate(-labelAngle);
-      if (FigureClear(turn.mapRect(QRectF(fitted.Ink)), sep, R, Rb, fitted.Marks))
+      if (FigureClear(turn.mapRect(QRectF(fitted.Ink)).toAlignedRect(), sep, R, Rb, fitted.Marks))
         c.RotatedTextOut(at.x(), at.y(), labelAngle, "10");
       else
         over.append({at, m.Pitch > 0});
