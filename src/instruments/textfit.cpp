@@ -63,7 +63,9 @@ double DistanceToArea(QPointF p, const QRectF& r) {
 }
 
 // Which side of the line through `a` and `b` the point `p` lies on.
-double Side(QPointF a, QPointF b, QPointF p) { return (b.x() - a.x()) * (p.y() - a.y()) - (b.y() - a.y()) * (p.x() - a.x()); }
+double Side(QPointF a, QPointF b, QPointF p) {
+  return (b.x() - a.x()) * (p.y() - a.y()) - (b.y() - a.y()) * (p.x() - a.x());
+}
 
 bool SegmentsCross(QPointF a, QPointF b, QPointF c, QPointF d) {
   return Side(a, b, c) * Side(a, b, d) <= 0 && Side(c, d, a) * Side(c, d, b) <= 0;

@@ -319,7 +319,7 @@ TEST_F(PistonVerticalSpeedReadout, ClearOfTheScaleFrameOnEveryCell) {
       }
     }
   EXPECT_TRUE(faults.isEmpty()) << faults.size() << " faults, the first ones:\n"
-                                << faults.join('\n').toStdString();
+                                << faults.mid(0, 10).join(QChar(10)).toStdString();
 }
 
 }  // namespace

@@ -292,7 +292,8 @@ TEST_F(AttitudeFigures, AtRestInsideTheDialAndClearOfTheScale) {
         in.Map = MapPlace::Hidden;
         const PanelLayout L = LayOutPanel(in);
         const QSize chart = L.Of("Chart1").size();
-        const QString key = QString("%1 %2 %3 %4 %5").arg(type).arg(L.CellSize).arg(chart.width()).arg(w > 1400).arg(L.Chart1Zoom);
+        const QString key =
+            QString("%1 %2 %3 %4 %5").arg(type).arg(L.CellSize).arg(chart.width()).arg(w > 1400).arg(L.Chart1Zoom);
         if (seen.contains(key)) continue;
         seen.insert(key);
         SimState s;
@@ -327,15 +328,22 @@ TEST_F(AttitudeFigures, AtRestInsideTheDialAndClearOfTheScale) {
           for (qsizetype j = 0; j < c.log.size(); ++j) {
             const auto& shape = c.log[j];
             if (shape.op == Op::Line && test::LineMeets(shape, ink))
-              faults << where + QString(" meets the line %1,%2-%3,%4").arg(shape.points[0].x()).arg(shape.points[0].y())
-                                    .arg(shape.points[1].x()).arg(shape.points[1].y());
+              faults << where + QString(" meets the line %1,%2-%3,%4")
+                                    .arg(shape.points[0].x())
+                                    .arg(shape.points[0].y())
+                                    .arg(shape.points[1].x())
+                                    .arg(shape.points[1].y());
             if (shape.op == Op::Ellipse && test::RingMeets(shape, ink))
-              faults << where + QString(" meets the ring %1,%2-%3,%4 (pen %5)").arg(shape.points[0].x())
-                                    .arg(shape.points[0].y()).arg(shape.points[1].x()).arg(shape.points[1].y())
+              faults << where + QString(" meets the ring %1,%2-%3,%4 (pen %5)")
+                                    .arg(shape.points[0].x())
+                                    .arg(shape.points[0].y())
+                                    .arg(shape.points[1].x())
+                                    .arg(shape.points[1].y())
                                     .arg(shape.pen.width);
           }
         }
         EXPECT_EQ(figures, 4) << key.toStdString();
       }
-  EXPECT_TRUE(faults.isEmpty()) << faults.size() << " faults:\n" << faults.join('\n').toStdString();
+  EXPECT_TRUE(faults.isEmpty()) << faults.size() << " faults, the first ones:\n"
+                                << faults.mid(0, 10).join(QChar(10)).toStdString();
 }
