@@ -1,8 +1,10 @@
 #include "instruments/textfit.h"
 
+#include <QByteArray>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QHash>
 #include <algorithm>
 #include <cmath>
 
@@ -32,6 +34,15 @@ QRect TextInk(const FontState& font, const QString& text) {
     box.Font = font;
     return QRect(0, 0, box.TextWidth(text), box.TextHeight(text));
   }
+  // The read-outs are measured paint after paint: the font's metrics are
+  // built once for each text.
+  static QHash<QByteArray, QRect> known;
+  QByteArray key = text.toUtf8();
+  key += '\0' + font.name.toUtf8() + ',' + QByteArray::number(font.size) + ',' + char('0' + font.bold) +
+         char('0' + font.italic);
+  auto it = known.constFind(key);
+  if (it != known.constEnd()) return *it;
+  if (known.size() >= 4096) known.clear();
   QFont f(font.name);
   f.setPixelSize(FontPixelSize(font.size));
   f.setBold(font.bold);
@@ -40,8 +51,8 @@ QRect TextInk(const FontState& font, const QString& text) {
   // In fractions of a pixel, then every pixel the glyphs reach into.
   const QFontMetricsF metrics(f);
   const QRectF ink = metrics.tightBoundingRect(text).translated(0, metrics.ascent());
-  return QRect(QPoint(int(std::floor(ink.left())), int(std::floor(ink.top()))),
-               QPoint(int(std::ceil(ink.right())) - 1, int(std::ceil(ink.bottom())) - 1));
+  return *known.insert(key, QRect(QPoint(int(std::floor(ink.left())), int(std::floor(ink.top()))),
+                                  QPoint(int(std::ceil(ink.right())) - 1, int(std::ceil(ink.bottom())) - 1)));
 }
 
 namespace {
