@@ -330,6 +330,7 @@ void DrawAttitudeOverlay(Canvas& c, const SimState& s, const AdiView& v) {
             }
           });
 
+  // The figures carried onto the ring or the marks, over them.
   const int fontSize = c.Font.size;
   c.Font.size = figures.FontSize;
   c.Brush.style = BrushStyle::Solid;
