@@ -1,12 +1,12 @@
 #include "instruments/textfit.h"
 
-#include <QByteArray>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QGuiApplication>
-#include <QHash>
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <tuple>
 
 namespace tvx {
 
@@ -36,12 +36,10 @@ QRect TextInk(const FontState& font, const QString& text) {
   }
   // The read-outs are measured paint after paint: the font's metrics are
   // built once for each text.
-  static QHash<QByteArray, QRect> known;
-  QByteArray key = text.toUtf8();
-  key += '\0' + font.name.toUtf8() + ',' + QByteArray::number(font.size) + ',' + char('0' + font.bold) +
-         char('0' + font.italic);
-  auto it = known.constFind(key);
-  if (it != known.constEnd()) return *it;
+  using Key = std::tuple<QString, int, bool, bool, QString>;
+  static std::map<Key, QRect> known;
+  const Key key{font.name, font.size, font.bold, font.italic, text};
+  if (const auto it = known.find(key); it != known.end()) return it->second;
   if (known.size() >= 4096) known.clear();
   QFont f(font.name);
   f.setPixelSize(FontPixelSize(font.size));
@@ -51,8 +49,8 @@ QRect TextInk(const FontState& font, const QString& text) {
   // In fractions of a pixel, then every pixel the glyphs reach into.
   const QFontMetricsF metrics(f);
   const QRectF ink = metrics.tightBoundingRect(text).translated(0, metrics.ascent());
-  return *known.insert(key, QRect(QPoint(int(std::floor(ink.left())), int(std::floor(ink.top()))),
-                                  QPoint(int(std::ceil(ink.right())) - 1, int(std::ceil(ink.bottom())) - 1)));
+  return known[key] = QRect(QPoint(int(std::floor(ink.left())), int(std::floor(ink.top()))),
+                            QPoint(int(std::ceil(ink.right())) - 1, int(std::ceil(ink.bottom())) - 1));
 }
 
 namespace {
