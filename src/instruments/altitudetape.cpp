@@ -17,8 +17,17 @@ using gauge::Line;
 using gauge::SetPen;
 using gauge::SetSolidBrush;
 
+// The read-outs' left edges: the altitude's on the tape, the vertical
+// speed's beside its pointer (20 px wide).
+constexpr int kReadoutLeft = 20;
+constexpr int kPointerReadoutLeft = 22;
+// The frames' pen, and what a read-out leaves before a frame line at the
+// edge of its room.
+constexpr int kFramePen = 2;
+constexpr int kFrameClearance = 2;
+
 void Frame(Canvas& c, const QVector<QPoint>& corners) {
-  SetPen(c, clr::White, 2);
+  SetPen(c, clr::White, kFramePen);
   c.MoveTo(corners.first().x(), corners.first().y());
   for (int i = 1; i < corners.size(); ++i) c.LineTo(corners[i].x(), corners[i].y());
   c.LineTo(corners.first().x(), corners.first().y());
@@ -97,11 +106,15 @@ void DrawEFISAltitudeTape(Canvas& c, const SimState& s) {
   SetPen(c, clr::Black, 2);
   Line(c, s.CellFrameMargin, yc, right - s.CellFrameMargin, yc);
 
-  c.Font.size = 18;
+  // The read-out shrinks, where it must, to end inside the tape's frame
+  // (painted over it next), centred on the reference line as designed.
+  const QString altitude = QString::number(RoundPixel(s.Altitude / 5.0) * 5);
+  const int altitudeSize = FittingFontSize(c, altitude, 18, right - kReadoutLeft - kFrameClearance);
+  c.Font.size = altitudeSize;
   c.Font.color = clr::White;
   SetSolidBrush(c, clr::Black);
   c.Pen.color = clr::White;
-  c.TextOut(20, yc - 15, QString::number(RoundPixel(s.Altitude / 5.0) * 5));
+  c.TextOut(kReadoutLeft, yc - RoundPixel(15.0 * altitudeSize / 18), altitude);
 
   Frame(c, {{0, 0}, {right, 0}, {right, 3 * U}, {0, 3 * U}});
 }
@@ -143,9 +156,23 @@ void DrawEFISVerticalSpeed(Canvas& c, const SimState& s) {
   c.Font.color = clr::White;
   SetPen(c, clr::White, 1);
   const QString readout = VerticalSpeedReadout(s.VerticalSpeed);
+  const QVector<QPoint> frame = {
+      {x0, U / 2 - 20}, {x0 + U / 2, U / 2}, {x0 + U / 2, 2 * U + U / 2}, {x0, 2 * U + U / 2 + 20}};
+  // Beside the pointer the read-out shrinks, where it must, to end inside the
+  // scale's frame; one that meets the frame even so (too wide, or carried
+  // by the pointer under the frame's slanted ends) is written again over the
+  // frame, on its own black ground.
+  bool overFrame = false;
+  QPoint beside;
   if (!jet) {
+    const int size = FittingFontSize(c, readout, 14, U / 2 - kPointerReadoutLeft - kFrameClearance);
+    c.Font.size = size;
+    beside = QPoint(x0 + kPointerReadoutLeft, yc - o - RoundPixel(12.0 * size / 14));
+    const QRect ink = TextInk(c.Font, readout).translated(beside);
+    for (int i = 0; i < frame.size(); ++i)
+      overFrame = overFrame || LineMeetsInk(frame[i], frame[(i + 1) % frame.size()], kFramePen, ink);
     SetSolidBrush(c, clr::Black);
-    c.TextOut(x0 + 22, yc - o - 12, readout);
+    c.TextOut(beside.x(), beside.y(), readout);
   } else {
     // Shrinking with the cells, the read-out below the scale stays clear of
     // the altitude bug's value.
@@ -161,7 +188,13 @@ void DrawEFISVerticalSpeed(Canvas& c, const SimState& s) {
     Line(c, x0 + 2, y, x0 + 22, y);
   }
 
-  Frame(c, {{x0, U / 2 - 20}, {x0 + U / 2, U / 2}, {x0 + U / 2, 2 * U + U / 2}, {x0, 2 * U + U / 2 + 20}});
+  Frame(c, frame);
+
+  if (overFrame) {
+    SetPen(c, clr::White, 1);
+    SetSolidBrush(c, clr::Black);
+    c.TextOut(beside.x(), beside.y(), readout);
+  }
 }
 
 }  // namespace tvx

@@ -1,10 +1,13 @@
 #include "instruments/attitude.h"
 
+#include <QGuiApplication>
+#include <QTransform>
 #include <algorithm>
 #include <cmath>
 
 #include "instruments/dial.h"
 #include "instruments/layout.h"
+#include "instruments/textfit.h"
 #include "simulator/aircrafttype.h"
 #include "platform/textutil.h"
 
@@ -57,6 +60,89 @@ QVector<LadderMark> VisibleLadderMarks(const QString& type, double pitch) {
   for (const Row& r : rows)
     if (r.shown) marks.append({r.p, r.L, r.label});
   return marks;
+}
+
+QVector<BankMark> BankScaleMarks(bool roundDial, int Rb) {
+  QVector<BankMark> marks;
+  for (int a : {-20, -10, 0, 10, 20}) marks.append({a, Rb - 14, Rb, 1});
+  for (int a : {-45, 0, 45}) marks.append({a, Rb - 14, Rb, 1});
+  for (int a : {-90, -60, -30, 0, 30, 60, 90}) marks.append({a, Rb - 14, roundDial ? Rb : Rb + 14, 2});
+  return marks;
+}
+
+namespace {
+
+// Whether a ladder figure covering `ink` (pixels about the dial's centre)
+// lies inside the round dial's bezel ring and clear of the bank scale's marks.
+bool FigureClear(const QRect& ink, bool roundDial, int instrumentRadius, int bankScaleRadius,
+                 const QVector<BankMark>& marks) {
+  // The ink's pixels reach to the far edges of its last row and column.
+  const QRectF area = QRectF(ink);
+  double far = 0;
+  for (const QPointF p : {area.topLeft(), area.topRight(), area.bottomLeft(), area.bottomRight()})
+    far = std::max(far, std::hypot(p.x(), p.y()));
+  if (roundDial && far > instrumentRadius - 14 - 1) return false;
+  // The marks start 14 px inside the scale; a pen's half width and a pixel
+  // more keep them off the ink.
+  if (far < bankScaleRadius - 14 - 2) return true;
+  for (const BankMark& m : marks) {
+    const double a = m.Angle * kDegToRad;
+    const QPointF along(std::sin(a), -std::cos(a));
+    if (LineMeetsInk(along * m.Inner, along * m.Outer, m.Width, ink)) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+int BankScaleRadius(const QString& type, int instrumentRadius, const AdiView& v) {
+  if (IsRoundDialPanel(type)) return instrumentRadius;
+  return v.Width / 2 - (v.ClientWidth <= kWideClientWidth ? 20 : 60);
+}
+
+LadderFigures LadderFiguresFor(const QString& type, int instrumentRadius, const AdiView& v) {
+  const bool sep = IsRoundDialPanel(type);
+  const int L1 = IsJet(type) ? 52 : 35;
+  const int ppd = AdiPixelsPerDegreeFor(type);
+  const int designedSize = RoundPixel((sep ? 14 : 5) * v.Zoom / 100.0);
+  const int designedLeft = L1 + (sep ? 30 : 35), designedRight = L1 + (sep ? 15 : 10);
+  const int Rb = BankScaleRadius(type, instrumentRadius, v);
+  const QVector<BankMark> marks = BankScaleMarks(sep, Rb);
+  const auto clear = [&](const QRect& ink) { return FigureClear(ink, sep, instrumentRadius, Rb, marks); };
+  FontState font;
+  LadderFigures f;
+  for (int size = designedSize; size >= std::min(designedSize, kSmallestChartFont); --size) {
+    font.size = size;
+    const QRect ink = TextInk(font, "10");
+    f.FontSize = size;
+    f.Lift = RoundPixel(11.0 * size / designedSize);
+    // The figure `origin` px right of the centre (left of it when negative),
+    // beside both labelled marks.
+    const auto fits = [&](int origin) {
+      return clear(ink.translated(origin, -10 * ppd - f.Lift)) && clear(ink.translated(origin, 10 * ppd - f.Lift));
+    };
+    // The nearest place to the designed one where the figure fits: closing
+    // in, it keeps a gap from the end of its mark; moving out, it goes no
+    // further than its own width, and stays on the chart.
+    const auto nearest = [&](int designed, int innermost, int outermost, int sign, int& place) {
+      for (int d = 0; designed - d >= innermost || designed + d <= outermost; ++d)
+        for (const int at : {designed + d, designed - d})
+          if (at >= std::min(innermost, designed) && at <= outermost && fits(sign * at)) {
+            place = at;
+            return true;
+          }
+      return false;
+    };
+    const int half = std::min(v.Width, v.Height) / 2;
+    const int outRight = std::min(designedRight + ink.width(), half - kTextGap - ink.right() - 1);
+    const int outLeft = std::min(designedLeft + ink.width(), half - kTextGap + ink.left());
+    const bool right = nearest(designedRight, L1 + kTextGap - ink.left(), outRight, 1, f.Right);
+    const bool left = nearest(designedLeft, L1 + kTextGap + ink.right() + 1, outLeft, -1, f.Left);
+    if (right && left) return f;
+  }
+  f.Left = designedLeft;
+  f.Right = designedRight;
+  return f;
 }
 
 bool TcasBandShown(const SimState& s) { return s.FailureCode == "TCAS" && s.FailurePhase == 3; }
@@ -151,9 +237,8 @@ void DrawAttitudeOverlay(Canvas& c, const SimState& s, const AdiView& v) {
   const int R = s.InstrumentRadius;
 
   // 1. Sizes by type.
-  const int L1 = jet ? 52 : 35;
   const int ppd = AdiPixelsPerDegreeFor(type);
-  const int Rb = sep ? R : v.Width / 2 - (v.ClientWidth <= kWideClientWidth ? 20 : 60);
+  const int Rb = BankScaleRadius(type, R, v);
   c.Font.size = sep ? 14 : 5;
   // The overlay draws outlines and words over the disc, never filled boxes.
   c.Brush.style = BrushStyle::Clear;
@@ -171,18 +256,49 @@ void DrawAttitudeOverlay(Canvas& c, const SimState& s, const AdiView& v) {
   //    horizon, at the font size scaled by the chart's zoom.
   c.Pen.width = 1;
   c.Font.color = clr::White;
-  const int leftLabel = L1 + (sep ? 30 : 35);
-  const int rightLabel = L1 + (sep ? 15 : 10);
+  // The figures' places hold for the chart's size (and the fonts measured):
+  // found once for it.
+  struct Fitted {
+    QString Type;
+    int R = -1, Width = -1, Height = -1, BankRadius = -1, Zoom = -1;
+    bool Fonts = false;
+    LadderFigures Figures;
+    QRect Ink;  // of "10", written at (0, 0)
+    QVector<BankMark> Marks;
+  };
+  thread_local Fitted fitted;
+  const bool fonts = qGuiApp != nullptr;
+  if (fitted.Type != type || fitted.R != R || fitted.Width != v.Width || fitted.Height != v.Height ||
+      fitted.BankRadius != Rb || fitted.Zoom != v.Zoom || fitted.Fonts != fonts) {
+    fitted = {type, R, v.Width, v.Height, Rb, v.Zoom, fonts, LadderFiguresFor(type, R, v), {}, BankScaleMarks(sep, Rb)};
+    FontState font;
+    font.size = fitted.Figures.FontSize;
+    fitted.Ink = TextInk(font, "10");
+  }
+  const LadderFigures& figures = fitted.Figures;
   const int labelAngle = RoundPixel(s.BankAngle);
+  // A figure the ladder carries onto the ring or the scale's marks is written
+  // after them, on its own piece of sky or ground.
+  struct Figure {
+    QPoint At;
+    bool Sky;
+  };
+  QVector<Figure> over;
   for (const LadderMark& m : VisibleLadderMarks(type, s.PitchAttitude)) {
     DrawLine(c, ladder.At(m.Pitch, -m.HalfLength), ladder.At(m.Pitch, m.HalfLength));
     if (!m.Labelled) continue;
     const int size = c.Font.size;
-    c.Font.size = RoundPixel(size * v.Zoom / 100.0);
-    const QPoint l = ladder.At(m.Pitch, -leftLabel);
-    const QPoint r = ladder.At(m.Pitch, rightLabel);
-    c.RotatedTextOut(l.x(), l.y() - 11, labelAngle, "10");
-    c.RotatedTextOut(r.x(), r.y() - 11, labelAngle, "10");
+    c.Font.size = figures.FontSize;
+    for (const int along : {-figures.Left, figures.Right}) {
+      const QPoint at = ladder.At(m.Pitch, along) - QPoint(0, figures.Lift);
+      QTransform turn;
+      turn.translate(at.x() - cx, at.y() - cy);
+      turn.rotate(-labelAngle);
+      if (FigureClear(turn.mapRect(QRectF(fitted.Ink)).toAlignedRect(), sep, R, Rb, fitted.Marks))
+        c.RotatedTextOut(at.x(), at.y(), labelAngle, "10");
+      else
+        over.append({at, m.Pitch > 0});
+    }
     c.Font.size = size;
   }
 
@@ -207,13 +323,23 @@ void DrawAttitudeOverlay(Canvas& c, const SimState& s, const AdiView& v) {
               l.Ellipse(cx - R, cy - R, cx + R, cy + R);
               l.Ellipse(cx - (R - 14), cy - (R - 14), cx + (R - 14), cy + (R - 14));
             }
-            l.Pen.color = clr::White;
-            l.Pen.width = 1;
-            for (int a : {-20, -10, 0, 10, 20}) DrawRadial(l, cx, cy, a, Rb, Rb - 14);
-            for (int a : {-45, 0, 45}) DrawRadial(l, cx, cy, a, Rb, Rb - 14);
-            l.Pen.width = 2;
-            for (int a : {-90, -60, -30, 0, 30, 60, 90}) DrawRadial(l, cx, cy, a, sep ? Rb : Rb + 14, Rb - 14);
+            for (const BankMark& m : BankScaleMarks(sep, Rb)) {
+              l.Pen.color = clr::White;
+              l.Pen.width = m.Width;
+              DrawRadial(l, cx, cy, m.Angle, m.Outer, m.Inner);
+            }
           });
+
+  // The figures carried onto the ring or the marks, over them.
+  const int fontSize = c.Font.size;
+  c.Font.size = figures.FontSize;
+  c.Brush.style = BrushStyle::Solid;
+  for (const Figure& f : over) {
+    c.Brush.color = f.Sky ? clr::Blue : clr::Maroon;
+    c.RotatedTextOut(f.At.x(), f.At.y(), labelAngle, "10");
+  }
+  c.Brush.style = BrushStyle::Clear;
+  c.Font.size = fontSize;
 
   // 7. Aircraft symbol; the jets' radio height.
   c.Pen.width = 2;

@@ -27,6 +27,44 @@ struct LadderMark {
 // The ladder marks shown at this pitch, in drawing order.
 QVector<LadderMark> VisibleLadderMarks(const QString& type, double pitch);
 
+// The chart the indicator is drawn on.
+struct AdiView {
+  int Width = 0, Height = 0;
+  int ClientWidth = 0;
+  int Zoom = 85;        // percent; the disc and the turned figures scale with it
+  int VertOffset = 0;   // the disc's pitch shift
+  double Rotation = 0;  // the disc's turn, degrees counter-clockwise
+};
+
+// The bank scale's radius: the dial's on the round dial; on the glass panels
+// it follows the chart, further in on wide windows.
+int BankScaleRadius(const QString& type, int instrumentRadius, const AdiView& v);
+
+// One mark of the bank scale: a radial line at `Angle` degrees (dial angle)
+// from radius `Inner` to `Outer`, pen `Width` px.
+struct BankMark {
+  int Angle = 0;
+  int Inner = 0, Outer = 0;
+  int Width = 1;
+};
+// The bank scale of radius `Rb`, in drawing order; the glass panels' thick
+// marks reach 14 px beyond the scale.
+QVector<BankMark> BankScaleMarks(bool roundDial, int Rb);
+
+// Where the "10" figures of the labelled marks stand: the left figure starts
+// `Left` px left of the mark's centre, the right one `Right` px right of it,
+// both `Lift` px above the mark, in `FontSize` points (zoom applied).
+struct LadderFigures {
+  int FontSize = 12;
+  int Left = 0, Right = 0;
+  int Lift = 11;
+};
+// The figures as designed where they fit: with the wings level and the nose
+// on the horizon, inside the bezel ring (round dial) and clear of the bank
+// scale. Where they do not, each moves to the nearest place where it does,
+// and only where none is, they shrink.
+LadderFigures LadderFiguresFor(const QString& type, int instrumentRadius, const AdiView& v);
+
 // The TCAS resolution band: pitch above `Upper` and below `Lower` is fenced off.
 struct TcasBand {
   double Upper = 0;
@@ -52,15 +90,6 @@ struct BezelStroke {
   int Width = 95;
 };
 BezelStroke AttitudeBezelStroke(int cx, int cy);
-
-// The chart the indicator is drawn on.
-struct AdiView {
-  int Width = 0, Height = 0;
-  int ClientWidth = 0;
-  int Zoom = 85;        // percent; the disc and the turned figures scale with it
-  int VertOffset = 0;   // the disc's pitch shift
-  double Rotation = 0;  // the disc's turn, degrees counter-clockwise
-};
 
 // The sky/ground disc: sky above the boundary through the shifted centre.
 void DrawAttitudeDisc(Canvas& c, const AdiView& v);

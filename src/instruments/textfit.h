@@ -2,6 +2,8 @@
 // Texts the charts paint at places that follow the chart's size: a text
 // keeps its designed place and size where it fits, moves within its room,
 // and shrinks to no less than a size a user still reads.
+#include <QPointF>
+#include <QRect>
 #include <QString>
 
 #include "platform/canvas.h"
@@ -28,6 +30,14 @@ int ScaledFontSize(int designed, double scale);
 // The largest font size from `designed` down to kSmallestChartFont at which
 // `text` is at most `room` pixels wide on `c`; kSmallestChartFont when none is.
 int FittingFontSize(Canvas& c, const QString& text, int designed, int room);
+
+// The pixels the glyphs of `text` cover when it is written in `font` with its
+// top-left corner at (0, 0): narrower and lower than the line's box.
+QRect TextInk(const FontState& font, const QString& text);
+
+// Whether a line from `a` to `b`, drawn with a pen `penWidth` px wide,
+// comes within a pixel of the pixels `ink`.
+bool LineMeetsInk(QPointF a, QPointF b, int penWidth, const QRect& ink);
 
 // The left edge for a text `width` wide, designed at `x`, moved left just far
 // enough to end by `right` (never left of `left`).

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QStringList>
+
 #include "instruments/gauges.h"
 #include "instruments/gaugetestsupport.h"
+#include "instruments/layout.h"
 #include "platform/textutil.h"
 
 namespace tvx {
@@ -269,6 +272,54 @@ TEST(VerticalSpeedScale, Frame) {
   EXPECT_EQ(frame[1].points[1], QPoint(kX0 + 74, 2 * U + 74));
   EXPECT_EQ(frame[2].points[1], QPoint(kX0, 2 * U + 74 + 20));
   EXPECT_EQ(frame[3].points[1], QPoint(kX0, 74 - 20));
+}
+
+// Beside its pointer the piston glass read-out ends inside the scale's frame,
+// or, too wide even in the smallest font, is written after the frame on its
+// own black ground: at every cell of the panel's range (1180 x 610 to
+// 2560 x 1440) and every vertical speed the pointer shows, and beyond.
+class PistonVerticalSpeedReadout : public WithFonts {};
+
+TEST_F(PistonVerticalSpeedReadout, ClearOfTheScaleFrameOnEveryCell) {
+  QStringList faults;
+  for (int cell = CellSizeFor(1180, 610); cell <= CellSizeFor(2560, 1440); ++cell)
+    for (int vs = -3000; vs <= 3000; vs += 60) {
+      SimState s = Tape("SEP EFIS", 3000);
+      SetCellLayout(s, cell);
+      s.VerticalSpeed = vs;
+      RecordingCanvas c;
+      DrawEFISVerticalSpeed(c, s);
+      // The read-out: the text beside the pointer, right of the scale's marks.
+      const int x0 = 3 * cell / 4;
+      qsizetype at = -1;
+      for (qsizetype k = 0; k < c.log.size(); ++k)
+        if (c.log[k].op == Op::Text && c.log[k].points[0].x() == x0 + 22) at = k;
+      ASSERT_GE(at, 0) << "cell " << cell << " vs " << vs;
+      const Prim& readout = c.log[at];
+      const QRect ink = InkOf(readout);
+      for (qsizetype k = 0; k < c.log.size(); ++k) {
+        const Prim& line = c.log[k];
+        if (line.op != Op::Line || line.pen.width != 2 || !LineMeets(line, ink)) continue;
+        // Under the frame the read-out needs its own ground; over it, a line
+        // must not cross it.
+        if (k > at || readout.brush.style != BrushStyle::Solid)
+          faults << QString("cell %1, %2 ft/min: \"%3\" (%4 pt) ink %5,%6 %7x%8 crossed by the frame %9,%10-%11,%12")
+                        .arg(cell)
+                        .arg(vs)
+                        .arg(readout.text)
+                        .arg(readout.font.size)
+                        .arg(ink.x())
+                        .arg(ink.y())
+                        .arg(ink.width())
+                        .arg(ink.height())
+                        .arg(line.points[0].x())
+                        .arg(line.points[0].y())
+                        .arg(line.points[1].x())
+                        .arg(line.points[1].y());
+      }
+    }
+  EXPECT_TRUE(faults.isEmpty()) << faults.size() << " faults, the first ones:\n"
+                                << faults.mid(0, 10).join(QChar(10)).toStdString();
 }
 
 }  // namespace

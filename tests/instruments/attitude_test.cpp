@@ -2,11 +2,15 @@
 // the overlay's key primitives.
 #include <gtest/gtest.h>
 
+#include <QSet>
+#include <QStringList>
 #include <cmath>
 
 #include "instruments/attitude.h"
+#include "instruments/gaugetestsupport.h"
 #include "instruments/layout.h"
 #include "simulator/aircrafttype.h"
+#include "simulator/panellayout.h"
 
 using namespace tvx;
 using Op = RecordingCanvas::Op;
@@ -268,4 +272,78 @@ TEST(AttitudeDisc, SkySliceAboveTheTurnedBoundary) {
   EXPECT_LT(sky.points[2].y(), 189);
   EXPECT_EQ(c.log[1].brush.color, clr::Maroon);
   EXPECT_EQ(c.log[1].points[2], sky.points[3]);
+}
+
+// With the wings level and the nose on the horizon the ladder's figures stand
+// where the chart leaves them room: inside the round dial's bezel ring, clear
+// of the bank scale, on their designed transparent ground, at every client
+// area of the range, measured with the real font.
+class AttitudeFigures : public test::WithFonts {};
+
+TEST_F(AttitudeFigures, AtRestInsideTheDialAndClearOfTheScale) {
+  QStringList faults;
+  QSet<QString> seen;
+  for (const QString type : {"SEP", "SEP EFIS", "737"})
+    for (int w = 1180; w <= 2560; w += 20)
+      for (int h = 610; h <= 1440; h += 20) {
+        PanelLayoutInput in;
+        in.Client = QSize(w, h);
+        in.Type = type;
+        in.Map = MapPlace::Hidden;
+        const PanelLayout L = LayOutPanel(in);
+        const QSize chart = L.Of("Chart1").size();
+        const QString key =
+            QString("%1 %2 %3 %4 %5").arg(type).arg(L.CellSize).arg(chart.width()).arg(w > 1400).arg(L.Chart1Zoom);
+        if (seen.contains(key)) continue;
+        seen.insert(key);
+        SimState s;
+        s.AircraftType = type;
+        s.CellFrameMargin = 2;
+        s.CellFrameCornerCut = 30;
+        SetCellLayout(s, L.CellSize);
+        SetChartCentres(s, chart, L.Of("chart4").size());
+        AdiView v;
+        v.Width = chart.width();
+        v.Height = chart.height();
+        v.ClientWidth = w;
+        v.Zoom = L.Chart1Zoom;
+        RecordingCanvas c;
+        DrawAttitudeOverlay(c, s, v);
+        int figures = 0;
+        for (qsizetype k = 0; k < c.log.size(); ++k) {
+          const auto& t = c.log[k];
+          if (t.op != Op::RotatedText || t.text != "10") continue;
+          ++figures;
+          const QRect ink = test::InkOf(t);
+          const QString where = QString("%1 %2x%3: \"10\" (%4 pt) ink %5,%6 %7x%8")
+                                    .arg(type)
+                                    .arg(w)
+                                    .arg(h)
+                                    .arg(t.font.size)
+                                    .arg(ink.x())
+                                    .arg(ink.y())
+                                    .arg(ink.width())
+                                    .arg(ink.height());
+          if (t.brush.style != BrushStyle::Clear) faults << where + " on a ground of its own";
+          for (qsizetype j = 0; j < c.log.size(); ++j) {
+            const auto& shape = c.log[j];
+            if (shape.op == Op::Line && test::LineMeets(shape, ink))
+              faults << where + QString(" meets the line %1,%2-%3,%4")
+                                    .arg(shape.points[0].x())
+                                    .arg(shape.points[0].y())
+                                    .arg(shape.points[1].x())
+                                    .arg(shape.points[1].y());
+            if (shape.op == Op::Ellipse && test::RingMeets(shape, ink))
+              faults << where + QString(" meets the ring %1,%2-%3,%4 (pen %5)")
+                                    .arg(shape.points[0].x())
+                                    .arg(shape.points[0].y())
+                                    .arg(shape.points[1].x())
+                                    .arg(shape.points[1].y())
+                                    .arg(shape.pen.width);
+          }
+        }
+        EXPECT_EQ(figures, 4) << key.toStdString();
+      }
+  EXPECT_TRUE(faults.isEmpty()) << faults.size() << " faults, the first ones:\n"
+                                << faults.mid(0, 10).join(QChar(10)).toStdString();
 }

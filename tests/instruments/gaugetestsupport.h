@@ -1,7 +1,14 @@
 #pragma once
 // Helpers of the gauge tests: a laid-out state and readings of a recorded drawing.
+#include <gtest/gtest.h>
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QPoint>
+#include <QRectF>
 #include <QVector>
+#include <algorithm>
 #include <cmath>
 
 #include "instruments/layout.h"
@@ -53,6 +60,62 @@ inline const Prim* FindText(const RecordingCanvas& c, const QString& text) {
   for (const Prim& p : c.log)
     if (p.op == Op::Text && p.text == text) return &p;
   return nullptr;
+}
+
+// Tests that measure texts with the fonts they are painted in: an
+// application runs, without windows, while they run.
+class WithFonts : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "gaugetests";
+    static char* argv[] = {name, nullptr};
+    app_ = new QGuiApplication(argc, argv);
+  }
+  static void TearDownTestSuite() {
+    delete app_;
+    app_ = nullptr;
+  }
+  static inline QGuiApplication* app_ = nullptr;
+};
+
+// The pixels an upright text's glyphs cover, measured with the real font at
+// 96 dpi, unsmoothed, its baseline one ascent below the anchor.
+inline QRect InkOf(const Prim& t) {
+  QFont font(t.font.name);
+  font.setPixelSize(static_cast<int>(std::lround(t.font.size * 96.0 / 72.0)));
+  font.setBold(t.font.bold);
+  font.setStyleStrategy(QFont::NoAntialias);
+  const QFontMetricsF fm(font);
+  const QRectF ink = fm.tightBoundingRect(t.text).translated(t.points[0].x(), t.points[0].y() + fm.ascent());
+  return QRect(QPoint(int(std::floor(ink.left())), int(std::floor(ink.top()))),
+               QPoint(int(std::ceil(ink.right())) - 1, int(std::ceil(ink.bottom())) - 1));
+}
+
+// Whether a recorded line, at its pen's width, reaches a pixel of `ink`.
+inline bool LineMeets(const Prim& line, const QRect& ink) {
+  const QRectF area = QRectF(ink).adjusted(-line.pen.width / 2.0, -line.pen.width / 2.0, line.pen.width / 2.0,
+                                           line.pen.width / 2.0);
+  const QPointF a = line.points[0], b = line.points[1];
+  const int steps = 4 * static_cast<int>(std::ceil(std::hypot(b.x() - a.x(), b.y() - a.y()))) + 1;
+  for (int k = 0; k <= steps; ++k)
+    if (area.contains(a + (b - a) * (double(k) / steps))) return true;
+  return false;
+}
+
+// Whether a recorded circle's outline, at its pen's width, reaches a pixel of `ink`.
+inline bool RingMeets(const Prim& ellipse, const QRect& ink) {
+  const QPointF centre = QRectF(QPointF(ellipse.points[0]), QPointF(ellipse.points[1])).center();
+  const double r = std::abs(ellipse.points[1].x() - ellipse.points[0].x()) / 2.0;
+  const QRectF area(ink.x(), ink.y(), ink.width(), ink.height());
+  const double nx = std::clamp(centre.x(), area.left(), area.right()) - centre.x();
+  const double ny = std::clamp(centre.y(), area.top(), area.bottom()) - centre.y();
+  double far = 0;
+  for (const QPointF p : {area.topLeft(), area.topRight(), area.bottomLeft(), area.bottomRight()})
+    far = std::max(far, std::hypot(p.x() - centre.x(), p.y() - centre.y()));
+  const double half = ellipse.pen.width / 2.0;
+  return std::hypot(nx, ny) <= r + half && far >= r - half;
 }
 
 }  // namespace tvx::test
