@@ -278,7 +278,7 @@ TEST(VerticalSpeedScale, Frame) {
 // or, too wide even in the smallest font, is written after the frame on its
 // own black ground: at every cell of the panel's range (1180 x 610 to
 // 2560 x 1440) and every vertical speed the pointer shows, and beyond.
-class PistonVerticalSpeedReadout : public WithFonts {};
+class PistonVerticalSpeedReadout : public WithApplicationFonts {};
 
 TEST_F(PistonVerticalSpeedReadout, ClearOfTheScaleFrameOnEveryCell) {
   QStringList faults;

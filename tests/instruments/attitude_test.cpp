@@ -278,7 +278,7 @@ TEST(AttitudeDisc, SkySliceAboveTheTurnedBoundary) {
 // where the chart leaves them room: inside the round dial's bezel ring, clear
 // of the bank scale, on their designed transparent ground, at every client
 // area of the range, measured with the real font.
-class AttitudeFigures : public test::WithFonts {};
+class AttitudeFigures : public test::WithApplicationFonts {};
 
 TEST_F(AttitudeFigures, AtRestInsideTheDialAndClearOfTheScale) {
   QStringList faults;

@@ -310,8 +310,7 @@ class N1Dials : public WithApplicationFonts {};
 // The pixels a text's glyphs cover, as a box of pixel edges: the font the
 // canvas paints with, the text's top-left corner at its recorded place.
 QRectF Ink(const Prim& t) {
-  const QFontMetrics fm(PaintedFont(t.font));
-  const QRect ink = fm.tightBoundingRect(t.text).translated(t.points[0] + QPoint(0, fm.ascent()));
+  const QRect ink = PaintedInk(t.font, t.text).translated(t.points[0]);
   return QRectF(ink.left(), ink.top(), ink.width(), ink.height());
 }
 

@@ -11,7 +11,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "instruments/applicationfonts.h"
 #include "instruments/layout.h"
+#include "instruments/textink.h"
 #include "platform/canvas.h"
 #include "simulator/simstate.h"
 
@@ -62,36 +64,8 @@ inline const Prim* FindText(const RecordingCanvas& c, const QString& text) {
   return nullptr;
 }
 
-// Tests that measure texts with the fonts they are painted in: an
-// application runs, without windows, while they run.
-class WithFonts : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "gaugetests";
-    static char* argv[] = {name, nullptr};
-    app_ = new QGuiApplication(argc, argv);
-  }
-  static void TearDownTestSuite() {
-    delete app_;
-    app_ = nullptr;
-  }
-  static inline QGuiApplication* app_ = nullptr;
-};
-
-// The pixels an upright text's glyphs cover, measured with the real font at
-// 96 dpi, unsmoothed, its baseline one ascent below the anchor.
-inline QRect InkOf(const Prim& t) {
-  QFont font(t.font.name);
-  font.setPixelSize(static_cast<int>(std::lround(t.font.size * 96.0 / 72.0)));
-  font.setBold(t.font.bold);
-  font.setStyleStrategy(QFont::NoAntialias);
-  const QFontMetricsF fm(font);
-  const QRectF ink = fm.tightBoundingRect(t.text).translated(t.points[0].x(), t.points[0].y() + fm.ascent());
-  return QRect(QPoint(int(std::floor(ink.left())), int(std::floor(ink.top()))),
-               QPoint(int(std::ceil(ink.right())) - 1, int(std::ceil(ink.bottom())) - 1));
-}
+// The pixels an upright text's glyphs cover, at its recorded place.
+inline QRect InkOf(const Prim& t) { return PaintedInk(t.font, t.text).translated(t.points[0]); }
 
 // Whether a recorded line, at its pen's width, reaches a pixel of `ink`.
 inline bool LineMeets(const Prim& line, const QRect& ink) {

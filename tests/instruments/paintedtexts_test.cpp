@@ -26,6 +26,7 @@
 #include "areas/areamodel.h"
 #include "areas/instroptions.h"
 #include "instruments/applicationfonts.h"
+#include "instruments/textink.h"
 #include "instruments/attitude.h"
 #include "instruments/hsi.h"
 #include "instruments/layout.h"
@@ -68,19 +69,7 @@ const Measure& MeasureOf(const FontState& f, const QString& text) {
   m.box = QRect(0, 0, fm.horizontalAdvance(text), fm.height());
   // Blanks lead and trail some texts (the jet's baro box): they take room
   // but leave no ink.
-  qsizetype lead = 0;
-  while (lead < text.size() && text[lead].isSpace()) ++lead;
-  const QString core = text.trimmed();
-  if (!core.isEmpty()) {
-    // In fractions of a pixel, then every pixel the glyphs reach into.
-    // The canvas puts the baseline a whole ascent below the anchor, and the
-    // first glyph after leading blanks on the pixel their advance reaches.
-    const QFontMetricsF exact(PaintedFont(f));
-    const QRectF ink =
-        exact.tightBoundingRect(core).translated(std::floor(exact.horizontalAdvance(text.left(lead))), fm.ascent());
-    m.ink = QRect(QPoint(int(std::floor(ink.left())), int(std::floor(ink.top()))),
-                  QPoint(int(std::ceil(ink.right())) - 1, int(std::ceil(ink.bottom())) - 1));
-  }
+  m.ink = test::PaintedInk(f, text);
   return *known.insert(key, m);
 }
 

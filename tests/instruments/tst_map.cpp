@@ -8,6 +8,7 @@
 #include "areas/areamodel.h"
 #include "areas/holding.h"
 #include "instruments/mapdraw.h"
+#include "instruments/textink.h"
 #include "instruments/mapprofile.h"
 #include "simulator/form1.h"
 #include "simulator/simstate.h"
@@ -55,20 +56,10 @@ void FlyApproach(SimState& s, double runwayX, double runwayY) {
 
 // The metrics of a recorded text's font as it is painted, at 96 pixels to
 // the inch.
-QFontMetrics MetricsOf(const FontState& f) {
-  QFont font(f.name);
-  font.setPixelSize(static_cast<int>(std::lround(f.size * 96.0 / 72.0)));
-  font.setBold(f.bold);
-  font.setItalic(f.italic);
-  font.setStyleStrategy(QFont::NoAntialias);
-  return QFontMetrics(font);
-}
+QFontMetrics MetricsOf(const FontState& f) { return QFontMetrics(PaintedFont(f)); }
 
 // Where a recorded text's glyphs stand, its top-left corner at its anchor.
-QRect InkOf(const RecordingCanvas::Primitive& t) {
-  const QFontMetrics fm = MetricsOf(t.font);
-  return fm.boundingRect(t.text).translated(t.points[0] + QPoint(0, fm.ascent()));
-}
+QRect InkOf(const RecordingCanvas::Primitive& t) { return test::PaintedInk(t.font, t.text).translated(t.points[0]); }
 
 // What a solid brush fills behind a recorded text: its advance by the
 // font's line; empty without one.
