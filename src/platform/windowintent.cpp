@@ -18,6 +18,10 @@ constexpr Qt::WindowStates kShownStates = Qt::WindowMaximized | Qt::WindowFullSc
 // forgotten beyond this many.
 constexpr std::size_t kMostUnanswered = 16;
 
+// The window the program chose last, raised and made the active one: a
+// window the program shows again behind it is not to end in front of it.
+QPointer<QWidget> chosenWindow;
+
 // Kept on each top-level window the program asks anything of: what it asked
 // last and which of its requests the window system has not answered yet.
 class WindowIntent : public QObject {
@@ -40,6 +44,7 @@ class WindowIntent : public QObject {
   void PutAway() {
     asked_ = Asked::PutAway;
     activationWanted_ = false;
+    if (chosenWindow == window_) chosenWindow = nullptr;
     // Only a window on the display is minimised by the window system, which
     // then reports it; a hidden window's state is the program's own.
     if (window_->isVisible() && !Minimised()) Expect(true);
@@ -61,6 +66,7 @@ class WindowIntent : public QObject {
   // brought back in front by the window manager. So the window system is
   // asked only once it has the window in view.
   void Activate() {
+    chosenWindow = window_;
     activationWanted_ = true;
     ActivateIfStillWanted();
   }
@@ -142,6 +148,12 @@ class WindowIntent : public QObject {
   void ShowAgainIfStillMinimised() {
     if (asked_ != Asked::Shown || !window_->isVisible() || !Minimised()) return;
     ShowAsked(window_, shownState_);
+    // The window manager brings a window it un-minimises to the front: the
+    // window chosen goes back in front of it, asked after it in order.
+    QWidget* chosen = chosenWindow;
+    if (!chosen || chosen == window_ || !chosen->isVisible() || chosen->isMinimized()) return;
+    chosen->raise();
+    Of(chosen)->Activate();
   }
 
   QWidget* window_;
