@@ -8,6 +8,8 @@
 #include <QEvent>
 #include <QMouseEvent>
 #include <QSocketNotifier>
+#include <QPixmap>
+#include <QSize>
 #include <QStringList>
 #include <QWidget>
 #include <cstdio>
@@ -19,10 +21,12 @@ namespace tvx {
 namespace {
 
 struct TestStep {
-  enum class Kind { Invalid, Click, Normal, Maximise };
+  enum class Kind { Invalid, Click, Normal, Maximise, Resize, Grab };
   Kind kind = Kind::Invalid;
   QString window;   // class name without the namespace, e.g. "TForm1"
   QString control;  // object name, for a click
+  QSize size;       // for a resize
+  QString file;     // for a grab
 };
 
 // The step of one line of the test input; Kind::Invalid for anything else.
@@ -32,6 +36,12 @@ TestStep TestStepFrom(const QString& line) {
   if (words.size() == 3 && words[0] == "click") step = {TestStep::Kind::Click, words[1], words[2]};
   else if (words.size() == 2 && words[0] == "normal") step = {TestStep::Kind::Normal, words[1], {}};
   else if (words.size() == 2 && words[0] == "maximise") step = {TestStep::Kind::Maximise, words[1], {}};
+  else if (words.size() == 4 && words[0] == "resize") {
+    bool wide = false, high = false;
+    const QSize size(words[2].toInt(&wide), words[3].toInt(&high));
+    if (wide && high && size.width() > 0 && size.height() > 0) step = {TestStep::Kind::Resize, words[1], {}, size, {}};
+  } else if (words.size() == 3 && words[0] == "grab")
+    step = {TestStep::Kind::Grab, words[1], {}, {}, words[2]};
   return step;
 }
 
@@ -110,6 +120,16 @@ bool Take(const TestStep& step) {
       return true;
     case TestStep::Kind::Maximise:
       window->showMaximized();
+      return true;
+    case TestStep::Kind::Resize:
+      window->resize(step.size);
+      return true;
+    case TestStep::Kind::Grab:
+      // What the window draws of itself, in the window system's pixels.
+      if (!window->grab().save(step.file, "PNG")) {
+        std::fprintf(stderr, "test step: %s cannot be written\n", qPrintable(step.file));
+        return false;
+      }
       return true;
     case TestStep::Kind::Invalid:
       break;

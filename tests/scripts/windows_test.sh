@@ -9,6 +9,12 @@
 #   openbox-2       the same at 200 % (QT_SCALE_FACTOR=2)
 #   openbox-xftdpi  the same at 200 % the way desktops set it (Xft.dpi: 192)
 #   bare            Xvfb without a window manager
+#   soak-openbox    random round trips through the menu to every window, with
+#   soak-metacity   resizes and maximise toggles, at full speed and at a
+#                   user's pace, under openbox or metacity; after each round
+#                   the window chosen is in view by the window manager's
+#                   word. TARVINEX_SOAK_SEEDS (a list) and TARVINEX_SOAK_ROUNDS
+#                   replay chosen seeds.
 # Usage: windows_test.sh <program> <screenprobe> <mode>
 # The program takes its steps (clicks, un-maximise) from a named pipe (see
 # src/shell/testhook.h): no input reaches a headless compositor. Every wait
@@ -331,6 +337,174 @@ run_bare() {
   echo "ok ($mode): menu, simulator, tools and database fill the screen; the windows put away are out of view"
 }
 
+# --------------------------------------------------------------- soak ---
+
+# metacity as GNOME's X11 desktops had it, its settings its own.
+start_metacity() {
+  local attempt metacity_pid
+  for attempt in 1 2 3; do
+    GSETTINGS_BACKEND=memory metacity --sm-disable >"$tmp/metacity.log" 2>&1 &
+    metacity_pid=$!
+    pids+=("$metacity_pid")
+    wait_for 20 sh -c "! kill -0 $metacity_pid || xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
+    kill -0 "$metacity_pid" 2>/dev/null && break
+    echo "metacity did not start (attempt $attempt): $(tail -n 1 "$tmp/metacity.log")"
+  done
+  wait_for 20 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || fail "metacity did not start"
+}
+
+stop_program() {
+  exec 7>&-
+  kill "$program_pid" 2>/dev/null || true
+  wait "$program_pid" 2>/dev/null || true
+  rm -f "$tmp/steps"
+}
+
+# The window manager's word on whether a window is in view: WM_STATE
+# Normal (not Iconic, not Withdrawn) and not hidden in _NET_WM_STATE.
+wm_view() { xprop -id "$1" WM_STATE _NET_WM_STATE 2>/dev/null | tr -s '\t\n' '  '; }
+shown_by_wm() {
+  local view
+  view="$(wm_view "$1")"
+  [[ "$view" == *"window state: Normal"* && "$view" != *_NET_WM_STATE_HIDDEN* ]]
+}
+# In view, and the window manager has done moving it.
+settled_in_view() { [ -n "$1" ] && steady 0.3 wm_view "$1" && shown_by_wm "$1"; }
+
+# The X window of a place: the menu is the first window captioned "Tarvinex
+# Sim", the simulator the other one. Empty while it has none.
+soak_menu=""
+window_of() {
+  case "$1" in
+    TMain) echo "$soak_menu" ;;
+    TForm1) { xdotool search --all --pid "$program_pid" --name '^Tarvinex Sim$' 2>/dev/null || true; } | grep -vx "$soak_menu" | head -n 1 || true ;;
+    *) { xdotool search --all --pid "$program_pid" --name "^${soak_captions[$1]}\$" 2>/dev/null || true; } | head -n 1 ;;
+  esac
+}
+declare -A soak_captions=([TExform]="Tarvinex IFR Exercises" [TWindtriangle]="Tarvinex - Navigation Log" [TMassBalForm]="Tarvinex - Mass and Balance"
+  [TConvform]="Tarvinex - Conversions")
+declare -A soak_entries=([Simulator]=TForm1 [Exercises]=TExform [Navlog]=TWindtriangle [MassBal]=TMassBalForm
+  [Conversion]=TConvform)
+soak_resizable=(TMain TForm1 TWindtriangle TMassBalForm TConvform)
+
+# Every window the program has, with the window manager's word on it.
+soak_desktop() {
+  local w
+  for w in $(xdotool search --all --pid "$program_pid" --name 'Tarvinex' 2>/dev/null); do
+    echo "  $(xdotool getwindowname "$w" 2>/dev/null) ($w):$(wm_view "$w")"
+  done
+}
+soak_fail() {
+  echo "seed $seed, round $round: $*"
+  echo "the window manager's word on the program's windows:"
+  soak_desktop
+  echo "actions since the start (replay: TARVINEX_SOAK_SEEDS=$seed):"
+  printf '  %s\n' "${soak_log[@]}"
+  fail "soak seed $seed: $*"
+}
+
+# Sends a step without waiting for it: at full speed the program has many
+# in hand.
+soak_send() {
+  echo "$*" >&7
+  soak_sent=$((soak_sent + 1))
+  soak_log+=("$*")
+}
+# One action from where the user stands ($place, the class of the window
+# chosen last); the place it leads to.
+soak_action() {
+  local roll=$((RANDOM % 100)) entry target w
+  if [ "$roll" -lt 60 ]; then
+    case "$place" in
+      TMain)
+        entry="$(printf '%s\n' "${!soak_entries[@]}" | sort | sed -n "$((RANDOM % 5 + 1))p")"
+        soak_send "click TMain $entry"
+        place="${soak_entries[$entry]}"
+        ;;
+      TForm1) soak_send "click TForm1 CloseAreabit" && place=TMain ;;
+      TExform) soak_send "click TExform exitbit" && place=TMain ;;
+      *) soak_send "click $place mainmenubit" && place=TMain ;;
+    esac
+  elif [ "$roll" -lt 80 ]; then
+    # The program resizes one of its windows, in view or put away.
+    target="${soak_resizable[RANDOM % ${#soak_resizable[@]}]}"
+    soak_send "resize $target $((400 + RANDOM % 967)) $((300 + RANDOM % 469))"
+  else
+    # The exercises' window has no maximise: the simulator behind it then.
+    target="$place"
+    [ "$target" != TExform ] || target=TForm1
+    if [ "$roll" -lt 90 ]; then
+      # The program un-maximises or maximises it.
+      if [ $((RANDOM % 2)) -eq 0 ]; then soak_send "normal $target"; else soak_send "maximise $target"; fi
+    else
+      # The user toggles its maximised state, as the title bar's double
+      # click does.
+      w="$(window_of "$target")"
+      soak_log+=("(user) toggle maximised $target")
+      [ -z "$w" ] || wmctrl -i -r "$w" -b toggle,maximized_vert,maximized_horz 2>/dev/null || true
+    fi
+  fi
+}
+
+# Whether "$2..." succeeds within $1 seconds, polled; for readings that take
+# time themselves.
+soak_wait() {
+  local deadline=$((SECONDS + $1))
+  shift
+  until "$@" >/dev/null 2>&1; do
+    [ "$SECONDS" -lt "$deadline" ] || return 1
+    sleep 0.1
+  done
+}
+
+# After the steps sent were all taken and the desktop settled, the window
+# chosen is in view (and the simulator behind the exercises).
+soak_check() {
+  local before="$1" shown
+  wait_for 30 sh -c "[ \"\$(grep -c '^step taken: ' '$tmp/program.log')\" -ge $((before + soak_sent)) ] ||
+    grep -q '^test step: ' '$tmp/program.log'" || soak_fail "the program did not take the steps sent"
+  ! grep -q '^test step: ' "$tmp/program.log" || soak_fail "$(grep '^test step: ' "$tmp/program.log")"
+  program_runs || soak_fail "the program ended"
+  for shown in "$place" $([ "$place" != TExform ] || echo TForm1); do
+    soak_wait 20 soak_in_view "$shown" || soak_fail "the $shown window chosen is not in view"
+  done
+}
+soak_in_view() { settled_in_view "$(window_of "$1")"; }
+
+run_soak() {
+  start_xvfb
+  case "$mode" in
+    soak-openbox) start_openbox ;;
+    soak-metacity) start_metacity ;;
+  esac
+  local seeds rounds before
+  read -r -a seeds <<<"${TARVINEX_SOAK_SEEDS:-1 2 3 4}"
+  rounds="${TARVINEX_SOAK_ROUNDS:-25}"
+  for seed in "${seeds[@]}"; do
+    RANDOM="$seed"
+    start_program_on_x
+    wait_for 20 in_view '^Tarvinex Sim$' || fail "seed $seed: the main menu did not come up"
+    soak_menu="$(windows_named '^Tarvinex Sim$' | head -n 1)"
+    place=TMain
+    soak_log=()
+    for ((round = 1; round <= rounds; round++)); do
+      # Full speed, or a user's pace of 50 to 400 ms between actions.
+      local pace=$((RANDOM % 2)) n=$((RANDOM % 8 + 1)) i
+      soak_log+=("-- round $round: $n actions $([ "$pace" -eq 0 ] && echo "at full speed" || echo "50-400 ms apart")")
+      before="$(steps_taken)"
+      soak_sent=0
+      for ((i = 0; i < n; i++)); do
+        soak_action
+        [ "$pace" -eq 0 ] || sleep "0.$(printf '%03d' $((50 + RANDOM % 351)))"
+      done
+      soak_check "$before"
+    done
+    stop_program
+    echo "seed $seed: $rounds rounds, $(steps_taken) steps; the window chosen was in view after each"
+  done
+  echo "ok ($mode): seeds ${seeds[*]}, $rounds rounds each: the window chosen was in view after every round"
+}
+
 # ------------------------------------------------------------ Wayland ---
 
 # The compositor's scene graph: "x1 y1 x2 y2 <title>" for each view of the
@@ -467,5 +641,6 @@ case "$mode" in
   weston) run_weston ;;
   openbox-1 | openbox-1280 | openbox-2 | openbox-xftdpi) run_openbox ;;
   bare) run_bare ;;
+  soak-openbox | soak-metacity) run_soak ;;
   *) fail "unknown mode $mode" ;;
 esac
