@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "platform/anchor.h"
+#include "platform/windowintent.h"
 #include "simulator/form1.h"
 
 namespace tvx {
@@ -107,7 +108,7 @@ THelpform::~THelpform() {
 void THelpform::ShowHelp() {
   ui.Memo1->verticalScrollBar()->setValue(0);
   CentreOnScreen(this);
-  showNormal();
+  ShowNormalAsked(this);
   raise();
   activateWindow();
   ui.Close->setFocus();
