@@ -15,7 +15,7 @@
 #                   the window chosen is in view by the window manager's
 #                   word. TARVINEX_SOAK_SEEDS (a list) and TARVINEX_SOAK_ROUNDS
 #                   replay chosen seeds.
-# Usage: windows_test.sh <program> <screenprobe> <mode>
+# Usage: windows_test.sh <program> <screenprobe> <windowmatch> <mode>
 # The program takes its steps (clicks, un-maximise) from a named pipe (see
 # src/shell/testhook.h): no input reaches a headless compositor. Every wait
 # is for a condition, bounded; everything started is ended on the way out,
@@ -24,7 +24,8 @@ set -euo pipefail
 
 program="$1"
 probe="$2"
-mode="$3"
+matcher="$3"
+mode="$4"
 # In device pixels; at 200 % the program's own pixels are half of them.
 screen_w=1366
 screen_h=768
@@ -540,17 +541,47 @@ screenshot() {
 # The simulator's panel is grey where no instrument lies: thousandths of the
 # screen below the compositor's panel in that grey, in the last screenshot.
 grey_share() { "$probe" "$shots/$1.png" '#808080' 0 "$panel_h" "$screen_w" $((screen_h - panel_h)); }
-# One window captioned "Tarvinex Sim" on the screen, and it is the simulator
-# ($1 true) or the menu ($1 false).
+# The window of class $1 is the one view captioned $2 on the screen, and the
+# compositor's screenshot $3 shows there what the window drew itself (its
+# own picture, kept beside it as $3-own.png): not the desktop, not another
+# window, not nothing. With $4, it also shows what the window drew in the
+# screenshot $4, as one that comes back should. The judgement is left in
+# $tmp/verdict.
+shows_itself() {
+  local class="$1" caption="$2" name="$3" first="${4:-}" view
+  view="$(views_titled "$caption")"
+  if [ -z "$view" ] || [ "$(wc -l <<<"$view")" -ne 1 ]; then
+    echo "not one view captioned $caption: $(what_is_shown)" >"$tmp/verdict"
+    return 1
+  fi
+  step "grab $class $shots/$name-own.png"
+  screenshot "$name" || return 1
+  # shellcheck disable=SC2086 # the view's corners, four words
+  "$matcher" "$shots/$name.png" "$shots/$name-own.png" $view >"$tmp/verdict" 2>&1 || return 1
+  [ -z "$first" ] || { echo "as in $first:" && "$matcher" "$shots/$name.png" "$shots/$first-own.png" $view; } >>"$tmp/verdict" 2>&1
+}
+verdict() { tr '\n' ' ' <"$tmp/verdict"; }
+# The simulator ($1 TForm1) or the menu ($1 TMain) is on the screen showing
+# itself in the screenshot $2 (as in the screenshot $3, if given); the other
+# is not.
 one_sim_titled_shown() {
   local share
-  [ "$(views_titled 'Tarvinex Sim' | wc -l)" -eq 1 ] || return 1
-  screenshot "$2" || return 1
+  shows_itself "$1" 'Tarvinex Sim' "$2" "${3:-}" || return 1
   share="$(grey_share "$2")"
-  if [ "$1" = true ]; then [ "$share" -ge 200 ]; else [ "$share" -lt 20 ]; fi
+  echo "grey $share‰" >>"$tmp/verdict"
+  if [ "$1" = TForm1 ]; then [ "$share" -ge 200 ]; else [ "$share" -lt 20 ]; fi
 }
-simulator_on_screen() { one_sim_titled_shown true "$1"; }
-menu_on_screen() { one_sim_titled_shown false "$1"; }
+simulator_on_screen() { one_sim_titled_shown TForm1 "$@"; }
+# The exercises show themselves in the screenshot $1 (as in $2, if given),
+# and the simulator's grey is round them.
+exercises_on_simulator() {
+  local share
+  shows_itself TExform "Tarvinex IFR Exercises" "$1" "${2:-}" || return 1
+  share="$(grey_share "$1")"
+  echo "grey $share‰" >>"$tmp/verdict"
+  [ "$share" -ge 100 ]
+}
+menu_on_screen() { one_sim_titled_shown TMain "$@"; }
 what_is_shown() { views | tr '\n' ';'; }
 view_is() { [ "$(views_titled "$1")" = "$2" ]; }
 view_is_not() { ! view_is "$@"; }
@@ -564,7 +595,7 @@ check_unmaximised_within() {
   wait_for 20 view_is_not "$caption" "$given" || fail "the $name was not un-maximised: $(what_is_shown)"
   wait_for 20 steady 0.3 views_titled "$caption" || fail "the un-maximised $name did not settle"
   normal="$(views_titled "$caption")"
-  screenshot "$5"
+  wait_for 20 shows_itself "$class" "$caption" "$5" || fail "the un-maximised $name does not show itself: $(verdict)"
   local x1 y1 x2 y2
   read -r x1 y1 x2 y2 <<<"$normal"
   within "$x1 $y1 $((x2 - x1)) $((y2 - y1))" "$given_rect" ||
@@ -590,7 +621,7 @@ run_weston() {
   panel="$(shell_panel)"
   panel_h="$(echo "$panel" | awk '{print $4}')"
   QT_QPA_PLATFORM=wayland start_program
-  wait_for 20 menu_on_screen 01-menu || fail "the main menu did not come up: $(what_is_shown)"
+  wait_for 20 menu_on_screen 01-menu || fail "the main menu did not come up: $(verdict)"
   local given
   given="$(views_titled 'Tarvinex Sim')"
   # Maximised by the compositor below its panel.
@@ -599,42 +630,61 @@ run_weston() {
   check_unmaximised_within TMain "Tarvinex Sim" "$given" "main menu" 02-menu-unmaximised
 
   step "click TMain Simulator"
-  wait_for 20 simulator_on_screen 03-simulator || fail "SIM did not bring up the simulator: $(what_is_shown)"
+  wait_for 20 simulator_on_screen 03-simulator || fail "SIM did not bring up the simulator: $(verdict)"
   step "click TForm1 CloseAreabit"
-  wait_for 20 menu_on_screen 04-simulator-put-away || fail "the simulator's Exit did not bring the menu: $(what_is_shown)"
+  wait_for 20 menu_on_screen 04-simulator-put-away || fail "the simulator's Exit did not bring the menu: $(verdict)"
   step "click TMain Simulator"
-  wait_for 20 simulator_on_screen 05-simulator-again ||
-    fail "SIM after the simulator was put away: the simulator is not on the screen: $(what_is_shown)"
+  wait_for 20 simulator_on_screen 05-simulator-again 03-simulator ||
+    fail "SIM after the simulator was put away: the simulator does not show itself: $(verdict)"
   [ "$(views_titled 'Tarvinex Sim')" = "$given" ] || fail "the simulator is not maximised: $(what_is_shown)"
   check_unmaximised_within TForm1 "Tarvinex Sim" "$given" simulator 06-simulator-unmaximised
   step "click TForm1 CloseAreabit"
-  wait_for 20 menu_on_screen 07-simulator-put-away-again || fail "the simulator's Exit did not bring the menu"
+  wait_for 20 menu_on_screen 07-simulator-put-away-again || fail "the simulator's Exit did not bring the menu: $(verdict)"
 
-  local log='Tarvinex - Navigation Log'
-  step "click TMain Navlog"
-  wait_for 20 view_is "$log" "$given" || fail "NAVIGATION LOG did not bring up the navigation log maximised: $(what_is_shown)"
-  screenshot 08-navigation-log
-  step "click TWindtriangle mainmenubit"
-  wait_for 20 no_view "$log" || fail "the navigation log's EXIT left it on the screen"
-  wait_for 20 menu_on_screen 09-navigation-log-put-away || fail "the navigation log's EXIT did not bring the menu"
-  step "click TMain Navlog"
-  wait_for 20 view_is "$log" "$given" ||
-    fail "NAVIGATION LOG after it was put away: the navigation log is not on the screen: $(what_is_shown)"
-  screenshot 10-navigation-log-again
-  step "click TWindtriangle mainmenubit"
-  wait_for 20 menu_on_screen 11-navigation-log-put-away-again || fail "the navigation log's EXIT did not bring the menu"
+  # Each tool put away and brought back shows itself as it did the first
+  # time.
+  local n=8 tool click caption class name
+  for tool in "Navlog:Tarvinex - Navigation Log:TWindtriangle:navigation-log" \
+    "MassBal:Tarvinex - Mass and Balance:TMassBalForm:mass-and-balance" \
+    "Conversion:Tarvinex - Conversions:TConvform:conversions"; do
+    IFS=: read -r click caption class name <<<"$tool"
+    step "click TMain $click"
+    wait_for 20 view_is "$caption" "$given" || fail "$click did not bring up the $name maximised: $(what_is_shown)"
+    wait_for 20 shows_itself "$class" "$caption" "$(printf %02d $n)-$name" ||
+      fail "the $name does not show itself: $(verdict)"
+    step "click $class mainmenubit"
+    wait_for 20 no_view "$caption" || fail "the $name's EXIT left it on the screen"
+    wait_for 20 menu_on_screen "$(printf %02d $((n + 1)))-$name-put-away" || fail "the $name's EXIT did not bring the menu: $(verdict)"
+    step "click TMain $click"
+    wait_for 20 view_is "$caption" "$given" ||
+      fail "$click after it was put away: the $name is not on the screen maximised: $(what_is_shown)"
+    wait_for 20 shows_itself "$class" "$caption" "$(printf %02d $((n + 2)))-$name-again" "$(printf %02d $n)-$name" ||
+      fail "$click after it was put away: the $name does not show itself as it did: $(verdict)"
+    step "click $class mainmenubit"
+    wait_for 20 menu_on_screen "$(printf %02d $((n + 3)))-$name-put-away-again" ||
+      fail "the $name's EXIT did not bring the menu: $(verdict)"
+    n=$((n + 4))
+  done
 
-  # The exercises over the simulator, which was put away before.
+  # The exercises over the simulator, which was put away before; put away
+  # themselves and brought back.
+  local ex='Tarvinex IFR Exercises'
   step "click TMain Exercises"
-  wait_for 20 view_is_not "Tarvinex IFR Exercises" "" || fail "IFR EXERCISES did not bring up the exercises: $(what_is_shown)"
-  wait_for 20 simulator_on_screen 12-exercises ||
-    fail "IFR EXERCISES after the simulator was put away: no simulator behind the exercises: $(what_is_shown)"
+  wait_for 20 view_is_not "$ex" "" || fail "IFR EXERCISES did not bring up the exercises: $(what_is_shown)"
+  wait_for 20 exercises_on_simulator 20-exercises ||
+    fail "IFR EXERCISES after the simulator was put away: not the exercises over the simulator: $(verdict)"
   [ "$(views_titled 'Tarvinex Sim')" = "$given" ] || fail "the simulator is not maximised: $(what_is_shown)"
+  step "click TExform exitbit"
+  wait_for 20 no_view "$ex" || fail "the exercises' EXIT left them on the screen"
+  wait_for 20 menu_on_screen 21-exercises-put-away || fail "the exercises' EXIT did not bring the menu: $(verdict)"
+  step "click TMain Exercises"
+  wait_for 20 exercises_on_simulator 22-exercises-again 20-exercises ||
+    fail "IFR EXERCISES after they were put away: not the exercises as they were over the simulator: $(verdict)"
 
   program_runs || fail "the program ended"
   ! grep -q 'protocol error\|error [0-9]*:' "$tmp/program.log" || fail "a protocol error"
-  echo "ok ($mode): the simulator, the navigation log and the exercises come back after being put away," \
-    "maximised at $given; un-maximised, within it; screenshots in $shots"
+  echo "ok ($mode): the simulator, the tools and the exercises come back after being put away, showing what" \
+    "they draw; maximised at $given; un-maximised, within it; screenshots in $shots"
 }
 
 case "$mode" in
