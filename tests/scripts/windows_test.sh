@@ -388,11 +388,12 @@ declare -A soak_entries=([Simulator]=TForm1 [Exercises]=TExform [Navlog]=TWindtr
   [Conversion]=TConvform)
 soak_resizable=(TMain TForm1 TWindtriangle TMassBalForm TConvform)
 
-# Every window the program has, with the window manager's word on it.
+# Every window the program has, mapped or not, with the window manager's
+# word on it.
 soak_desktop() {
   local w
   for w in $(xdotool search --all --pid "$program_pid" --name 'Tarvinex' 2>/dev/null); do
-    echo "  $(xdotool getwindowname "$w" 2>/dev/null) ($w):$(wm_view "$w")"
+    echo "  $(xdotool getwindowname "$w" 2>/dev/null) ($w, $(xwininfo -id "$w" 2>/dev/null | sed -n 's/^ *Map State: //p')):$(wm_view "$w")"
   done
 }
 soak_fail() {
@@ -489,8 +490,9 @@ run_soak() {
     place=TMain
     soak_log=()
     for ((round = 1; round <= rounds; round++)); do
-      # Full speed, or a user's pace of 50 to 400 ms between actions.
-      local pace=$((RANDOM % 2)) n=$((RANDOM % 8 + 1)) i
+      # Full speed two rounds in three, else a user's pace of 50 to 400 ms
+      # between actions.
+      local pace=$((RANDOM % 3 == 2)) n=$((RANDOM % 10 + 1)) i
       soak_log+=("-- round $round: $n actions $([ "$pace" -eq 0 ] && echo "at full speed" || echo "50-400 ms apart")")
       before="$(steps_taken)"
       soak_sent=0
