@@ -227,7 +227,7 @@ void TArea::RefreshSimulator(bool afterAdd) {
   else Form1->DoeUpdate();
   ShowAsItStands(this);
   raise();
-  activateWindow();
+  ActivateWhenInView(this);
   Form1->setEnabled(false);
 }
 
@@ -494,7 +494,7 @@ void TArea::opendbaseClick() {
   if (!dbaseform) return;
   ShowMaximisedOnScreen(dbaseform);
   dbaseform->raise();
-  dbaseform->activateWindow();
+  ActivateWhenInView(dbaseform);
   dbaseform->ui.navsearch->setFocus();
 }
 

@@ -39,6 +39,7 @@ class WindowIntent : public QObject {
   // Before the program minimises or hides the window to put it away.
   void PutAway() {
     asked_ = Asked::PutAway;
+    activationWanted_ = false;
     // Only a window on the display is minimised by the window system, which
     // then reports it; a hidden window's state is the program's own.
     if (window_->isVisible() && !Minimised()) Expect(true);
@@ -52,6 +53,16 @@ class WindowIntent : public QObject {
     if (!hidden && Minimised()) Expect(false);
     // Until the window system shows it, a minimise it reports is older.
     if (hidden || Minimised()) awaitingShown_ = true;
+  }
+
+  // The program makes the window the active one. Qt holds an activation of
+  // a window that is not mapped yet until it is, and then sends it whatever
+  // the program has asked since: a window put away meanwhile would be
+  // brought back in front by the window manager. So the window system is
+  // asked only once it has the window in view.
+  void Activate() {
+    activationWanted_ = true;
+    ActivateIfStillWanted();
   }
 
   // After a request: the window may have been put on the display by it.
@@ -73,8 +84,12 @@ class WindowIntent : public QObject {
     // the program's own state changes never reach it.
     if (watched != handle_ || !event->spontaneous()) return false;
     if (event->type() == QEvent::WindowStateChange) Reported(handle_->windowStates());
-    else if (event->type() == QEvent::Expose && handle_->isExposed() && !(handle_->windowStates() & Qt::WindowMinimized))
+    else if (event->type() == QEvent::Expose && handle_->isExposed() && !(handle_->windowStates() & Qt::WindowMinimized)) {
       InView();
+      // Once the window system has delivered what it had: the window may
+      // have been taken off the display again by then.
+      if (activationWanted_) QTimer::singleShot(0, this, [this] { ActivateIfStillWanted(); });
+    }
     return false;
   }
 
@@ -116,6 +131,14 @@ class WindowIntent : public QObject {
     if (usersMinimise_) usersMinimise_();
   }
 
+  void ActivateIfStillWanted() {
+    if (!activationWanted_ || asked_ == Asked::PutAway || !window_->isVisible() || Minimised()) return;
+    FollowHandle();
+    if (!handle_ || !handle_->isExposed()) return;
+    activationWanted_ = false;
+    window_->activateWindow();
+  }
+
   void ShowAgainIfStillMinimised() {
     if (asked_ != Asked::Shown || !window_->isVisible() || !Minimised()) return;
     ShowAsked(window_, shownState_);
@@ -129,6 +152,8 @@ class WindowIntent : public QObject {
   // the order asked: true for a minimise.
   std::deque<bool> unanswered_;
   bool awaitingShown_ = false;
+  // Asked to be the active window, not yet in view to be made so.
+  bool activationWanted_ = false;
   std::function<void()> usersMinimise_;
 };
 
@@ -168,6 +193,10 @@ void ShowMaximisedAsked(QWidget* window) {
 
 void ShowAsItStands(QWidget* window) {
   if (window) ShowAsked(window, window->windowState());
+}
+
+void ActivateWhenInView(QWidget* window) {
+  if (window) WindowIntent::Of(window)->Activate();
 }
 
 void WatchWindowReports(QWidget* window, std::function<void()> usersMinimise) {

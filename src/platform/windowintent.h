@@ -36,6 +36,11 @@ void ShowMaximisedAsked(QWidget* window);
 // Shown in the state it stands in, no longer minimised.
 void ShowAsItStands(QWidget* window);
 
+// The program makes `window` the active window, from now or, should the
+// window system not have it in view yet, once it has; not at all if the
+// program puts it away first.
+void ActivateWhenInView(QWidget* window);
+
 // Reads the window system's reports on `window` from now on; `usersMinimise`
 // runs when the user minimised it (a minimise the program did not ask for).
 void WatchWindowReports(QWidget* window, std::function<void()> usersMinimise);

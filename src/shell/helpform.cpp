@@ -110,7 +110,7 @@ void THelpform::ShowHelp() {
   CentreOnScreen(this);
   ShowNormalAsked(this);
   raise();
-  activateWindow();
+  ActivateWhenInView(this);
   ui.Close->setFocus();
 }
 

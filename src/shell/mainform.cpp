@@ -160,7 +160,7 @@ void TMain::FormPaint() {
 void TMain::ShowMenu() {
   ShowMaximisedOnScreen(this);
   raise();
-  activateWindow();
+  ActivateWhenInView(this);
 }
 
 void TMain::SIMULATORClick() {
@@ -214,7 +214,7 @@ void TMain::ExercisesClick() {
     Exform->ui.ExPanel->move(0, 0);
     ShowNormalAsked(Exform);
     Exform->raise();
-    Exform->activateWindow();
+    ActivateWhenInView(Exform);
   }
   hide();
   for (QWidget* w : std::initializer_list<QWidget*>{Windtriangle, MassBalForm, Convform}) PutAwayWindow(w);
@@ -224,7 +224,7 @@ void TMain::ShowTool(QWidget* tool, std::initializer_list<QWidget*> others) {
   if (!tool) return;
   ShowMaximisedOnScreen(tool);
   tool->raise();
-  tool->activateWindow();
+  ActivateWhenInView(tool);
   hide();
   PutAwayWindow(Form1);
   for (QWidget* w : others) PutAwayWindow(w);

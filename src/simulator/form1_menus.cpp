@@ -99,7 +99,7 @@ void TForm1::InstrumentsmenuClick() {
   if (!Instr) return;
   ShowNormalAsked(Instr);
   Instr->raise();
-  Instr->activateWindow();
+  ActivateWhenInView(Instr);
   setEnabled(false);
 }
 

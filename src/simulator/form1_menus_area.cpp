@@ -30,7 +30,7 @@ void TForm1::AreamenuClick() {
     ShowNormalAsked(Area);
     Area->schrijfareamemo();
     Area->raise();
-    Area->activateWindow();
+    ActivateWhenInView(Area);
   }
   setEnabled(false);
 }

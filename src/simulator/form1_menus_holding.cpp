@@ -22,7 +22,7 @@ void TForm1::MapmenuClick() {
   list->setEditText(beacon);
   ShowNormalAsked(Mapform);
   Mapform->raise();
-  Mapform->activateWindow();
+  ActivateWhenInView(Mapform);
   setEnabled(false);
 }
 
