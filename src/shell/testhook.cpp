@@ -33,15 +33,24 @@ struct TestStep {
 TestStep TestStepFrom(const QString& line) {
   const QStringList words = line.simplified().split(' ', Qt::SkipEmptyParts);
   TestStep step;
-  if (words.size() == 3 && words[0] == "click") step = {TestStep::Kind::Click, words[1], words[2]};
-  else if (words.size() == 2 && words[0] == "normal") step = {TestStep::Kind::Normal, words[1], {}};
-  else if (words.size() == 2 && words[0] == "maximise") step = {TestStep::Kind::Maximise, words[1], {}};
-  else if (words.size() == 4 && words[0] == "resize") {
+  if (words.size() < 2) return step;
+  const QString& verb = words[0];
+  step.window = words[1];
+  if (words.size() == 3 && verb == "click") {
+    step.kind = TestStep::Kind::Click;
+    step.control = words[2];
+  } else if (words.size() == 2 && verb == "normal") {
+    step.kind = TestStep::Kind::Normal;
+  } else if (words.size() == 2 && verb == "maximise") {
+    step.kind = TestStep::Kind::Maximise;
+  } else if (words.size() == 4 && verb == "resize") {
     bool wide = false, high = false;
-    const QSize size(words[2].toInt(&wide), words[3].toInt(&high));
-    if (wide && high && size.width() > 0 && size.height() > 0) step = {TestStep::Kind::Resize, words[1], {}, size, {}};
-  } else if (words.size() == 3 && words[0] == "grab")
-    step = {TestStep::Kind::Grab, words[1], {}, {}, words[2]};
+    step.size = QSize(words[2].toInt(&wide), words[3].toInt(&high));
+    if (wide && high && step.size.width() > 0 && step.size.height() > 0) step.kind = TestStep::Kind::Resize;
+  } else if (words.size() == 3 && verb == "grab") {
+    step.kind = TestStep::Kind::Grab;
+    step.file = words[2];
+  }
   return step;
 }
 
