@@ -155,19 +155,25 @@ start_xvfb() {
 start_openbox() {
   sed "s#<top>0</top>#<top>$margin_top</top>#" /etc/xdg/openbox/rc.xml >"$tmp/rc.xml"
   grep -q "<top>$margin_top</top>" "$tmp/rc.xml" || fail "no margins in openbox's rc.xml"
-  local attempt openbox_pid
-  for attempt in 1 2 3; do
-    openbox --sm-disable --config-file "$tmp/rc.xml" >"$tmp/openbox.log" 2>&1 &
-    openbox_pid=$!
-    pids+=("$openbox_pid")
-    # Under load a client now and then fails to connect at once.
-    wait_for 20 sh -c "! kill -0 $openbox_pid || xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
-    kill -0 "$openbox_pid" 2>/dev/null && break
-    echo "openbox did not start (attempt $attempt): $(tail -n 1 "$tmp/openbox.log")"
-  done
-  wait_for 20 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || fail "openbox did not start"
+  start_window_manager openbox --sm-disable --config-file "$tmp/rc.xml"
   wait_for 10 sh -c "xprop -root _NET_WORKAREA | grep -q '= 0, $margin_top, '" ||
     fail "openbox's work area: $(xprop -root _NET_WORKAREA)"
+}
+
+# The window manager "$1" started with the arguments "$2...", until it
+# names itself on the root window.
+start_window_manager() {
+  local name="$1" attempt wm_pid
+  for attempt in 1 2 3; do
+    "$@" >"$tmp/$name.log" 2>&1 &
+    wm_pid=$!
+    pids+=("$wm_pid")
+    # Under load a client now and then fails to connect at once.
+    wait_for 20 sh -c "! kill -0 $wm_pid || xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
+    kill -0 "$wm_pid" 2>/dev/null && break
+    echo "$name did not start (attempt $attempt): $(tail -n 1 "$tmp/$name.log")"
+  done
+  wait_for 20 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || fail "$name did not start"
 }
 
 # The program on the X display, started again should it fail to connect.
@@ -341,18 +347,7 @@ run_bare() {
 # --------------------------------------------------------------- soak ---
 
 # metacity as GNOME's X11 desktops had it, its settings its own.
-start_metacity() {
-  local attempt metacity_pid
-  for attempt in 1 2 3; do
-    GSETTINGS_BACKEND=memory metacity --sm-disable >"$tmp/metacity.log" 2>&1 &
-    metacity_pid=$!
-    pids+=("$metacity_pid")
-    wait_for 20 sh -c "! kill -0 $metacity_pid || xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
-    kill -0 "$metacity_pid" 2>/dev/null && break
-    echo "metacity did not start (attempt $attempt): $(tail -n 1 "$tmp/metacity.log")"
-  done
-  wait_for 20 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || fail "metacity did not start"
-}
+start_metacity() { GSETTINGS_BACKEND=memory start_window_manager metacity --sm-disable; }
 
 stop_program() {
   exec 7>&-
