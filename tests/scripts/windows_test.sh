@@ -11,10 +11,12 @@
 #   bare            Xvfb without a window manager
 #   soak-openbox    random round trips through the menu to every window, with
 #   soak-metacity   resizes and maximise toggles, at full speed and at a
-#                   user's pace, under openbox or metacity; after each round
-#                   the window chosen is in view by the window manager's
-#                   word. TARVINEX_SOAK_SEEDS (a list) and TARVINEX_SOAK_ROUNDS
-#                   replay chosen seeds.
+#                   user's pace, and fixed fast sequences, under openbox or
+#                   metacity; after each round, by the window manager's
+#                   word, the window chosen is in view and the program's
+#                   top window, and the windows put away are out of view.
+#                   TARVINEX_SOAK_SEEDS, TARVINEX_SOAK_SEQUENCES (lists) and
+#                   TARVINEX_SOAK_ROUNDS replay chosen ones.
 # Usage: windows_test.sh <program> <screenprobe> <windowmatch> <mode>
 # The program takes its steps (clicks, un-maximise) from a named pipe (see
 # src/shell/testhook.h): no input reaches a headless compositor. Every wait
@@ -364,8 +366,10 @@ shown_by_wm() {
   view="$(wm_view "$1")"
   [[ "$view" == *"window state: Normal"* && "$view" != *_NET_WM_STATE_HIDDEN* ]]
 }
-# In view, and the window manager has done moving it.
-settled_in_view() { [ -n "$1" ] && steady 0.3 wm_view "$1" && shown_by_wm "$1"; }
+# In view by the window system's word: mapped, and shown by the window
+# manager.
+viewable() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
+in_view_by_wm() { [ -n "$1" ] && viewable "$1" && shown_by_wm "$1"; }
 
 # The X window of a place: the menu is the first window captioned "Tarvinex
 # Sim", the simulator the other one. Empty while it has none.
@@ -392,12 +396,12 @@ soak_desktop() {
   done
 }
 soak_fail() {
-  echo "seed $seed, round $round: $*"
-  echo "the window manager's word on the program's windows:"
+  echo "$soak_run, round $round: $*"
+  echo "the window manager's word on the program's windows (stacking from the bottom: $(stacking | tr '\n' ' ')):"
   soak_desktop
-  echo "actions since the start (replay: TARVINEX_SOAK_SEEDS=$seed):"
+  echo "actions since the start (replay: $soak_replay):"
   printf '  %s\n' "${soak_log[@]}"
-  fail "soak seed $seed: $*"
+  fail "soak $soak_run: $*"
 }
 
 # Sends a step without waiting for it: at full speed the program has many
@@ -454,19 +458,98 @@ soak_wait() {
   done
 }
 
-# After the steps sent were all taken and the desktop settled, the window
-# chosen is in view (and the simulator behind the exercises).
+# The window manager's stacking of its clients, bottom first, one decimal
+# id a line.
+stacking() {
+  xprop -root _NET_CLIENT_LIST_STACKING | sed -n 's/.*# *//p' | tr ',' '\n' | while read -r id; do
+    [ -z "$id" ] || printf '%d\n' "$id"
+  done
+}
+# What is wrong with the desktop for the user standing at $place, one line
+# each; nothing when the window chosen is in view and the top window of the
+# program (the exercises over the simulator, which is in view behind them),
+# and every window the program put away is out of view.
+soak_wrongs() {
+  local chosen=("$place") class w top=""
+  [ "$place" != TExform ] || chosen+=(TForm1)
+  for class in TMain TForm1 "${!soak_captions[@]}"; do
+    w="$(window_of "$class")"
+    if [[ " ${chosen[*]} " == *" $class "* ]]; then
+      in_view_by_wm "$w" || echo "the $class window chosen is not in view"
+    elif in_view_by_wm "$w"; then
+      echo "the $class window put away is in view"
+    fi
+  done
+  # The program's top window in view.
+  local ours
+  ours=" $(xdotool search --all --pid "$program_pid" --name '' 2>/dev/null | tr '\n' ' ') "
+  for w in $(stacking | tac); do
+    if [[ "$ours" == *" $w "* ]] && in_view_by_wm "$w"; then
+      top="$w"
+      break
+    fi
+  done
+  w="$(window_of "$place")"
+  [ -z "$w" ] || [ "$top" = "$w" ] || echo "the $place window chosen is not the program's top window (the top one: ${top:-none} $(xdotool getwindowname "${top:-0}" 2>/dev/null || true))"
+}
+# The desktop is right, and stays so for a moment: what a window manager
+# does to a window comes in several moves.
+soak_right() {
+  [ -z "$(soak_wrongs)" ] || return 1
+  sleep 0.3
+  [ -z "$(soak_wrongs)" ]
+}
+
+# After the steps sent were all taken, the desktop settles right.
 soak_check() {
-  local before="$1" shown
+  local before="$1" wrongs
   wait_for 30 sh -c "[ \"\$(grep -c '^step taken: ' '$tmp/program.log')\" -ge $((before + soak_sent)) ] ||
     grep -q '^test step: ' '$tmp/program.log'" || soak_fail "the program did not take the steps sent"
   ! grep -q '^test step: ' "$tmp/program.log" || soak_fail "$(grep '^test step: ' "$tmp/program.log")"
   program_runs || soak_fail "the program ended"
-  for shown in "$place" $([ "$place" != TExform ] || echo TForm1); do
-    soak_wait 20 soak_in_view "$shown" || soak_fail "the $shown window chosen is not in view"
+  if ! soak_wait 20 soak_right; then
+    wrongs="$(soak_wrongs)"
+    soak_fail "${wrongs:-the desktop did not settle}"
+  fi
+}
+
+# Sends the steps "$2..." $1 times over.
+soak_repeat() {
+  local times="$1" i s
+  shift
+  for ((i = 0; i < times; i++)); do
+    for s in "$@"; do soak_send "$s"; done
   done
 }
-soak_in_view() { settled_in_view "$(window_of "$1")"; }
+
+# A fixed sequence at full speed ($1), on a program of its own.
+soak_sequence() {
+  soak_run="sequence $1"
+  soak_replay="TARVINEX_SOAK_SEEDS= TARVINEX_SOAK_SEQUENCES=$1"
+  start_program_on_x
+  wait_for 20 in_view '^Tarvinex Sim$' || fail "$soak_run: the main menu did not come up"
+  soak_menu="$(windows_named '^Tarvinex Sim$' | head -n 1)"
+  round=1
+  soak_log=()
+  soak_sent=0
+  case "$1" in
+    1)
+      soak_repeat 25 "click TMain Navlog" "click TWindtriangle mainmenubit" "click TMain MassBal" \
+        "click TMassBalForm mainmenubit" "click TMain Simulator" "click TForm1 CloseAreabit"
+      soak_send "click TMain Navlog"
+      place=TWindtriangle
+      ;;
+    2)
+      soak_repeat 15 "click TMain Exercises" "click TExform exitbit"
+      soak_send "click TMain Exercises"
+      place=TExform
+      ;;
+    *) fail "no sequence $1" ;;
+  esac
+  soak_check 0
+  stop_program
+  echo "$soak_run: $(steps_taken) steps; the desktop was right after them"
+}
 
 run_soak() {
   start_xvfb
@@ -474,11 +557,15 @@ run_soak() {
     soak-openbox) start_openbox ;;
     soak-metacity) start_metacity ;;
   esac
-  local seeds rounds before
-  read -r -a seeds <<<"${TARVINEX_SOAK_SEEDS:-1 3 6}"
+  local seeds rounds before sequences sequence
+  read -r -a seeds <<<"${TARVINEX_SOAK_SEEDS-1 3 6}"
   rounds="${TARVINEX_SOAK_ROUNDS:-20}"
+  read -r -a sequences <<<"${TARVINEX_SOAK_SEQUENCES-1 2}"
+  for sequence in "${sequences[@]}"; do soak_sequence "$sequence"; done
   for seed in "${seeds[@]}"; do
     RANDOM="$seed"
+    soak_run="seed $seed"
+    soak_replay="TARVINEX_SOAK_SEEDS=$seed TARVINEX_SOAK_SEQUENCES="
     start_program_on_x
     wait_for 20 in_view '^Tarvinex Sim$' || fail "seed $seed: the main menu did not come up"
     soak_menu="$(windows_named '^Tarvinex Sim$' | head -n 1)"
@@ -498,9 +585,10 @@ run_soak() {
       soak_check "$before"
     done
     stop_program
-    echo "seed $seed: $rounds rounds, $(steps_taken) steps; the window chosen was in view after each"
+    echo "seed $seed: $rounds rounds, $(steps_taken) steps; the desktop was right after each"
   done
-  echo "ok ($mode): seeds ${seeds[*]}, $rounds rounds each: the window chosen was in view after every round"
+  echo "ok ($mode): sequences ${sequences[*]}; seeds ${seeds[*]}, $rounds rounds each: after every round the window" \
+    "chosen was in view and the program's top window, and the windows put away out of view"
 }
 
 # ------------------------------------------------------------ Wayland ---

@@ -240,7 +240,7 @@ class tst_MainMenu : public QObject {
           if (!way.shown.contains(w) && w->isVisible()) ReadsShownThenMinimised(w);
         Settle();
         for (QWidget* w : way.shown)
-          QVERIFY2(w->isVisible() && !Minimised(w), qPrintable(step + ": " + w->metaObject()->className()));
+          QTRY_VERIFY2(w->isVisible() && !Minimised(w), qPrintable(step + ": " + w->metaObject()->className()));
         QVERIFY2(!p.main.isVisible(), qPrintable(step));
 
         // Back to the menu: the menu reads minimised late, what the menu and
@@ -250,7 +250,7 @@ class tst_MainMenu : public QObject {
         for (QWidget* w : windows)
           if (w != &p.main && w->isVisible()) ReadsShownThenMinimised(w);
         Settle();
-        QVERIFY2(p.main.isVisible() && !Minimised(&p.main), qPrintable(step + ", back at the menu"));
+        QTRY_VERIFY2(p.main.isVisible() && !Minimised(&p.main), qPrintable(step + ", back at the menu"));
         for (QWidget* w : way.shown)
           QVERIFY2(!w->isVisible() || Minimised(w), qPrintable(step + ", put away: " + w->metaObject()->className()));
       }
