@@ -1,12 +1,24 @@
 #include "platform/windowintent.h"
 
+#include "platform/windowkeeper.h"
+
+#include <QAbstractNativeEventFilter>
+#include <QCoreApplication>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QPointer>
 #include <QTimer>
 #include <QVariant>
 #include <QWindow>
+#include <cstdlib>
+#include <cstring>
 #include <deque>
+#include <optional>
 #include <utility>
+
+#if QT_CONFIG(xcb)
+#include <xcb/xcb.h>
+#endif
 
 namespace tvx {
 
@@ -22,6 +34,81 @@ constexpr std::size_t kMostUnanswered = 16;
 // window the program shows again behind it is not to end in front of it.
 QPointer<QWidget> chosenWindow;
 
+// How long the window system has to be quiet on a window before what it
+// shows of the window is read against what the program asked: a window
+// manager answers a request in several moves.
+constexpr int kQuietMs = 50;
+// Requests made again on the window system's word, at most, for one request
+// of the program: a window manager that refuses them is not asked forever.
+constexpr int kMostRepeats = 6;
+
+// What the X window system shows of a window: whether it is mapped and
+// viewable, and the window manager's WM_STATE (none while it has none).
+struct XView {
+  bool viewable = false;
+  std::optional<std::uint32_t> wmState;
+};
+constexpr std::uint32_t kWithdrawnState = 0, kNormalState = 1, kIconicState = 3;
+
+#if QT_CONFIG(xcb)
+xcb_connection_t* XConnection() {
+  if (QGuiApplication::platformName() != QLatin1String("xcb")) return nullptr;
+  const auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+  return x11 ? x11->connection() : nullptr;
+}
+
+xcb_atom_t Atom(xcb_connection_t* c, const char* name) {
+  xcb_intern_atom_reply_t* reply =
+      xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr);
+  const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+  std::free(reply);
+  return atom;
+}
+
+xcb_atom_t WmStateAtom(xcb_connection_t* c) {
+  static const xcb_atom_t atom = Atom(c, "WM_STATE");
+  return atom;
+}
+xcb_atom_t NetWmStateAtom(xcb_connection_t* c) {
+  static const xcb_atom_t atom = Atom(c, "_NET_WM_STATE");
+  return atom;
+}
+
+XView ReadXView(xcb_connection_t* c, xcb_window_t window) {
+  XView view;
+  if (auto* attributes = xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, window), nullptr)) {
+    view.viewable = attributes->map_state == XCB_MAP_STATE_VIEWABLE;
+    std::free(attributes);
+  }
+  const xcb_atom_t wmState = WmStateAtom(c);
+  if (auto* reply = xcb_get_property_reply(c, xcb_get_property(c, 0, window, wmState, wmState, 0, 2), nullptr)) {
+    if (reply->format == 32 && xcb_get_property_value_length(reply) >= 4)
+      view.wmState = *static_cast<const std::uint32_t*>(xcb_get_property_value(reply));
+    std::free(reply);
+  }
+  return view;
+}
+
+// Asks the window manager to iconify `window`, the ICCCM way.
+void AskIconic(xcb_connection_t* c, xcb_window_t window) {
+  const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+  if (!screen) return;
+  xcb_client_message_event_t event;
+  std::memset(&event, 0, sizeof event);
+  event.response_type = XCB_CLIENT_MESSAGE;
+  event.format = 32;
+  event.window = window;
+  event.type = Atom(c, "WM_CHANGE_STATE");
+  event.data.data32[0] = kIconicState;
+  xcb_send_event(c, 0, screen->root, XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                 reinterpret_cast<const char*>(&event));
+  xcb_flush(c);
+}
+#endif
+
+// Reads the X server's reports on the program's windows, once.
+void InstallXReports();
+
 // Kept on each top-level window the program asks anything of: what it asked
 // last and which of its requests the window system has not answered yet.
 class WindowIntent : public QObject {
@@ -33,6 +120,7 @@ class WindowIntent : public QObject {
 
   static WindowIntent* Of(QWidget* window) {
     if (auto* kept = window->property(kIntentProperty).value<QObject*>()) return static_cast<WindowIntent*>(kept);
+    InstallXReports();
     auto* intent = new WindowIntent(window);
     window->setProperty(kIntentProperty, QVariant::fromValue<QObject*>(intent));
     return intent;
@@ -43,6 +131,10 @@ class WindowIntent : public QObject {
   // Before the program minimises or hides the window to put it away.
   void PutAway() {
     asked_ = Asked::PutAway;
+    usersMinimiseSeen_ = false;
+    putAwayUnanswered_ = true;
+    repeats_ = 0;
+    ReadWindowSystemSoon();
     activationWanted_ = false;
     if (chosenWindow == window_) chosenWindow = nullptr;
     // Only a window on the display is minimised by the window system, which
@@ -53,6 +145,9 @@ class WindowIntent : public QObject {
   // Before the program shows the window in `state`.
   void Shown(Qt::WindowStates state) {
     asked_ = Asked::Shown;
+    usersMinimiseSeen_ = false;
+    repeats_ = 0;
+    ReadWindowSystemSoon();
     shownState_ = state & kShownStates;
     const bool hidden = !window_->isVisible();
     if (!hidden && Minimised()) Expect(false);
@@ -84,6 +179,14 @@ class WindowIntent : public QObject {
     if (watched == window_) {
       // A window (re)created on the display gets a new handle.
       if (event->type() == QEvent::WinIdChange || event->type() == QEvent::Show) FollowHandle();
+      // The program resizing a window it put away: Qt restores a minimised
+      // window to resize it and minimises it again, which a window manager
+      // may answer out of order.
+      if (event->type() == QEvent::Resize && !event->spontaneous() && asked_ == Asked::PutAway) {
+        putAwayUnanswered_ = true;
+        repeats_ = 0;
+        ReadWindowSystemSoon();
+      }
       return false;
     }
     // The window system's word comes to the window's handle, spontaneously;
@@ -134,7 +237,63 @@ class WindowIntent : public QObject {
       QTimer::singleShot(0, this, [this] { ShowAgainIfStillMinimised(); });
       return;
     }
+    usersMinimiseSeen_ = true;
     if (usersMinimise_) usersMinimise_();
+  }
+
+ public:
+  // The window system has said something about the window: what it shows
+  // is read once it has been quiet a moment.
+  void ReadWindowSystemSoon() {
+#if QT_CONFIG(xcb)
+    if (!XConnection()) return;
+    if (!quiet_) {
+      quiet_ = new QTimer(this);
+      quiet_->setSingleShot(true);
+      quiet_->setInterval(kQuietMs);
+      connect(quiet_, &QTimer::timeout, this, [this] { ReadWindowSystem(); });
+    }
+    quiet_->start();
+#endif
+  }
+
+ private:
+  // Qt reads the window system's reports against the state it asked last
+  // and drops a request that matches its own reading, so a report that
+  // lands out of order can leave a window shown by the program iconified,
+  // or a window put away in view, with Qt's state reading what was asked.
+  // What the X server shows is read instead, and the request made again.
+  void ReadWindowSystem() {
+#if QT_CONFIG(xcb)
+    xcb_connection_t* c = XConnection();
+    if (!c || !window_->isVisible() || !window_->testAttribute(Qt::WA_WState_Created)) return;
+    if (CurrentWindowKeeper() != WindowKeeper::WindowManager) return;
+    const auto id = static_cast<xcb_window_t>(window_->winId());
+    const XView view = ReadXView(c, id);
+    if (asked_ == Asked::Shown) {
+      if (usersMinimiseSeen_) return;
+      // Mapped and not yet managed, or iconified: asked to be shown again.
+      const bool shown = view.viewable || view.wmState == kNormalState;
+      if (shown || repeats_ >= kMostRepeats) return;
+      ++repeats_;
+      // Mapping an iconified window asks the window manager to show it.
+      xcb_map_window(c, id);
+      xcb_flush(c);
+      // It comes to the front: the window chosen goes back in front of it.
+      QWidget* chosen = chosenWindow;
+      if (!chosen || !chosen->isVisible()) return;
+      chosen->raise();
+      Of(chosen)->Activate();
+    } else if (asked_ == Asked::PutAway && putAwayUnanswered_) {
+      if (!view.viewable || view.wmState == kIconicState || view.wmState == kWithdrawnState) {
+        putAwayUnanswered_ = false;
+        return;
+      }
+      if (view.wmState != kNormalState || repeats_ >= kMostRepeats) return;
+      ++repeats_;
+      AskIconic(c, id);
+    }
+#endif
   }
 
   void ActivateIfStillWanted() {
@@ -167,7 +326,58 @@ class WindowIntent : public QObject {
   // Asked to be the active window, not yet in view to be made so.
   bool activationWanted_ = false;
   std::function<void()> usersMinimise_;
+  // The window system's minimise of the window the program showed was the
+  // user's: it stands.
+  bool usersMinimiseSeen_ = false;
+  // The window system has not yet shown the window put away out of view
+  // since the program asked: in view, it is asked again. After that, a
+  // window in view was brought back by the user.
+  bool putAwayUnanswered_ = false;
+  int repeats_ = 0;
+  QTimer* quiet_ = nullptr;
 };
+
+#if QT_CONFIG(xcb)
+// The X server's word on the program's windows: their map state and the
+// window manager's state properties.
+class XReports : public QAbstractNativeEventFilter {
+ public:
+  static void Install() {
+    static XReports* installed = nullptr;
+    if (installed || !XConnection() || !QCoreApplication::instance()) return;
+    installed = new XReports;
+    QCoreApplication::instance()->installNativeEventFilter(installed);
+  }
+
+  bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
+    if (type != "xcb_generic_event_t") return false;
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    xcb_window_t window = XCB_WINDOW_NONE;
+    switch (event->response_type & 0x7f) {
+      case XCB_PROPERTY_NOTIFY: {
+        const auto* notify = reinterpret_cast<const xcb_property_notify_event_t*>(event);
+        xcb_connection_t* c = XConnection();
+        if (c && (notify->atom == WmStateAtom(c) || notify->atom == NetWmStateAtom(c))) window = notify->window;
+        break;
+      }
+      case XCB_MAP_NOTIFY: window = reinterpret_cast<const xcb_map_notify_event_t*>(event)->window; break;
+      case XCB_UNMAP_NOTIFY: window = reinterpret_cast<const xcb_unmap_notify_event_t*>(event)->window; break;
+      default: break;
+    }
+    if (window == XCB_WINDOW_NONE) return false;
+    if (QWidget* widget = QWidget::find(window))
+      if (auto* kept = widget->property(kIntentProperty).value<QObject*>())
+        static_cast<WindowIntent*>(kept)->ReadWindowSystemSoon();
+    return false;
+  }
+};
+#endif
+
+void InstallXReports() {
+#if QT_CONFIG(xcb)
+  XReports::Install();
+#endif
+}
 
 }  // namespace
 
