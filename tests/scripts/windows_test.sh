@@ -374,7 +374,17 @@ in_view_by_wm() { [ -n "$1" ] && viewable "$1" && shown_by_wm "$1"; }
 # The X window of a place: the menu is the first window captioned "Tarvinex
 # Sim", the simulator the other one. Empty while it has none.
 soak_menu=""
-window_of() {
+# Kept for the program's run: Qt keeps a top-level window's X window once
+# made.
+declare -A soak_ids=()
+window_of() { if [ -n "${soak_ids[$1]:-}" ]; then echo "${soak_ids[$1]}"; else find_window_of "$1"; fi; }
+soak_learn_ids() {
+  local class
+  for class in TMain TForm1 "${!soak_captions[@]}"; do
+    [ -n "${soak_ids[$class]:-}" ] || soak_ids[$class]="$(find_window_of "$class")"
+  done
+}
+find_window_of() {
   case "$1" in
     TMain) echo "$soak_menu" ;;
     TForm1) { xdotool search --all --pid "$program_pid" --name '^Tarvinex Sim$' 2>/dev/null || true; } | grep -vx "$soak_menu" | head -n 1 || true ;;
@@ -474,21 +484,20 @@ stacking() {
 # unless the user acted on the simulator last: $front),
 # and every window the program put away is out of view.
 soak_wrongs() {
-  local chosen=("$place") class w top=""
+  local chosen=("$place") class w top="" shown=" "
   [ "$place" != TExform ] || chosen+=(TForm1)
   for class in TMain TForm1 "${!soak_captions[@]}"; do
     w="$(window_of "$class")"
-    if [[ " ${chosen[*]} " == *" $class "* ]]; then
-      in_view_by_wm "$w" || echo "the $class window chosen is not in view"
-    elif in_view_by_wm "$w"; then
-      echo "the $class window put away is in view"
+    if in_view_by_wm "$w"; then
+      shown+="$w "
+      [[ " ${chosen[*]} " == *" $class "* ]] || echo "the $class window put away is in view"
+    elif [[ " ${chosen[*]} " == *" $class "* ]]; then
+      echo "the $class window chosen is not in view"
     fi
   done
   # The program's top window in view.
-  local ours
-  ours=" $(xdotool search --all --pid "$program_pid" --name '' 2>/dev/null | tr '\n' ' ') "
   for w in $(stacking | tac); do
-    if [[ "$ours" == *" $w "* ]] && in_view_by_wm "$w"; then
+    if [[ "$shown" == *" $w "* ]]; then
       top="$w"
       break
     fi
@@ -514,6 +523,7 @@ soak_check() {
     grep -q '^test step: ' '$tmp/program.log'" || soak_fail "the program did not take the steps sent"
   ! grep -q '^test step: ' "$tmp/program.log" || soak_fail "$(grep '^test step: ' "$tmp/program.log")"
   program_runs || soak_fail "the program ended"
+  soak_learn_ids
   if ! soak_wait 20 soak_right; then
     wrongs="$(soak_wrongs)"
     soak_fail "${wrongs:-the desktop did not settle}"
@@ -536,6 +546,7 @@ soak_sequence() {
   start_program_on_x
   wait_for 20 in_view '^Tarvinex Sim$' || fail "$soak_run: the main menu did not come up"
   soak_menu="$(windows_named '^Tarvinex Sim$' | head -n 1)"
+  soak_ids=()
   round=1
   soak_log=()
   soak_sent=0
@@ -576,6 +587,7 @@ run_soak() {
     start_program_on_x
     wait_for 20 in_view '^Tarvinex Sim$' || fail "seed $seed: the main menu did not come up"
     soak_menu="$(windows_named '^Tarvinex Sim$' | head -n 1)"
+    soak_ids=()
     place=TMain front=TMain
     soak_log=()
     for ((round = 1; round <= rounds; round++)); do
