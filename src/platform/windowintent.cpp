@@ -33,6 +33,8 @@ constexpr std::size_t kMostUnanswered = 16;
 // The window the program chose last, raised and made the active one: a
 // window the program shows again behind it is not to end in front of it.
 QPointer<QWidget> chosenWindow;
+// Times the window chosen was raised again since it was chosen.
+int chosenRaises = 0;
 
 // How long the window system has to be quiet on a window before what it
 // shows of the window is read against what the program asked: a window
@@ -89,6 +91,22 @@ XView ReadXView(xcb_connection_t* c, xcb_window_t window) {
   return view;
 }
 
+// Withdraws `window` from the window manager again, the ICCCM way: unmapped,
+// and the window manager told so.
+void Withdraw(xcb_connection_t* c, xcb_window_t window) {
+  const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+  if (!screen) return;
+  xcb_unmap_window(c, window);
+  xcb_unmap_notify_event_t event;
+  std::memset(&event, 0, sizeof event);
+  event.response_type = XCB_UNMAP_NOTIFY;
+  event.event = screen->root;
+  event.window = window;
+  xcb_send_event(c, 0, screen->root, XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                 reinterpret_cast<const char*>(&event));
+  xcb_flush(c);
+}
+
 // Asks the window manager to iconify `window`, the ICCCM way.
 void AskIconic(xcb_connection_t* c, xcb_window_t window) {
   const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
@@ -127,6 +145,7 @@ class WindowIntent : public QObject {
   }
 
   void SetUsersMinimise(std::function<void()> handler) { usersMinimise_ = std::move(handler); }
+  bool AskedShown() const { return asked_ == Asked::Shown; }
 
   // Before the program minimises or hides the window to put it away.
   void PutAway() {
@@ -162,6 +181,7 @@ class WindowIntent : public QObject {
   // asked only once it has the window in view.
   void Activate() {
     chosenWindow = window_;
+    chosenRaises = 0;
     activationWanted_ = true;
     ActivateIfStillWanted();
   }
@@ -184,6 +204,11 @@ class WindowIntent : public QObject {
       // may answer out of order.
       if (event->type() == QEvent::Resize && !event->spontaneous() && asked_ == Asked::PutAway) {
         putAwayUnanswered_ = true;
+        repeats_ = 0;
+        ReadWindowSystemSoon();
+      }
+      // Shown or hidden by the program directly.
+      if ((event->type() == QEvent::Show || event->type() == QEvent::Hide) && !event->spontaneous()) {
         repeats_ = 0;
         ReadWindowSystemSoon();
       }
@@ -266,10 +291,20 @@ class WindowIntent : public QObject {
   void ReadWindowSystem() {
 #if QT_CONFIG(xcb)
     xcb_connection_t* c = XConnection();
-    if (!c || !window_->isVisible() || !window_->testAttribute(Qt::WA_WState_Created)) return;
+    if (!c || !window_->testAttribute(Qt::WA_WState_Created)) return;
     if (CurrentWindowKeeper() != WindowKeeper::WindowManager) return;
     const auto id = static_cast<xcb_window_t>(window_->winId());
     const XView view = ReadXView(c, id);
+    if (!window_->isVisible()) {
+      // Qt hides a window without waiting for the window manager to let go
+      // of a show asked just before: the window manager may then map it
+      // after the hide. Nobody but the program shows a hidden window.
+      if (view.viewable && repeats_ < kMostRepeats) {
+        ++repeats_;
+        Withdraw(c, id);
+      }
+      return;
+    }
     if (asked_ == Asked::Shown) {
       if (usersMinimiseSeen_) return;
       // Mapped and not yet managed, or iconified: asked to be shown again.
@@ -344,9 +379,55 @@ class XReports : public QAbstractNativeEventFilter {
  public:
   static void Install() {
     static XReports* installed = nullptr;
-    if (installed || !XConnection() || !QCoreApplication::instance()) return;
+    xcb_connection_t* c = XConnection();
+    if (installed || !c || !QCoreApplication::instance()) return;
     installed = new XReports;
     QCoreApplication::instance()->installNativeEventFilter(installed);
+    // The window manager's stacking is a property of the root window: its
+    // changes are asked for besides whatever Qt asks for there.
+    for (auto roots = xcb_setup_roots_iterator(xcb_get_setup(c)); roots.rem; xcb_screen_next(&roots)) {
+      const xcb_window_t root = roots.data->root;
+      if (auto* attributes = xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, root), nullptr)) {
+        const std::uint32_t mask = attributes->your_event_mask | XCB_EVENT_MASK_PROPERTY_CHANGE;
+        std::free(attributes);
+        xcb_change_window_attributes(c, root, XCB_CW_EVENT_MASK, &mask);
+      }
+    }
+    xcb_flush(c);
+    installed->stackingQuiet_.setSingleShot(true);
+    installed->stackingQuiet_.setInterval(kQuietMs);
+    QObject::connect(&installed->stackingQuiet_, &QTimer::timeout, [] { KeepChosenInFront(); });
+  }
+
+  // The window manager may bring a window of the program it shows, or one
+  // the program acts on, in front of the window chosen, later than the
+  // program raised the window chosen: that one is raised again.
+  static void KeepChosenInFront() {
+    xcb_connection_t* c = XConnection();
+    QWidget* chosen = chosenWindow;
+    if (!c || !chosen || !chosen->isVisible() || chosen->isMinimized() || chosenRaises >= kMostRepeats) return;
+    if (!chosen->testAttribute(Qt::WA_WState_Created)) return;
+    const auto chosenId = static_cast<xcb_window_t>(chosen->winId());
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    static const xcb_atom_t stackingAtom = Atom(c, "_NET_CLIENT_LIST_STACKING");
+    auto* reply =
+        xcb_get_property_reply(c, xcb_get_property(c, 0, root, stackingAtom, XCB_ATOM_WINDOW, 0, 4096), nullptr);
+    if (!reply) return;
+    const auto* ids = static_cast<const xcb_window_t*>(xcb_get_property_value(reply));
+    const int count = reply->format == 32 ? xcb_get_property_value_length(reply) / 4 : 0;
+    bool above = false, covered = false;
+    for (int i = 0; i < count && !covered; ++i) {
+      if (ids[i] == chosenId) above = true;
+      else if (above)
+        if (QWidget* widget = QWidget::find(ids[i]))
+          if (auto* kept = widget->property(kIntentProperty).value<QObject*>())
+            covered = static_cast<WindowIntent*>(kept)->AskedShown() && widget->isVisible() &&
+                      ReadXView(c, ids[i]).viewable;
+    }
+    std::free(reply);
+    if (!covered || !above) return;
+    ++chosenRaises;
+    chosen->raise();
   }
 
   bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
@@ -358,6 +439,8 @@ class XReports : public QAbstractNativeEventFilter {
         const auto* notify = reinterpret_cast<const xcb_property_notify_event_t*>(event);
         xcb_connection_t* c = XConnection();
         if (c && (notify->atom == WmStateAtom(c) || notify->atom == NetWmStateAtom(c))) window = notify->window;
+        static const xcb_atom_t stackingAtom = c ? Atom(c, "_NET_CLIENT_LIST_STACKING") : xcb_atom_t{XCB_ATOM_NONE};
+        if (c && notify->atom == stackingAtom) stackingQuiet_.start();
         break;
       }
       case XCB_MAP_NOTIFY: window = reinterpret_cast<const xcb_map_notify_event_t*>(event)->window; break;
@@ -370,6 +453,9 @@ class XReports : public QAbstractNativeEventFilter {
         static_cast<WindowIntent*>(kept)->ReadWindowSystemSoon();
     return false;
   }
+
+ private:
+  QTimer stackingQuiet_;
 };
 #endif
 

@@ -428,7 +428,9 @@ soak_action() {
   if [ "$roll" -lt 60 ]; then
     case "$place" in
       TMain)
-        entry="$(printf '%s\n' "${!soak_entries[@]}" | sort | sed -n "$((RANDOM % 5 + 1))p")"
+        # Drawn here: bash seeds RANDOM anew in a subshell.
+        entry=$((RANDOM % 5 + 1))
+        entry="$(printf '%s\n' "${!soak_entries[@]}" | sort | sed -n "${entry}p")"
         soak_send "click TMain $entry"
         place="${soak_entries[$entry]}"
         ;;
