@@ -579,7 +579,7 @@ run_soak() {
   esac
   local seeds rounds before sequences sequence
   read -r -a seeds <<<"${TARVINEX_SOAK_SEEDS-1 3 6}"
-  rounds="${TARVINEX_SOAK_ROUNDS:-20}"
+  rounds="${TARVINEX_SOAK_ROUNDS:-14}"
   read -r -a sequences <<<"${TARVINEX_SOAK_SEQUENCES-1 2}"
   for sequence in "${sequences[@]}"; do soak_sequence "$sequence"; done
   for seed in "${seeds[@]}"; do
