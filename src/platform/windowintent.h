@@ -15,6 +15,15 @@
 //   that it ends in view;
 // - a minimise reported on a window the program showed, once the window
 //   system has shown it and answered everything asked of it, is the user's.
+// On X11 under a window manager, Qt's own reading of a window's state can
+// say what the program asked while the window manager did otherwise (a
+// request that crossed a late report, a hide and a show it handled out of
+// step). So once the window manager has gone quiet on a window, what the X
+// server shows of it is read too: a window the program shows that is
+// iconified or unmapped is mapped again, one it put away that is still in
+// view is iconified again, one it hid that is mapped is withdrawn again, and
+// the window chosen last is raised again over a window the program shows
+// that the window manager brought in front of it.
 #include <QWidget>
 #include <functional>
 
