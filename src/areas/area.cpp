@@ -20,6 +20,7 @@
 #include "platform/savefile.h"
 #include "platform/shell.h"
 #include "platform/textutil.h"
+#include "platform/windowintent.h"
 #include "platform/windowkeeper.h"
 #include "simulator/form1.h"
 #include "simulator/simstate.h"
@@ -224,9 +225,9 @@ void TArea::RefreshSimulator(bool afterAdd) {
   Form1->Zoekfreq();
   if (afterAdd) Form1->TkOrvane();
   else Form1->DoeUpdate();
-  show();
+  ShowAsItStands(this);
   raise();
-  activateWindow();
+  ActivateWhenInView(this);
   Form1->setEnabled(false);
 }
 
@@ -377,7 +378,7 @@ void TArea::laadarea() {
     Form1->ui.Areanaampanel->setText(Areas.AreaName);
     Form1->Zoekfreq();
     Form1->DoeUpdate();
-    show();
+    ShowAsItStands(this);
     raise();
     Form1->setEnabled(false);
   }
@@ -470,7 +471,7 @@ void TArea::PrintClick() {
   // memo and its frequency limits stay together.
   schrijfprintareamemo();
   TPrintareaform* form = PrintAreaForm();
-  form->showMaximized();
+  ShowMaximisedAsked(form);
   const PrintResult result = PrintForm(
       form, windowTitle(), [form] { form->FitMemoToText(); }, [form] { form->RestoreSize(); });
   form->hide();
@@ -493,7 +494,7 @@ void TArea::opendbaseClick() {
   if (!dbaseform) return;
   ShowMaximisedOnScreen(dbaseform);
   dbaseform->raise();
-  dbaseform->activateWindow();
+  ActivateWhenInView(dbaseform);
   dbaseform->ui.navsearch->setFocus();
 }
 

@@ -14,6 +14,7 @@
 #include "exercises/generatorkit.h"
 #include "platform/anchor.h"
 #include "platform/random.h"
+#include "platform/windowkeeper.h"
 #include "simulator/form1.h"
 #include "simulator/simstate.h"
 
@@ -121,10 +122,10 @@ void TExform::ExitClick() {
   Sim.CourseLineShown = false;
   if (ShowMainMenu) ShowMainMenu();
   hide();
-  PutAwayMinimised(Form1);
+  PutAwayWindow(Form1);
   if (Area) Area->hide();
   // Put away without being shown, should it be hidden.
-  PutAwayMinimised(Mapform);
+  PutAwayWindow(Mapform);
   if (Instr) Instr->hide();
 }
 

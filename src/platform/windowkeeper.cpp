@@ -1,5 +1,7 @@
 #include "platform/windowkeeper.h"
 
+#include "platform/windowintent.h"
+
 #include <QEvent>
 #include <QGuiApplication>
 #include <QMainWindow>
@@ -204,7 +206,7 @@ void ShowMaximisedOnScreen(QWidget* window, WindowKeeper keeper) {
   // window resized by the program loses its maximised state, and a user's
   // un-maximise must stand. The window lays itself out for whatever client
   // area it gets.
-  window->showMaximized();
+  ShowMaximisedAsked(window);
   if (keeper != WindowKeeper::Nobody) return;
   // Where nobody acts on the request (an X display without a window
   // manager) the window would stay at its normal size: it is given the
@@ -218,8 +220,8 @@ void SetSmallestClientArea(QMainWindow& window, QSize client) {
 
 void PutAwayWindow(QWidget* window, WindowKeeper keeper) {
   if (!window) return;
-  if (keeper != WindowKeeper::Compositor) window->setWindowState(window->windowState() | Qt::WindowMinimized);
-  if (keeper != WindowKeeper::WindowManager) window->hide();
+  if (keeper != WindowKeeper::Compositor) MinimiseAsked(window);
+  if (keeper != WindowKeeper::WindowManager) HideAsked(window);
 }
 
 }  // namespace tvx

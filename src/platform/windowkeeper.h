@@ -71,7 +71,8 @@ void SetSmallestClientArea(QMainWindow& window, QSize client);
 // does not stay in view behind the next window. Under a compositor it is
 // hidden only: a compositor keeps a window minimised until the user brings
 // it back, whatever the program shows, while a hidden window is mapped anew
-// when shown, in the state it is shown in.
+// when shown, in the state it is shown in. Recorded as the program's
+// request (windowintent.h), as is the show of ShowMaximisedOnScreen.
 void PutAwayWindow(QWidget* window, WindowKeeper keeper = CurrentWindowKeeper());
 
 }  // namespace tvx

@@ -2,9 +2,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QWindowStateChangeEvent>
 
-#include "platform/windowkeeper.h"
+#include "platform/windowintent.h"
 
 namespace tvx {
 
@@ -21,7 +20,10 @@ void SetToolColor(QWidget* w, QPalette::ColorRole role, const QColor& color) {
 std::function<void()> ToolWindow::EndProgram = [] { QApplication::exit(0); };
 std::function<bool()> ToolWindow::MayEndProgram;
 std::function<void()> ToolWindow::ShowMainMenu;
-int ToolWindow::puttingAway_ = 0;
+
+ToolWindow::ToolWindow(QWidget* parent, Qt::WindowFlags flags) : QWidget(parent, flags) {
+  WatchWindowReports(this, [this] { MinimiseApplication(); });
+}
 
 bool ToolWindow::ProgramMayEnd() { return !MayEndProgram || MayEndProgram(); }
 
@@ -36,24 +38,9 @@ void ToolWindow::LeaveForMainMenu() {
   else hide();
 }
 
-void ToolWindow::PutAwayMinimised(QWidget* window) {
-  if (!window) return;
-  ++puttingAway_;
-  PutAwayWindow(window);
-  --puttingAway_;
-}
-
 void ToolWindow::MinimiseApplication() {
   for (QWidget* w : QApplication::topLevelWidgets())
-    if (w != this && w->isVisible() && !w->isMinimized()) w->showMinimized();
-}
-
-void ToolWindow::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::WindowStateChange) {
-    const auto* change = static_cast<QWindowStateChangeEvent*>(event);
-    if (isMinimized() && !(change->oldState() & Qt::WindowMinimized) && puttingAway_ == 0) MinimiseApplication();
-  }
-  QWidget::changeEvent(event);
+    if (w != this && w->isVisible() && !w->isMinimized()) MinimiseAsked(w);
 }
 
 void ToolWindow::closeEvent(QCloseEvent* event) {

@@ -1,6 +1,8 @@
 #pragma once
 // The window commands every flight-preparation tool answers itself:
 // minimising one tool minimises the whole program, closing one ends it.
+// Only the user's minimise does: the window system's reports are read
+// against what the program asked of the window (windowintent.h).
 #include <QColor>
 #include <QPalette>
 #include <QWidget>
@@ -15,7 +17,7 @@ void SetToolColor(QWidget* w, QPalette::ColorRole role, const QColor& color);
 class ToolWindow : public QWidget {
   Q_OBJECT
  public:
-  using QWidget::QWidget;
+  explicit ToolWindow(QWidget* parent = nullptr, Qt::WindowFlags flags = {});
 
   // What closing a tool does once the window has closed: ends the program.
   // Tests put a recorder here, since a test must never quit.
@@ -35,20 +37,12 @@ class ToolWindow : public QWidget {
   // EXIT of a tool: the main menu, or the tool hidden when there is none.
   void LeaveForMainMenu();
 
-  // Minimises every other shown top-level window of the program.
+  // Minimises every other shown top-level window of the program: what the
+  // user's minimise of this window does.
   void MinimiseApplication();
 
-  // Puts `window` away (PutAwayWindow: minimised under a window manager,
-  // hidden elsewhere). A tool put away so leaves the other windows alone:
-  // the program put it away, the user did not ask to minimise the program.
-  static void PutAwayMinimised(QWidget* window);
-
  protected:
-  void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
-
- private:
-  static int puttingAway_;
 };
 
 }  // namespace tvx

@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "platform/anchor.h"
+#include "platform/windowintent.h"
 #include "simulator/form1.h"
 
 namespace tvx {
@@ -107,9 +108,9 @@ THelpform::~THelpform() {
 void THelpform::ShowHelp() {
   ui.Memo1->verticalScrollBar()->setValue(0);
   CentreOnScreen(this);
-  showNormal();
+  ShowNormalAsked(this);
   raise();
-  activateWindow();
+  ActivateWhenInView(this);
   ui.Close->setFocus();
 }
 

@@ -15,6 +15,7 @@
 #include "platform/dataroot.h"
 #include "platform/jpegimage.h"
 #include "platform/shell.h"
+#include "platform/windowintent.h"
 #include "platform/windowkeeper.h"
 #include "preparation/convform.h"
 #include "preparation/massbalform.h"
@@ -150,16 +151,16 @@ void TMain::FormCreate() {
 }
 
 void TMain::FormPaint() {
-  // Tools are put away quietly: a tool minimised by the user minimises the
-  // whole program, this menu with it.
+  // Put away at the program's own request: however late the window system
+  // reports it, it is not read as the user's minimise of the program.
   for (QWidget* w : std::initializer_list<QWidget*>{Form1, Windtriangle, MassBalForm, Convform, Exform})
-    PutAwayMinimised(w);
+    PutAwayWindow(w);
 }
 
 void TMain::ShowMenu() {
   ShowMaximisedOnScreen(this);
   raise();
-  activateWindow();
+  ActivateWhenInView(this);
 }
 
 void TMain::SIMULATORClick() {
@@ -185,7 +186,7 @@ void TMain::SIMULATORClick() {
   Sim.Obs2Course = 180;
   Sim.Obs1Course = 270;
   for (QWidget* w : std::initializer_list<QWidget*>{Exform, Windtriangle, MassBalForm, Convform})
-    PutAwayMinimised(w);
+    PutAwayWindow(w);
   f.START->setFocus();
   ReapplySep(*Form1);
 }
@@ -211,22 +212,22 @@ void TMain::ExercisesClick() {
   f.STARTPanel->hide();
   if (Exform) {
     Exform->ui.ExPanel->move(0, 0);
-    Exform->showNormal();
+    ShowNormalAsked(Exform);
     Exform->raise();
-    Exform->activateWindow();
+    ActivateWhenInView(Exform);
   }
   hide();
-  for (QWidget* w : std::initializer_list<QWidget*>{Windtriangle, MassBalForm, Convform}) PutAwayMinimised(w);
+  for (QWidget* w : std::initializer_list<QWidget*>{Windtriangle, MassBalForm, Convform}) PutAwayWindow(w);
 }
 
 void TMain::ShowTool(QWidget* tool, std::initializer_list<QWidget*> others) {
   if (!tool) return;
   ShowMaximisedOnScreen(tool);
   tool->raise();
-  tool->activateWindow();
+  ActivateWhenInView(tool);
   hide();
-  PutAwayMinimised(Form1);
-  for (QWidget* w : others) PutAwayMinimised(w);
+  PutAwayWindow(Form1);
+  for (QWidget* w : others) PutAwayWindow(w);
 }
 
 void TMain::NavlogClick() { ShowTool(Windtriangle, {MassBalForm, Convform}); }

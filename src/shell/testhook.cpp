@@ -8,6 +8,8 @@
 #include <QEvent>
 #include <QMouseEvent>
 #include <QSocketNotifier>
+#include <QPixmap>
+#include <QSize>
 #include <QStringList>
 #include <QWidget>
 #include <cstdio>
@@ -19,19 +21,36 @@ namespace tvx {
 namespace {
 
 struct TestStep {
-  enum class Kind { Invalid, Click, Normal, Maximise };
+  enum class Kind { Invalid, Click, Normal, Maximise, Resize, Grab };
   Kind kind = Kind::Invalid;
   QString window;   // class name without the namespace, e.g. "TForm1"
   QString control;  // object name, for a click
+  QSize size;       // for a resize
+  QString file;     // for a grab
 };
 
 // The step of one line of the test input; Kind::Invalid for anything else.
 TestStep TestStepFrom(const QString& line) {
   const QStringList words = line.simplified().split(' ', Qt::SkipEmptyParts);
   TestStep step;
-  if (words.size() == 3 && words[0] == "click") step = {TestStep::Kind::Click, words[1], words[2]};
-  else if (words.size() == 2 && words[0] == "normal") step = {TestStep::Kind::Normal, words[1], {}};
-  else if (words.size() == 2 && words[0] == "maximise") step = {TestStep::Kind::Maximise, words[1], {}};
+  if (words.size() < 2) return step;
+  const QString& verb = words[0];
+  step.window = words[1];
+  if (words.size() == 3 && verb == "click") {
+    step.kind = TestStep::Kind::Click;
+    step.control = words[2];
+  } else if (words.size() == 2 && verb == "normal") {
+    step.kind = TestStep::Kind::Normal;
+  } else if (words.size() == 2 && verb == "maximise") {
+    step.kind = TestStep::Kind::Maximise;
+  } else if (words.size() == 4 && verb == "resize") {
+    bool wide = false, high = false;
+    step.size = QSize(words[2].toInt(&wide), words[3].toInt(&high));
+    if (wide && high && step.size.width() > 0 && step.size.height() > 0) step.kind = TestStep::Kind::Resize;
+  } else if (words.size() == 3 && verb == "grab") {
+    step.kind = TestStep::Kind::Grab;
+    step.file = words[2];
+  }
   return step;
 }
 
@@ -110,6 +129,16 @@ bool Take(const TestStep& step) {
       return true;
     case TestStep::Kind::Maximise:
       window->showMaximized();
+      return true;
+    case TestStep::Kind::Resize:
+      window->resize(step.size);
+      return true;
+    case TestStep::Kind::Grab:
+      // What the window draws of itself, in the window system's pixels.
+      if (!window->grab().save(step.file, "PNG")) {
+        std::fprintf(stderr, "test step: %s cannot be written\n", qPrintable(step.file));
+        return false;
+      }
       return true;
     case TestStep::Kind::Invalid:
       break;

@@ -9,6 +9,9 @@
 //                                     TForm1, TArea, TWindtriangle, ...)
 //     normal <window class>           what the title bar's restore asks
 //     maximise <window class>         what the title bar's maximise asks
+//     resize <window class> <w> <h>   the program resizing the window
+//     grab <window class> <file>      writes the window's own picture
+//                                     (QWidget::grab) to a PNG file
 //   A step taken is written to standard output ("step taken: <line>"); one
 //   it cannot take, to standard error ("test step: ..."), and skipped.
 // - TARVINEX_TEST_REPORT=1: writes a line to standard output at every show,

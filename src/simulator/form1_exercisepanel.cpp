@@ -10,6 +10,7 @@
 #include "exercises/exform.h"
 #include "exercises/exstate.h"
 #include "platform/messages.h"
+#include "platform/windowintent.h"
 #include "simulator/form1.h"
 #include "simulator/keyrelease.h"
 #include "simulator/keys.h"
@@ -118,7 +119,7 @@ void TForm1::ENDstaticClick() {
   HoldingWindow.Mapkeuze = kNoHolding;
   if (Mapform) Mapform->SetMapkeuze(kNoHolding);
   setEnabled(false);
-  if (Exform) Exform->show();
+  ShowAsItStands(Exform);
   ui.Staticinput->hide();
   ui.Staticpanel->hide();
   if (Exform) Exform->ui.scoretekst->setText(ScoreText(Sim.ExRightCount, Sim.ExAnsweredCount));

@@ -6,6 +6,7 @@
 #include "areas/holding.h"
 #include "instruments/mapdraw.h"
 #include "instruments/mapprofile.h"
+#include "platform/windowintent.h"
 #include "simulator/form1.h"
 #include "simulator/simstate.h"
 
@@ -35,7 +36,7 @@ void GiveSystemMenuBack(TForm1& form) {
   if (!flags.testFlag(Qt::CustomizeWindowHint) || flags.testFlag(Qt::WindowSystemMenuHint)) return;
   const bool shown = form.isVisible();
   form.setWindowFlag(Qt::WindowSystemMenuHint, true);
-  if (shown) form.show();
+  if (shown) ShowAsItStands(&form);
 }
 
 // Hides the profile and retunes VOR 1, which redraws the instruments.

@@ -8,6 +8,7 @@
 #include "areas/instrform.h"
 #include "areas/mapform.h"
 #include "platform/clickfilter.h"
+#include "platform/windowintent.h"
 #include "platform/windowkeeper.h"
 #include "shell/documents.h"
 #include "simulator/form1.h"
@@ -96,9 +97,9 @@ void TForm1::MainmenuClick() {
 
 void TForm1::InstrumentsmenuClick() {
   if (!Instr) return;
-  Instr->showNormal();
+  ShowNormalAsked(Instr);
   Instr->raise();
-  Instr->activateWindow();
+  ActivateWhenInView(Instr);
   setEnabled(false);
 }
 

@@ -3,6 +3,7 @@
 #include "areas/area.h"
 #include "areas/holding.h"
 #include "areas/mapform.h"
+#include "platform/windowintent.h"
 #include "simulator/form1.h"
 #include "simulator/simstate.h"
 
@@ -26,10 +27,10 @@ void TForm1::ConnectAreaMenu() {
 
 void TForm1::AreamenuClick() {
   if (Area) {
-    Area->showNormal();
+    ShowNormalAsked(Area);
     Area->schrijfareamemo();
     Area->raise();
-    Area->activateWindow();
+    ActivateWhenInView(Area);
   }
   setEnabled(false);
 }

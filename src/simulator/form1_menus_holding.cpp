@@ -1,6 +1,7 @@
 // The holding window opened from the simulator: the menu item and the start
 // panel's button.
 #include "areas/mapform.h"
+#include "platform/windowintent.h"
 #include "simulator/form1.h"
 
 namespace tvx {
@@ -19,9 +20,9 @@ void TForm1::MapmenuClick() {
   const QString beacon = ui.Beaconbox->currentText();
   Mapform->ui.Holdingbeacon->setText(beacon);
   list->setEditText(beacon);
-  Mapform->showNormal();
+  ShowNormalAsked(Mapform);
   Mapform->raise();
-  Mapform->activateWindow();
+  ActivateWhenInView(Mapform);
   setEnabled(false);
 }
 

@@ -9,7 +9,15 @@
 #   openbox-2       the same at 200 % (QT_SCALE_FACTOR=2)
 #   openbox-xftdpi  the same at 200 % the way desktops set it (Xft.dpi: 192)
 #   bare            Xvfb without a window manager
-# Usage: windows_test.sh <program> <screenprobe> <mode>
+#   soak-openbox    random round trips through the menu to every window, with
+#   soak-metacity   resizes and maximise toggles, at full speed and at a
+#                   user's pace, and fixed fast sequences, under openbox or
+#                   metacity; after each round, by the window manager's
+#                   word, the window chosen is in view and the program's
+#                   top window, and the windows put away are out of view.
+#                   TARVINEX_SOAK_SEEDS, TARVINEX_SOAK_SEQUENCES (lists) and
+#                   TARVINEX_SOAK_ROUNDS replay chosen ones.
+# Usage: windows_test.sh <program> <screenprobe> <windowmatch> <mode>
 # The program takes its steps (clicks, un-maximise) from a named pipe (see
 # src/shell/testhook.h): no input reaches a headless compositor. Every wait
 # is for a condition, bounded; everything started is ended on the way out,
@@ -18,7 +26,8 @@ set -euo pipefail
 
 program="$1"
 probe="$2"
-mode="$3"
+matcher="$3"
+mode="$4"
 # In device pixels; at 200 % the program's own pixels are half of them.
 screen_w=1366
 screen_h=768
@@ -148,19 +157,25 @@ start_xvfb() {
 start_openbox() {
   sed "s#<top>0</top>#<top>$margin_top</top>#" /etc/xdg/openbox/rc.xml >"$tmp/rc.xml"
   grep -q "<top>$margin_top</top>" "$tmp/rc.xml" || fail "no margins in openbox's rc.xml"
-  local attempt openbox_pid
-  for attempt in 1 2 3; do
-    openbox --sm-disable --config-file "$tmp/rc.xml" >"$tmp/openbox.log" 2>&1 &
-    openbox_pid=$!
-    pids+=("$openbox_pid")
-    # Under load a client now and then fails to connect at once.
-    wait_for 20 sh -c "! kill -0 $openbox_pid || xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
-    kill -0 "$openbox_pid" 2>/dev/null && break
-    echo "openbox did not start (attempt $attempt): $(tail -n 1 "$tmp/openbox.log")"
-  done
-  wait_for 20 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || fail "openbox did not start"
+  start_window_manager openbox --sm-disable --config-file "$tmp/rc.xml"
   wait_for 10 sh -c "xprop -root _NET_WORKAREA | grep -q '= 0, $margin_top, '" ||
     fail "openbox's work area: $(xprop -root _NET_WORKAREA)"
+}
+
+# The window manager "$1" started with the arguments "$2...", until it
+# names itself on the root window.
+start_window_manager() {
+  local name="$1" attempt wm_pid
+  for attempt in 1 2 3; do
+    "$@" >"$tmp/$name.log" 2>&1 &
+    wm_pid=$!
+    pids+=("$wm_pid")
+    # Under load a client now and then fails to connect at once.
+    wait_for 20 sh -c "! kill -0 $wm_pid || xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
+    kill -0 "$wm_pid" 2>/dev/null && break
+    echo "$name did not start (attempt $attempt): $(tail -n 1 "$tmp/$name.log")"
+  done
+  wait_for 20 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || fail "$name did not start"
 }
 
 # The program on the X display, started again should it fail to connect.
@@ -331,6 +346,272 @@ run_bare() {
   echo "ok ($mode): menu, simulator, tools and database fill the screen; the windows put away are out of view"
 }
 
+# --------------------------------------------------------------- soak ---
+
+# metacity as GNOME's X11 desktops had it, its settings its own.
+start_metacity() { GSETTINGS_BACKEND=memory start_window_manager metacity --sm-disable; }
+
+stop_program() {
+  exec 7>&-
+  kill "$program_pid" 2>/dev/null || true
+  wait "$program_pid" 2>/dev/null || true
+  rm -f "$tmp/steps"
+}
+
+# The window manager's word on whether a window is in view: WM_STATE
+# Normal (not Iconic, not Withdrawn) and not hidden in _NET_WM_STATE.
+wm_view() { xprop -id "$1" WM_STATE _NET_WM_STATE 2>/dev/null | tr -s '\t\n' '  '; }
+shown_by_wm() {
+  local view
+  view="$(wm_view "$1")"
+  [[ "$view" == *"window state: Normal"* && "$view" != *_NET_WM_STATE_HIDDEN* ]]
+}
+# In view by the window system's word: mapped, and shown by the window
+# manager.
+viewable() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
+in_view_by_wm() { [ -n "$1" ] && viewable "$1" && shown_by_wm "$1"; }
+
+# The X window of a place: the menu is the first window captioned "Tarvinex
+# Sim", the simulator the other one. Empty while it has none.
+soak_menu=""
+# Kept for the program's run: Qt keeps a top-level window's X window once
+# made.
+declare -A soak_ids=()
+window_of() { if [ -n "${soak_ids[$1]:-}" ]; then echo "${soak_ids[$1]}"; else find_window_of "$1"; fi; }
+soak_learn_ids() {
+  local class
+  for class in TMain TForm1 "${!soak_captions[@]}"; do
+    [ -n "${soak_ids[$class]:-}" ] || soak_ids[$class]="$(find_window_of "$class")"
+  done
+}
+find_window_of() {
+  case "$1" in
+    TMain) echo "$soak_menu" ;;
+    TForm1) { xdotool search --all --pid "$program_pid" --name '^Tarvinex Sim$' 2>/dev/null || true; } | grep -vx "$soak_menu" | head -n 1 || true ;;
+    *) { xdotool search --all --pid "$program_pid" --name "^${soak_captions[$1]}\$" 2>/dev/null || true; } | head -n 1 ;;
+  esac
+}
+declare -A soak_captions=([TExform]="Tarvinex IFR Exercises" [TWindtriangle]="Tarvinex - Navigation Log" [TMassBalForm]="Tarvinex - Mass and Balance"
+  [TConvform]="Tarvinex - Conversions")
+declare -A soak_entries=([Simulator]=TForm1 [Exercises]=TExform [Navlog]=TWindtriangle [MassBal]=TMassBalForm
+  [Conversion]=TConvform)
+soak_resizable=(TMain TForm1 TWindtriangle TMassBalForm TConvform)
+
+# Every window the program has, mapped or not, with the window manager's
+# word on it.
+soak_desktop() {
+  local w
+  for w in $(xdotool search --all --pid "$program_pid" --name 'Tarvinex' 2>/dev/null); do
+    echo "  $(xdotool getwindowname "$w" 2>/dev/null) ($w, $(xwininfo -id "$w" 2>/dev/null | sed -n 's/^ *Map State: //p')):$(wm_view "$w")"
+  done
+}
+soak_fail() {
+  echo "$soak_run, round $round: $*"
+  echo "the window manager's word on the program's windows (stacking from the bottom: $(stacking | tr '\n' ' ')):"
+  soak_desktop
+  echo "actions since the start (replay: $soak_replay):"
+  printf '  %s\n' "${soak_log[@]}"
+  fail "soak $soak_run: $*"
+}
+
+# Sends a step without waiting for it: at full speed the program has many
+# in hand.
+soak_send() {
+  echo "$*" >&7
+  soak_sent=$((soak_sent + 1))
+  soak_log+=("$*")
+}
+# One action from where the user stands ($place, the class of the window
+# chosen last); the place it leads to.
+soak_action() {
+  local roll=$((RANDOM % 100)) entry target w
+  if [ "$roll" -lt 60 ]; then
+    case "$place" in
+      TMain)
+        # Drawn here: bash seeds RANDOM anew in a subshell.
+        entry=$((RANDOM % 5 + 1))
+        entry="$(printf '%s\n' "${!soak_entries[@]}" | sort | sed -n "${entry}p")"
+        soak_send "click TMain $entry"
+        place="${soak_entries[$entry]}"
+        ;;
+      TForm1) soak_send "click TForm1 CloseAreabit" && place=TMain ;;
+      TExform) soak_send "click TExform exitbit" && place=TMain ;;
+      *) soak_send "click $place mainmenubit" && place=TMain ;;
+    esac
+    front="$place"
+  elif [ "$roll" -lt 80 ]; then
+    # The program resizes one of its windows, in view or put away.
+    target="${soak_resizable[RANDOM % ${#soak_resizable[@]}]}"
+    soak_send "resize $target $((400 + RANDOM % 967)) $((300 + RANDOM % 469))"
+  else
+    # The exercises' window has no maximise: the simulator behind it then,
+    # which the window manager may bring in front of them, as it may a
+    # window the user acts on.
+    target="$place"
+    [ "$target" != TExform ] || target=TForm1 front=TForm1
+    if [ "$roll" -lt 90 ]; then
+      # The program un-maximises or maximises it.
+      if [ $((RANDOM % 2)) -eq 0 ]; then soak_send "normal $target"; else soak_send "maximise $target"; fi
+    else
+      # The user toggles its maximised state, as the title bar's double
+      # click does.
+      w="$(window_of "$target")"
+      soak_log+=("(user) toggle maximised $target")
+      [ -z "$w" ] || wmctrl -i -r "$w" -b toggle,maximized_vert,maximized_horz 2>/dev/null || true
+    fi
+  fi
+}
+
+# Whether "$2..." succeeds within $1 seconds, polled; for readings that take
+# time themselves.
+soak_wait() {
+  local deadline=$((SECONDS + $1))
+  shift
+  until "$@" >/dev/null 2>&1; do
+    [ "$SECONDS" -lt "$deadline" ] || return 1
+    sleep 0.1
+  done
+}
+
+# The window manager's stacking of its clients, bottom first, one decimal
+# id a line.
+stacking() {
+  xprop -root _NET_CLIENT_LIST_STACKING | sed -n 's/.*# *//p' | tr ',' '\n' | while read -r id; do
+    [ -z "$id" ] || printf '%d\n' "$id"
+  done
+}
+# What is wrong with the desktop for the user standing at $place, one line
+# each; nothing when the window chosen is in view and the top window of the
+# program (the exercises over the simulator, which is in view behind them,
+# unless the user acted on the simulator last: $front),
+# and every window the program put away is out of view.
+soak_wrongs() {
+  local chosen=("$place") class w top="" shown=" "
+  [ "$place" != TExform ] || chosen+=(TForm1)
+  for class in TMain TForm1 "${!soak_captions[@]}"; do
+    w="$(window_of "$class")"
+    if in_view_by_wm "$w"; then
+      shown+="$w "
+      [[ " ${chosen[*]} " == *" $class "* ]] || echo "the $class window put away is in view"
+    elif [[ " ${chosen[*]} " == *" $class "* ]]; then
+      echo "the $class window chosen is not in view"
+    fi
+  done
+  # The program's top window in view.
+  for w in $(stacking | tac); do
+    if [[ "$shown" == *" $w "* ]]; then
+      top="$w"
+      break
+    fi
+  done
+  w="$(window_of "$front")"
+  # The window manager may or may not bring the simulator the user acted on
+  # in front of the exercises.
+  [ "$front" = "$place" ] || [ "$top" != "$(window_of "$place")" ] || w="$top"
+  [ -z "$w" ] || [ "$top" = "$w" ] || echo "the $front window is not the program's top window (the top one: ${top:-none} $(xdotool getwindowname "${top:-0}" 2>/dev/null || true))"
+}
+# The desktop is right, and stays so for a moment: what a window manager
+# does to a window comes in several moves.
+soak_right() {
+  [ -z "$(soak_wrongs)" ] || return 1
+  sleep 0.3
+  [ -z "$(soak_wrongs)" ]
+}
+
+# After the steps sent were all taken, the desktop settles right.
+soak_check() {
+  local before="$1" wrongs
+  wait_for 30 sh -c "[ \"\$(grep -c '^step taken: ' '$tmp/program.log')\" -ge $((before + soak_sent)) ] ||
+    grep -q '^test step: ' '$tmp/program.log'" || soak_fail "the program did not take the steps sent"
+  ! grep -q '^test step: ' "$tmp/program.log" || soak_fail "$(grep '^test step: ' "$tmp/program.log")"
+  program_runs || soak_fail "the program ended"
+  soak_learn_ids
+  if ! soak_wait 20 soak_right; then
+    wrongs="$(soak_wrongs)"
+    soak_fail "${wrongs:-the desktop did not settle}"
+  fi
+}
+
+# Sends the steps "$2..." $1 times over.
+soak_repeat() {
+  local times="$1" i s
+  shift
+  for ((i = 0; i < times; i++)); do
+    for s in "$@"; do soak_send "$s"; done
+  done
+}
+
+# A fixed sequence at full speed ($1), on a program of its own.
+soak_sequence() {
+  soak_run="sequence $1"
+  soak_replay="TARVINEX_SOAK_SEEDS= TARVINEX_SOAK_SEQUENCES=$1"
+  start_program_on_x
+  wait_for 20 in_view '^Tarvinex Sim$' || fail "$soak_run: the main menu did not come up"
+  soak_menu="$(windows_named '^Tarvinex Sim$' | head -n 1)"
+  soak_ids=()
+  round=1
+  soak_log=()
+  soak_sent=0
+  case "$1" in
+    1)
+      soak_repeat 25 "click TMain Navlog" "click TWindtriangle mainmenubit" "click TMain MassBal" \
+        "click TMassBalForm mainmenubit" "click TMain Simulator" "click TForm1 CloseAreabit"
+      soak_send "click TMain Navlog"
+      place=TWindtriangle front=TWindtriangle
+      ;;
+    2)
+      soak_repeat 15 "click TMain Exercises" "click TExform exitbit"
+      soak_send "click TMain Exercises"
+      place=TExform front=TExform
+      ;;
+    *) fail "no sequence $1" ;;
+  esac
+  soak_check 0
+  stop_program
+  echo "$soak_run: $(steps_taken) steps; the desktop was right after them"
+}
+
+run_soak() {
+  start_xvfb
+  case "$mode" in
+    soak-openbox) start_openbox ;;
+    soak-metacity) start_metacity ;;
+  esac
+  local seeds rounds before sequences sequence
+  read -r -a seeds <<<"${TARVINEX_SOAK_SEEDS-1 3 6}"
+  rounds="${TARVINEX_SOAK_ROUNDS:-14}"
+  read -r -a sequences <<<"${TARVINEX_SOAK_SEQUENCES-1 2}"
+  for sequence in "${sequences[@]}"; do soak_sequence "$sequence"; done
+  for seed in "${seeds[@]}"; do
+    RANDOM="$seed"
+    soak_run="seed $seed"
+    soak_replay="TARVINEX_SOAK_SEEDS=$seed TARVINEX_SOAK_SEQUENCES="
+    start_program_on_x
+    wait_for 20 in_view '^Tarvinex Sim$' || fail "seed $seed: the main menu did not come up"
+    soak_menu="$(windows_named '^Tarvinex Sim$' | head -n 1)"
+    soak_ids=()
+    place=TMain front=TMain
+    soak_log=()
+    for ((round = 1; round <= rounds; round++)); do
+      # Full speed two rounds in three, else a user's pace of 50 to 400 ms
+      # between actions.
+      local pace=$((RANDOM % 3 == 2)) n=$((RANDOM % 10 + 1)) i
+      soak_log+=("-- round $round: $n actions $([ "$pace" -eq 0 ] && echo "at full speed" || echo "50-400 ms apart")")
+      before="$(steps_taken)"
+      soak_sent=0
+      for ((i = 0; i < n; i++)); do
+        soak_action
+        [ "$pace" -eq 0 ] || sleep "0.$(printf '%03d' $((50 + RANDOM % 351)))"
+      done
+      soak_check "$before"
+    done
+    stop_program
+    echo "seed $seed: $rounds rounds, $(steps_taken) steps; the desktop was right after each"
+  done
+  echo "ok ($mode): sequences ${sequences[*]}; seeds ${seeds[*]}, $rounds rounds each: after every round the window" \
+    "chosen was in view and the program's top window, and the windows put away out of view"
+}
+
 # ------------------------------------------------------------ Wayland ---
 
 # The compositor's scene graph: "x1 y1 x2 y2 <title>" for each view of the
@@ -366,17 +647,46 @@ screenshot() {
 # The simulator's panel is grey where no instrument lies: thousandths of the
 # screen below the compositor's panel in that grey, in the last screenshot.
 grey_share() { "$probe" "$shots/$1.png" '#808080' 0 "$panel_h" "$screen_w" $((screen_h - panel_h)); }
-# One window captioned "Tarvinex Sim" on the screen, and it is the simulator
-# ($1 true) or the menu ($1 false).
+# The window of class $1 is the one view captioned $2 on the screen, and the
+# compositor's screenshot $3 shows there what the window drew itself (its
+# own picture, kept beside it as $3-own.png): not the desktop, not another
+# window, not nothing. With $4, it also shows what the window drew in the
+# screenshot $4, as one that comes back should. The judgement is left in
+# $tmp/verdict.
+shows_itself() {
+  local class="$1" caption="$2" name="$3" first="${4:-}" view
+  view="$(views_titled "$caption")"
+  if [ -z "$view" ] || [ "$(wc -l <<<"$view")" -ne 1 ]; then
+    echo "not one view captioned $caption: $(what_is_shown)" >"$tmp/verdict"
+    return 1
+  fi
+  step "grab $class $shots/$name-own.png"
+  screenshot "$name" || return 1
+  # shellcheck disable=SC2086 # the view's corners, four words
+  "$matcher" "$shots/$name.png" "$shots/$name-own.png" $view ${first:+"$shots/$first-own.png"} >"$tmp/verdict" 2>&1
+}
+verdict() { tr '\n' ' ' <"$tmp/verdict"; }
+# The simulator ($1 TForm1) or the menu ($1 TMain) is on the screen showing
+# itself in the screenshot $2 (as in the screenshot $3, if given); the other
+# is not.
 one_sim_titled_shown() {
   local share
-  [ "$(views_titled 'Tarvinex Sim' | wc -l)" -eq 1 ] || return 1
-  screenshot "$2" || return 1
+  shows_itself "$1" 'Tarvinex Sim' "$2" "${3:-}" || return 1
   share="$(grey_share "$2")"
-  if [ "$1" = true ]; then [ "$share" -ge 200 ]; else [ "$share" -lt 20 ]; fi
+  echo "grey $share‰" >>"$tmp/verdict"
+  if [ "$1" = TForm1 ]; then [ "$share" -ge 200 ]; else [ "$share" -lt 20 ]; fi
 }
-simulator_on_screen() { one_sim_titled_shown true "$1"; }
-menu_on_screen() { one_sim_titled_shown false "$1"; }
+simulator_on_screen() { one_sim_titled_shown TForm1 "$@"; }
+# The exercises show themselves in the screenshot $1 (as in $2, if given),
+# and the simulator's grey is round them.
+exercises_on_simulator() {
+  local share
+  shows_itself TExform "Tarvinex IFR Exercises" "$1" "${2:-}" || return 1
+  share="$(grey_share "$1")"
+  echo "grey $share‰" >>"$tmp/verdict"
+  [ "$share" -ge 100 ]
+}
+menu_on_screen() { one_sim_titled_shown TMain "$@"; }
 what_is_shown() { views | tr '\n' ';'; }
 view_is() { [ "$(views_titled "$1")" = "$2" ]; }
 view_is_not() { ! view_is "$@"; }
@@ -390,7 +700,7 @@ check_unmaximised_within() {
   wait_for 20 view_is_not "$caption" "$given" || fail "the $name was not un-maximised: $(what_is_shown)"
   wait_for 20 steady 0.3 views_titled "$caption" || fail "the un-maximised $name did not settle"
   normal="$(views_titled "$caption")"
-  screenshot "$5"
+  wait_for 20 shows_itself "$class" "$caption" "$5" || fail "the un-maximised $name does not show itself: $(verdict)"
   local x1 y1 x2 y2
   read -r x1 y1 x2 y2 <<<"$normal"
   within "$x1 $y1 $((x2 - x1)) $((y2 - y1))" "$given_rect" ||
@@ -416,7 +726,7 @@ run_weston() {
   panel="$(shell_panel)"
   panel_h="$(echo "$panel" | awk '{print $4}')"
   QT_QPA_PLATFORM=wayland start_program
-  wait_for 20 menu_on_screen 01-menu || fail "the main menu did not come up: $(what_is_shown)"
+  wait_for 20 menu_on_screen 01-menu || fail "the main menu did not come up: $(verdict)"
   local given
   given="$(views_titled 'Tarvinex Sim')"
   # Maximised by the compositor below its panel.
@@ -425,47 +735,68 @@ run_weston() {
   check_unmaximised_within TMain "Tarvinex Sim" "$given" "main menu" 02-menu-unmaximised
 
   step "click TMain Simulator"
-  wait_for 20 simulator_on_screen 03-simulator || fail "SIM did not bring up the simulator: $(what_is_shown)"
+  wait_for 20 simulator_on_screen 03-simulator || fail "SIM did not bring up the simulator: $(verdict)"
   step "click TForm1 CloseAreabit"
-  wait_for 20 menu_on_screen 04-simulator-put-away || fail "the simulator's Exit did not bring the menu: $(what_is_shown)"
+  wait_for 20 menu_on_screen 04-simulator-put-away || fail "the simulator's Exit did not bring the menu: $(verdict)"
   step "click TMain Simulator"
-  wait_for 20 simulator_on_screen 05-simulator-again ||
-    fail "SIM after the simulator was put away: the simulator is not on the screen: $(what_is_shown)"
+  wait_for 20 simulator_on_screen 05-simulator-again 03-simulator ||
+    fail "SIM after the simulator was put away: the simulator does not show itself: $(verdict)"
   [ "$(views_titled 'Tarvinex Sim')" = "$given" ] || fail "the simulator is not maximised: $(what_is_shown)"
   check_unmaximised_within TForm1 "Tarvinex Sim" "$given" simulator 06-simulator-unmaximised
   step "click TForm1 CloseAreabit"
-  wait_for 20 menu_on_screen 07-simulator-put-away-again || fail "the simulator's Exit did not bring the menu"
+  wait_for 20 menu_on_screen 07-simulator-put-away-again || fail "the simulator's Exit did not bring the menu: $(verdict)"
 
-  local log='Tarvinex - Navigation Log'
-  step "click TMain Navlog"
-  wait_for 20 view_is "$log" "$given" || fail "NAVIGATION LOG did not bring up the navigation log maximised: $(what_is_shown)"
-  screenshot 08-navigation-log
-  step "click TWindtriangle mainmenubit"
-  wait_for 20 no_view "$log" || fail "the navigation log's EXIT left it on the screen"
-  wait_for 20 menu_on_screen 09-navigation-log-put-away || fail "the navigation log's EXIT did not bring the menu"
-  step "click TMain Navlog"
-  wait_for 20 view_is "$log" "$given" ||
-    fail "NAVIGATION LOG after it was put away: the navigation log is not on the screen: $(what_is_shown)"
-  screenshot 10-navigation-log-again
-  step "click TWindtriangle mainmenubit"
-  wait_for 20 menu_on_screen 11-navigation-log-put-away-again || fail "the navigation log's EXIT did not bring the menu"
+  # Each tool put away and brought back shows itself as it did the first
+  # time.
+  local n=8 tool click caption class name shot
+  for tool in "Navlog:Tarvinex - Navigation Log:TWindtriangle:navigation log" \
+    "MassBal:Tarvinex - Mass and Balance:TMassBalForm:mass and balance" \
+    "Conversion:Tarvinex - Conversions:TConvform:conversions"; do
+    IFS=: read -r click caption class name <<<"$tool"
+    shot="${name// /-}"
+    step "click TMain $click"
+    wait_for 20 view_is "$caption" "$given" || fail "$click did not bring up the $name maximised: $(what_is_shown)"
+    wait_for 20 shows_itself "$class" "$caption" "$(printf %02d $n)-$shot" ||
+      fail "the $name does not show itself: $(verdict)"
+    step "click $class mainmenubit"
+    wait_for 20 no_view "$caption" || fail "the $name's EXIT left it on the screen"
+    wait_for 20 menu_on_screen "$(printf %02d $((n + 1)))-$shot-put-away" || fail "the $name's EXIT did not bring the menu: $(verdict)"
+    step "click TMain $click"
+    wait_for 20 view_is "$caption" "$given" ||
+      fail "$click after it was put away: the $name is not on the screen maximised: $(what_is_shown)"
+    wait_for 20 shows_itself "$class" "$caption" "$(printf %02d $((n + 2)))-$shot-again" "$(printf %02d $n)-$shot" ||
+      fail "$click after it was put away: the $name does not show itself as it did: $(verdict)"
+    step "click $class mainmenubit"
+    wait_for 20 menu_on_screen "$(printf %02d $((n + 3)))-$shot-put-away-again" ||
+      fail "the $name's EXIT did not bring the menu: $(verdict)"
+    n=$((n + 4))
+  done
 
-  # The exercises over the simulator, which was put away before.
+  # The exercises over the simulator, which was put away before; put away
+  # themselves and brought back.
+  local ex='Tarvinex IFR Exercises'
   step "click TMain Exercises"
-  wait_for 20 view_is_not "Tarvinex IFR Exercises" "" || fail "IFR EXERCISES did not bring up the exercises: $(what_is_shown)"
-  wait_for 20 simulator_on_screen 12-exercises ||
-    fail "IFR EXERCISES after the simulator was put away: no simulator behind the exercises: $(what_is_shown)"
+  wait_for 20 view_is_not "$ex" "" || fail "IFR EXERCISES did not bring up the exercises: $(what_is_shown)"
+  wait_for 20 exercises_on_simulator 20-exercises ||
+    fail "IFR EXERCISES after the simulator was put away: not the exercises over the simulator: $(verdict)"
   [ "$(views_titled 'Tarvinex Sim')" = "$given" ] || fail "the simulator is not maximised: $(what_is_shown)"
+  step "click TExform exitbit"
+  wait_for 20 no_view "$ex" || fail "the exercises' EXIT left them on the screen"
+  wait_for 20 menu_on_screen 21-exercises-put-away || fail "the exercises' EXIT did not bring the menu: $(verdict)"
+  step "click TMain Exercises"
+  wait_for 20 exercises_on_simulator 22-exercises-again 20-exercises ||
+    fail "IFR EXERCISES after they were put away: not the exercises as they were over the simulator: $(verdict)"
 
   program_runs || fail "the program ended"
   ! grep -q 'protocol error\|error [0-9]*:' "$tmp/program.log" || fail "a protocol error"
-  echo "ok ($mode): the simulator, the navigation log and the exercises come back after being put away," \
-    "maximised at $given; un-maximised, within it; screenshots in $shots"
+  echo "ok ($mode): the simulator, the tools and the exercises come back after being put away, showing what" \
+    "they draw; maximised at $given; un-maximised, within it; screenshots in $shots"
 }
 
 case "$mode" in
   weston) run_weston ;;
   openbox-1 | openbox-1280 | openbox-2 | openbox-xftdpi) run_openbox ;;
   bare) run_bare ;;
+  soak-openbox | soak-metacity) run_soak ;;
   *) fail "unknown mode $mode" ;;
 esac

@@ -31,6 +31,26 @@ bool ShownNormally(const QWidget* w) { return w->isVisible() && !Minimised(w); }
 // they do while the user looks before the next click.
 void Settle() { QTest::qWait(30); }
 
+// The window system reports `w` in `state` of its own accord, after whatever
+// it has still to report: the platform's window is asked directly, and its
+// answer comes back to the program through the window-system interface, the
+// way a window manager's report does, late and in order.
+void WindowSystemReports(QWidget* w, Qt::WindowStates state) { w->windowHandle()->setWindowStates(state); }
+
+// A window manager's late reports on a window just put away: maximised (or
+// normal) again, then minimised.
+void ReadsShownThenMinimised(QWidget* w) {
+  const Qt::WindowStates shown = w->windowHandle()->windowStates() & ~Qt::WindowMinimized;
+  WindowSystemReports(w, shown);
+  WindowSystemReports(w, shown | Qt::WindowMinimized);
+}
+
+// The late report of an earlier put-away of `w`, landing after whatever the
+// program asks next.
+void LateMinimised(QWidget* w) {
+  if (w->windowHandle()) WindowSystemReports(w, w->windowHandle()->windowStates() | Qt::WindowMinimized);
+}
+
 }  // namespace
 
 class tst_MainMenu : public QObject {
@@ -181,6 +201,96 @@ class tst_MainMenu : public QObject {
     QCOMPARE(run.ended, 0);
     p.main.close();
     QCOMPARE(run.ended, 1);
+  }
+
+  // Only a minimise the program did not ask for is the user's. The window
+  // system's late and back-and-forth reports of what the program asked,
+  // around every way into the simulator, the exercises and the tools and
+  // back to the menu, minimise no other window, and every window the program
+  // shows ends in view.
+  void lateReportsOfWhatTheProgramAskedMinimiseNothing() {
+    Program& p = *run;
+    struct Way {
+      const char* name;
+      QPushButton* entry;
+      QList<QWidget*> shown;
+      QPushButton* back;
+    };
+    const Way ways[] = {
+        {"navigation log", p.main.ui.Navlog, {&p.windtriangle}, p.windtriangle.ui.mainmenubit},
+        {"mass and balance", p.main.ui.MassBal, {&p.massbal}, p.massbal.ui.mainmenubit},
+        {"conversions", p.main.ui.Conversion, {&p.conv}, p.conv.ui.mainmenubit},
+        {"simulator", p.main.ui.Simulator, {&p.form1}, p.form1.ui.CloseAreabit},
+        {"exercises", p.main.ui.Exercises, {&p.exform, &p.form1}, p.exform.ui.exitbit},
+    };
+    const QList<QWidget*> windows{&p.form1, &p.windtriangle, &p.massbal, &p.conv, &p.exform, &p.main};
+    QVERIFY(QTest::qWaitForWindowExposed(&p.main));
+    Settle();
+    // Each way twice over, so that every window has been put away once by
+    // the time it is shown again.
+    for (int round = 0; round < 2; ++round) {
+      for (const Way& way : ways) {
+        const QString step = QString("%1, round %2").arg(way.name).arg(round + 1);
+        // Into the window: what the program shows reads minimised late (the
+        // put-away before), what it puts away reads shown again, then
+        // minimised.
+        for (QWidget* w : way.shown) LateMinimised(w);
+        QTest::mouseClick(way.entry, Qt::LeftButton);
+        for (QWidget* w : windows)
+          if (!way.shown.contains(w) && w->isVisible()) ReadsShownThenMinimised(w);
+        Settle();
+        for (QWidget* w : way.shown)
+          QTRY_VERIFY2(w->isVisible() && !Minimised(w), qPrintable(step + ": " + w->metaObject()->className()));
+        QVERIFY2(!p.main.isVisible(), qPrintable(step));
+
+        // Back to the menu: the menu reads minimised late, what the menu and
+        // the way back put away reads shown again, then minimised.
+        LateMinimised(&p.main);
+        QTest::mouseClick(way.back, Qt::LeftButton);
+        for (QWidget* w : windows)
+          if (w != &p.main && w->isVisible()) ReadsShownThenMinimised(w);
+        Settle();
+        QTRY_VERIFY2(p.main.isVisible() && !Minimised(&p.main), qPrintable(step + ", back at the menu"));
+        for (QWidget* w : way.shown)
+          QVERIFY2(!w->isVisible() || Minimised(w), qPrintable(step + ", put away: " + w->metaObject()->className()));
+      }
+    }
+    QCOMPARE(run.ended, 0);
+  }
+
+  // The user's minimise of the menu, the exercises window or a tool, from
+  // its title bar, once the window system has shown it, minimises every
+  // window of the program; the window the user minimised stays minimised.
+  void theUsersMinimiseStillMinimisesEveryWindow() {
+    Program& p = *run;
+    struct Way {
+      const char* name;
+      QPushButton* entry;  // none: the menu itself
+      ToolWindow* minimised;
+    };
+    const Way ways[] = {
+        {"main menu", nullptr, &p.main},
+        {"navigation log", p.main.ui.Navlog, &p.windtriangle},
+        {"mass and balance", p.main.ui.MassBal, &p.massbal},
+        {"conversions", p.main.ui.Conversion, &p.conv},
+        {"exercises", p.main.ui.Exercises, &p.exform},
+    };
+    for (const Way& way : ways) {
+      p.main.ShowMenu();
+      Settle();
+      if (way.entry) QTest::mouseClick(way.entry, Qt::LeftButton);
+      // Windows of the program the user has in view besides.
+      for (QWidget* w : std::initializer_list<QWidget*>{&p.area, &p.mapform}) w->showNormal();
+      Settle();
+      QVERIFY2(!Minimised(way.minimised), way.name);
+      WindowSystemReports(way.minimised, way.minimised->windowState() | Qt::WindowMinimized);
+      Settle();
+      QVERIFY2(Minimised(way.minimised), way.name);
+      for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible())
+          QVERIFY2(Minimised(w), qPrintable(QString(way.name) + ": " + w->metaObject()->className()));
+      for (QWidget* w : std::initializer_list<QWidget*>{&p.area, &p.mapform}) w->hide();
+    }
   }
 
   void exitEndsTheProgram() {
