@@ -1,6 +1,7 @@
 #include "instruments/textfit.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <algorithm>
@@ -41,14 +42,10 @@ QRect TextInk(const FontState& font, const QString& text) {
   const Key key{font.name, font.size, font.bold, font.italic, text};
   if (const auto it = known.find(key); it != known.end()) return it->second;
   if (known.size() >= 4096) known.clear();
-  QFont f(font.name);
-  f.setPixelSize(FontPixelSize(font.size));
-  f.setBold(font.bold);
-  f.setItalic(font.italic);
-  f.setStyleStrategy(QFont::NoAntialias);
-  // In fractions of a pixel, then every pixel the glyphs reach into.
-  const QFontMetricsF metrics(f);
-  const QRectF ink = metrics.tightBoundingRect(text).translated(0, metrics.ascent());
+  const QFont f = PaintedFont(font);
+  // In fractions of a pixel, then every pixel the glyphs reach into; the
+  // canvas puts the baseline a whole ascent below the text's top.
+  const QRectF ink = QFontMetricsF(f).tightBoundingRect(text).translated(0, QFontMetrics(f).ascent());
   return known[key] = QRect(QPoint(int(std::floor(ink.left())), int(std::floor(ink.top()))),
                             QPoint(int(std::ceil(ink.right())) - 1, int(std::ceil(ink.bottom())) - 1));
 }
