@@ -82,14 +82,18 @@ Tdbaseform::~Tdbaseform() {
 
 void Tdbaseform::FormCreate() {
   // Each table keeps the records read before an error and its defaults after them.
+  // A data root that cannot be written was named at the start, which says it all.
+  auto notFound = [](const QString& text) {
+    if (DataRootWritable()) Messages().ShowMessage(text);
+  };
   const auto airports = ReadTableFile("ARPT.dat", qsizetype{kAirportRecords} * kAirportRecordBytes);
   if (!ReadAirportTable(airports.value_or(QByteArray()), Database.Airports) || !airports)
-    Messages().ShowMessage("ERROR: AIRPORT FILE not found");
+    notFound("ERROR: AIRPORT FILE not found");
   const auto navaids = ReadTableFile("NAV.dat", qsizetype{kNavaidRecords} * kNavaidRecordBytes);
   if (!ReadNavaidTable(navaids.value_or(QByteArray()), Database.Navaids) || !navaids)
-    Messages().ShowMessage("ERROR: NAV FILE not found");
+    notFound("ERROR: NAV FILE not found");
   const auto ils = ReadTableFile("ILS.dat", qsizetype{kIlsRecords} * kIlsRecordBytes);
-  if (!ReadIlsTable(ils.value_or(QByteArray()), Database.Ils) || !ils) Messages().ShowMessage("ERROR: ILS FILE not found");
+  if (!ReadIlsTable(ils.value_or(QByteArray()), Database.Ils) || !ils) notFound("ERROR: ILS FILE not found");
 }
 
 int Tdbaseform::NavRangeIndex() const { return IndexOf(NavRangeGroup); }

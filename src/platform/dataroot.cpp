@@ -6,8 +6,25 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryFile>
+
+#include "platform/messages.h"
 
 namespace tvx {
+
+namespace {
+
+bool rootWritable = true;
+
+// Tried rather than read from the permission bits, which say nothing of a
+// read-only file system and which an administrator passes by. The file goes
+// again at once.
+bool CanWriteIn(const QString& folder) {
+  QTemporaryFile probe(folder + "/.tarvinex-write-XXXXXX");
+  return probe.open();
+}
+
+}  // namespace
 
 QString DataRoot() {
   const QByteArray env = qgetenv("TARVINEX_HOME");
@@ -37,7 +54,8 @@ QString ShippedDataDir() {
 
 bool EnsureDataRoot() {
   const QString root = DataRoot();
-  if (!QDir().mkpath(root)) return false;
+  rootWritable = QDir().mkpath(root) && CanWriteIn(root);
+  if (!rootWritable) return false;
   for (const char* sub : {"Areas", "Navdata", "startpositions", "startpositions/Jetliner exercises", "airplanes",
                           "loadsheets", "navlogs"})
     QDir().mkpath(root + "/" + sub);
@@ -55,6 +73,22 @@ bool EnsureDataRoot() {
     }
   }
   return true;
+}
+
+bool DataRootWritable() { return rootWritable; }
+
+void PrepareDataRootAtStart() {
+  if (EnsureDataRoot()) return;
+  // The folder on a line of its own, where a name with spaces reads whole.
+  const QString root = QDir::toNativeSeparators(DataRoot());
+  if (QFileInfo(DataRoot()).isDir())
+    Messages().ShowMessage("ERROR: Cannot write in the data folder\n" + root +
+                           "\nFiles cannot be saved there until it can be written, and the files that come with "
+                           "the program cannot be added to it until then.");
+  else
+    Messages().ShowMessage("ERROR: Cannot create the data folder\n" + root +
+                           "\nFiles cannot be saved there until it can be created, and the navigation database "
+                           "and the pictures are missing until then.");
 }
 
 }  // namespace tvx

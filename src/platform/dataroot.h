@@ -14,9 +14,16 @@ QString MapPath(const QString& windowsPath);
 // A subfolder of the data root ("Areas", "Navdata", ...).
 QString DataPath(const QString& relative);
 // Creates the data root's folders and copies the shipped files that are
-// missing, never overwriting the user's own. Returns false when the root
-// cannot be created.
+// missing, never overwriting the user's own. Returns false, touching nothing,
+// when the root cannot be created or a file cannot be written in it.
 bool EnsureDataRoot();
+// Whether the last EnsureDataRoot found that files can be saved in the data
+// root; true before it has looked.
+bool DataRootWritable();
+// EnsureDataRoot at the program's start; when files cannot be saved in the
+// data root, one message names the folder and says why, and stands for every
+// file the program then misses there.
+void PrepareDataRootAtStart();
 // The folder whose tree is copied into a new data root.
 QString ShippedDataDir();
 

@@ -220,14 +220,29 @@ QByteArray EncodeLoadsheetFile(const Loadsheet& s) {
 bool DecodeLoadsheetFile(const QByteArray& bytes, Loadsheet& sheet) {
   if (bytes.size() < kLoadsheetV1Bytes) return false;
   const RecordReader r(bytes);
+  // Filled apart from `sheet`, which takes it only once the whole record has
+  // read as a loadsheet: a refused file leaves the user's boxes as they were.
   Loadsheet s = sheet;
+  bool sound = true;
+  // A length byte beyond its field's capacity is no text this program wrote.
+  auto text = [&](int offset, int capacity) {
+    if (r.Has(offset, 1) && r.Byte(offset) > capacity) sound = false;
+    return r.ShortString(offset, capacity);
+  };
+  // What the boxes take: a number, or nothing.
+  auto number = [&](int offset) {
+    const QString t = text(offset, kTextCapacity);
+    double value = 0;
+    if (!t.isEmpty() && !TryParseReal(t, value)) sound = false;
+    return t;
+  };
   if (r.Int32(0) == kLoadsheetVersion) {
     // A current record that is cut short reads what it has; later fields come back empty.
     int offset = 4;
     auto get = [&]() {
-      const QString text = r.ShortString(offset, kTextCapacity);
+      const QString t = number(offset);
       offset += kTextBytes;
-      return text;
+      return t;
     };
     for (auto seat : RecordSeats()) s.*seat = get();
     s.EmptyMass = get();
@@ -235,17 +250,18 @@ bool DecodeLoadsheetFile(const QByteArray& bytes, Loadsheet& sheet) {
     for (auto arm : RecordArms()) s.*arm = get();
   } else {
     const int unit = r.Int32(0);  // 0 pounds, 1 kilograms
+    if (unit != 0 && unit != 1) return false;
     for (int i = 0; i < 6; ++i) {
-      QString marker = r.ShortString(4 + 2 * i, 1);
-      if (marker == "P" && unit == 0) marker = "170";
-      else if (marker == "P" && unit == 1) marker = "75";
-      else if (marker == ".") marker = "0";
-      s.*RecordSeats()[i] = marker;
+      const QString marker = text(4 + 2 * i, 1);
+      if (marker == "P") s.*RecordSeats()[i] = unit == 0 ? "170" : "75";
+      else if (marker == ".") s.*RecordSeats()[i] = "0";
+      else sound = false;  // a seat is occupied or empty, nothing else
     }
-    s.EmptyMass = r.ShortString(16, kTextCapacity);
-    for (int i = 0; i < 8; ++i) s.*RecordLoads()[i] = r.ShortString(28 + kTextBytes * i, kTextCapacity);
-    for (int i = 0; i < 12; ++i) s.*RecordArms()[i] = r.ShortString(124 + kTextBytes * i, kTextCapacity);
+    s.EmptyMass = number(16);
+    for (int i = 0; i < 8; ++i) s.*RecordLoads()[i] = number(28 + kTextBytes * i);
+    for (int i = 0; i < 12; ++i) s.*RecordArms()[i] = number(124 + kTextBytes * i);
   }
+  if (!sound) return false;
   sheet = s;
   return true;
 }

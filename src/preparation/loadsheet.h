@@ -93,7 +93,10 @@ QByteArray EncodeLoadsheetFile(const Loadsheet& sheet);
 
 // Reads the input boxes from a current or an older record; the computed
 // boxes are left as they are. False, with `sheet` untouched, when the bytes
-// are fewer than the older record.
+// are no loadsheet: fewer than the older record; a text whose length byte
+// exceeds its 11 characters; a text that is neither a number nor empty; in an
+// older record, a unit other than 0 (pounds) or 1 (kilograms), or a seat
+// marker other than "P" or ".".
 bool DecodeLoadsheetFile(const QByteArray& bytes, Loadsheet& sheet);
 
 }  // namespace tvx

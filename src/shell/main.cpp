@@ -3,14 +3,12 @@
 #include <QApplication>
 
 #include "platform/dataroot.h"
-#include "platform/messages.h"
 #include "shell/program.h"
 #include "shell/testhook.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  if (!tvx::EnsureDataRoot())
-    tvx::Messages().ShowMessage("ERROR: Cannot create the data folder " + tvx::DataRoot());
+  tvx::PrepareDataRootAtStart();
   tvx::Program program;
   tvx::InstallTestHook(program);
   program.Start();

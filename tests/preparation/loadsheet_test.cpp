@@ -2,12 +2,20 @@
 #include <gtest/gtest.h>
 
 #include <QStringList>
+#include <random>
 
 #include "platform/record.h"
 #include "preparation/loadsheet.h"
 #include "preparation/rangecheck.h"
 
 using namespace tvx;
+
+namespace tvx {
+// A failing comparison names the boxes and their texts.
+void PrintTo(const Loadsheet& sheet, std::ostream* out) {
+  for (const LoadsheetBox& box : LoadsheetBoxes()) *out << box.name << "=\"" << (sheet.*box.text).toStdString() << "\" ";
+}
+}  // namespace tvx
 
 namespace {
 
@@ -265,4 +273,65 @@ TEST(LoadsheetFile, ShortFilesAreRefusedAndShortCurrentRecordsReadWhatTheyHave) 
   EXPECT_EQ(read.TaxiArm, "");
   EXPECT_EQ(read.TripArm, "");
   EXPECT_EQ(read.EmptyMass, "1505");
+}
+
+// What does not read as a loadsheet is refused whole, and every box keeps
+// what the user had, the computed ones too.
+TEST(LoadsheetFile, WhatIsNoLoadsheetIsRefusedAndTheBoxesKeepTheirValues) {
+  Loadsheet before = DefaultLoadsheet();
+  before.EmptyMass = "1234";
+  before = Calculated(before);
+  before.FRseatinput = "";
+  auto refused = [&](const QByteArray& bytes, const char* what) {
+    Loadsheet s = before;
+    EXPECT_FALSE(DecodeLoadsheetFile(bytes, s)) << what;
+    EXPECT_EQ(s, before) << what;
+  };
+
+  std::mt19937 random(36);
+  for (int size : {268, 328, 2000})
+    for (int round = 0; round < 20; ++round) {
+      QByteArray bytes(size, '\0');
+      for (char& b : bytes) b = static_cast<char>(random());
+      refused(bytes, "random bytes");
+    }
+
+  const QStringList markers = {"P", ".", "P", ".", ".", "P"};
+  for (int unit : {3, -1, 7, 0x01000000}) refused(OlderRecord(unit, markers), "unit other than pounds or kilograms");
+  refused(OlderRecord(1, {"P", "X", "P", ".", ".", "P"}), "seat marker other than P or .");
+  refused(OlderRecord(1, {"P", "", "P", ".", ".", "P"}), "empty seat marker");
+  // A length byte past the capacity, over a field full of digits that would
+  // read as a number once cut to the capacity.
+  QByteArray older = OlderRecord(0, markers);
+  older.replace(16, 12, QByteArray("\x0c" "12345678901"));
+  refused(older, "older record, empty mass longer than its field");
+  older = OlderRecord(0, markers);
+  older[4 + 2 * 3] = 2;
+  refused(older, "older record, seat marker longer than its field");
+  QByteArray current = EncodeLoadsheetFile(before);
+  current.replace(316, 12, QByteArray("\xff" "12345678901"));
+  refused(current, "current record, trip arm longer than its field");
+  current = EncodeLoadsheetFile(before);
+  current[4] = 12;
+  refused(current, "current record, front-left seat longer than its field");
+
+  Loadsheet words = before;
+  words.FBaginput = "12kg";
+  refused(EncodeLoadsheetFile(words), "current record, a load that is no number");
+  words = before;
+  words.TripArm = "1,5";
+  refused(EncodeLoadsheetFile(words), "current record, an arm with a comma");
+  older = OlderRecord(1, markers);
+  RecordWriter w(kLoadsheetV1Bytes);
+  w.PutShortString(0, 11, "abc");
+  older.replace(124, 12, w.Bytes().left(12));
+  refused(older, "older record, an arm that is no number");
+
+  // Empty boxes, saved as they were, come back empty.
+  Loadsheet empty = before;
+  empty.Other1Arm = "";
+  Loadsheet read = before;
+  ASSERT_TRUE(DecodeLoadsheetFile(EncodeLoadsheetFile(empty), read));
+  EXPECT_EQ(read.Other1Arm, "");
+  EXPECT_EQ(read.FRseatinput, "");
 }

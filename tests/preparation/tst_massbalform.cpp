@@ -206,6 +206,39 @@ class tst_MassBalForm : public QObject {
     QCOMPARE(Text(f, "EmptyMass"), QString("1234"));
   }
 
+  // A file that is no loadsheet is named as such, and neither fills a box nor calculates.
+  void filesThatAreNoLoadsheetLeaveEveryBox() {
+    TMassBalForm f;
+    ScriptedFiles files;
+    ScopedRecordingMessages messages;
+    f.Box("FBaginput")->setText("25");
+    f.Box("FBagArm")->setText("60");
+    f.ui.calculatebit->click();
+    const Loadsheet before = f.Boxes();
+    QCOMPARE(before.FBagMoment, QString("   1500.0"));
+
+    QRandomGenerator random(36);
+    for (int size : {268, 328, 2000}) {
+      QByteArray garbage(size, '\0');
+      for (char& b : garbage) b = static_cast<char>(random.generate());
+      const QString path = dir.filePath(QString("garbage-%1.dat").arg(size));
+      WriteFile(path, garbage);
+      files.answers << path;
+    }
+    // An older record in all but its unit.
+    RecordWriter w(268);
+    w.PutInt32(0, 2000);
+    for (int i = 0; i < 6; ++i) w.PutShortString(4 + 2 * i, 1, "P");
+    for (int i = 0; i < 21; ++i) w.PutShortString(16 + 12 * i, 11, "1");
+    const QString unknownUnit = dir.filePath("Unknown unit.dat");
+    WriteFile(unknownUnit, w.Bytes());
+    files.answers << unknownUnit;
+
+    for (int i = 0; i < 4; ++i) f.ui.loadbit->click();
+    QCOMPARE(messages.Texts(), QStringList(4, "ERROR loading file"));
+    QVERIFY(f.Boxes() == before);
+  }
+
   void overwriteIsAsked() {
     TMassBalForm f;
     ScriptedFiles files;

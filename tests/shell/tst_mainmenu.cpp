@@ -961,6 +961,52 @@ class tst_MainMenu : public QObject {
       QVERIFY2(corner != middle, qPrintable(name));
     }
   }
+
+  // A data root that cannot be made or written is named once at the start,
+  // in place of every file the program then misses there, and the program
+  // runs without it.
+  void anUnwritableDataRootIsNamedOnceAtTheStart_data() {
+    QTest::addColumn<QString>("root");
+    QTest::addColumn<QString>("message");
+    // Under a plain file no folder can be made, whoever asks, the
+    // administrator too.
+    QTest::newRow("under a file") << "/not a folder/Tarvinex Sim" << "ERROR: Cannot create the data folder\n";
+    // A folder of the kernel's that nobody can create a file in.
+    QTest::newRow("read-only folder") << "/proc/self" << "ERROR: Cannot write in the data folder\n";
+  }
+
+  void anUnwritableDataRootIsNamedOnceAtTheStart() {
+    QFETCH(QString, root);
+    QFETCH(QString, message);
+    run.Stop();
+    QTemporaryDir dir;
+    QFile plain(dir.filePath("not a folder"));
+    QVERIFY(plain.open(QIODevice::WriteOnly));
+    plain.write("the user's own");
+    plain.close();
+    if (root.startsWith("/not a folder")) root = dir.path() + root;
+    QVERIFY(!QFile(root + "/probe").open(QIODevice::WriteOnly));
+    const QByteArray home = qgetenv("TARVINEX_HOME");
+    struct Restore {
+      QByteArray home;
+      ~Restore() {
+        qputenv("TARVINEX_HOME", home);
+        EnsureDataRoot();
+      }
+    } restore{home};
+    qputenv("TARVINEX_HOME", root.toLocal8Bit());
+
+    ScopedRecordingMessages messages;
+    PrepareDataRootAtStart();
+    QVERIFY(run.Start());
+    QCOMPARE(messages.Texts().size(), 1);
+    QVERIFY2(messages.Texts()[0].startsWith(message + root + "\nFiles cannot be saved there until it can be"),
+             qPrintable(messages.Texts()[0]));
+    QVERIFY(run->main.isVisible());
+    QVERIFY(!DataRootWritable());
+    QVERIFY(plain.open(QIODevice::ReadOnly));
+    QCOMPARE(plain.readAll(), QByteArray("the user's own"));
+  }
 };
 
 QTEST_MAIN(tst_MainMenu)
