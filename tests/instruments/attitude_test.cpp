@@ -74,9 +74,8 @@ TEST(AttitudeScale, PixelsPerDegreeAndShift) {
   EXPECT_EQ(AdiBackgroundColour(0), clr::Blue);
   EXPECT_EQ(AdiBackgroundColour(-0.1), clr::Maroon);
 
-  SimState s;
-  s.AircraftType = "737";
-  RefreshAttitudeState(s);
+  SimState s = Aircraft("737");
+  RefreshAttitudeState(s, ViewOf(s));
   EXPECT_EQ(s.AdiPixelsPerDegree, 7);
 }
 
@@ -122,11 +121,11 @@ TEST(AttitudeTcas, BandPitchBySpeedAndAdvisory) {
   s.FailurePhase = 3;
   s.TcasAdvisory = "climb2";
   s.Airspeed = 200;
-  RefreshAttitudeState(s);
+  RefreshAttitudeState(s, {});
   EXPECT_NEAR(s.TcasTargetPitch, 7.4, 1e-9);
   s.FailurePhase = 2;
   s.Airspeed = 300;
-  RefreshAttitudeState(s);
+  RefreshAttitudeState(s, {});
   EXPECT_NEAR(s.TcasTargetPitch, 7.4, 1e-9);  // not shown: kept
 }
 
