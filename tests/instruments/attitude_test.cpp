@@ -291,9 +291,12 @@ TEST_F(AttitudeFigures, AtRestInsideTheDialAndClearOfTheScale) {
   };
   QStringList faults;
   QSet<QString> seen;
+  QVector<int> heights;
+  for (int h = 610; h <= 1440; h += 20) heights << h;
+  heights << 1041;  // the full-HD window, whose ladder stays as designed
   for (const QString type : {"SEP", "SEP EFIS", "737"})
     for (int w = 1180; w <= 2560; w += 20)
-      for (int h = 610; h <= 1440; h += 20) {
+      for (const int h : heights) {
         PanelLayoutInput in;
         in.Client = QSize(w, h);
         in.Type = type;
@@ -329,6 +332,7 @@ TEST_F(AttitudeFigures, AtRestInsideTheDialAndClearOfTheScale) {
           v.ClientWidth = w;
           v.Zoom = L.Chart1Zoom;
           RefreshAttitudeState(s, v);
+          if (w == 1920 && h == 1041) EXPECT_EQ(s.AdiPixelsPerDegree, round ? 4 : 7) << type.toStdString();
           v.VertOffset = AdiPitchShift(s.PitchAttitude, s.BankAngle, s.AdiPixelsPerDegree);
           RecordingCanvas c;
           DrawAttitudeDisc(c, v);
