@@ -1,7 +1,6 @@
 #include "instruments/attitude.h"
 
 #include <QGuiApplication>
-#include <QTransform>
 #include <algorithm>
 #include <cmath>
 
