@@ -1,7 +1,6 @@
 #include "instruments/attitude.h"
 
 #include <QGuiApplication>
-#include <QTransform>
 #include <algorithm>
 #include <cmath>
 
@@ -19,7 +18,7 @@ constexpr double kDegToRad = M_PI / 180.0;
 
 int AdiPixelsPerDegreeFor(const QString& type) { return IsRoundDialPanel(type) ? 4 : 7; }
 
-int AdiPitchShift(double pitch, double bank, int ppd) {
+int AdiPitchShift(double pitch, double bank, double ppd) {
   // Near a vertical bank the shift would run off to infinity; keep it finite.
   double c = std::cos(bank * kDegToRad);
   if (std::abs(c) < 1e-3) c = c < 0 ? -1e-3 : 1e-3;
@@ -100,49 +99,61 @@ int BankScaleRadius(const QString& type, int instrumentRadius, const AdiView& v)
   return v.Width / 2 - (v.ClientWidth <= kWideClientWidth ? 20 : 60);
 }
 
-LadderFigures LadderFiguresFor(const QString& type, int instrumentRadius, const AdiView& v) {
+int LadderScale::HalfLength(int designed) const { return RoundPixel(designed * Scale); }
+
+LadderScale LadderScaleFor(const QString& type, int instrumentRadius, const AdiView& v) {
   const bool sep = IsRoundDialPanel(type);
+  const bool fonts = qGuiApp != nullptr;
+  // The ladder holds for the chart's size (and the fonts measured): found
+  // once for it, since the tick asks for it at every step.
+  struct Found {
+    QString Type;
+    int R = -1, Width = -1, Height = -1, ClientWidth = -1, Zoom = -1;
+    bool Fonts = false;
+    LadderScale Ladder;
+  };
+  thread_local Found found;
+  if (found.Type == type && found.R == instrumentRadius && found.Width == v.Width && found.Height == v.Height &&
+      found.ClientWidth == v.ClientWidth && found.Zoom == v.Zoom && found.Fonts == fonts)
+    return found.Ladder;
+
   const int L1 = IsJet(type) ? 52 : 35;
-  const int ppd = AdiPixelsPerDegreeFor(type);
   const int designedSize = RoundPixel((sep ? 14 : 5) * v.Zoom / 100.0);
   const int designedLeft = L1 + (sep ? 30 : 35), designedRight = L1 + (sep ? 15 : 10);
   const int Rb = BankScaleRadius(type, instrumentRadius, v);
   const QVector<BankMark> marks = BankScaleMarks(sep, Rb);
-  const auto clear = [&](const QRect& ink) { return FigureClear(ink, sep, instrumentRadius, Rb, marks); };
-  FontState font;
-  LadderFigures f;
-  for (int size = designedSize; size >= std::min(designedSize, kSmallestChartFont); --size) {
-    font.size = size;
+  const QRect chart(-v.Width / 2, -v.Height / 2, v.Width, v.Height);  // about the dial's centre
+  const auto ladderAt = [&](double scale) {
+    LadderScale l;
+    l.Scale = scale;
+    l.PixelsPerDegree = AdiPixelsPerDegreeFor(type) * scale;
+    l.FontSize = ScaledFontSize(designedSize, scale);
+    l.Left = RoundPixel(designedLeft * scale);
+    l.Right = RoundPixel(designedRight * scale);
+    l.Lift = RoundPixel(11 * scale);
+    return l;
+  };
+  // Whether every "10" stands whole with the wings level, the labelled marks
+  // anywhere from 5 to 15 degrees above and below the centre.
+  const auto holds = [&](const LadderScale& l) {
+    FontState font;
+    font.size = l.FontSize;
     const QRect ink = TextInk(font, "10");
-    f.FontSize = size;
-    f.Lift = RoundPixel(11.0 * size / designedSize);
-    // The figure `origin` px right of the centre (left of it when negative),
-    // beside both labelled marks.
-    const auto fits = [&](int origin) {
-      return clear(ink.translated(origin, -10 * ppd - f.Lift)) && clear(ink.translated(origin, 10 * ppd - f.Lift));
-    };
-    // The nearest place to the designed one where the figure fits: closing
-    // in, it keeps a gap from the end of its mark; moving out, it goes no
-    // further than its own width, and stays on the chart.
-    const auto nearest = [&](int designed, int innermost, int outermost, int sign, int& place) {
-      for (int d = 0; designed - d >= innermost || designed + d <= outermost; ++d)
-        for (const int at : {designed + d, designed - d})
-          if (at >= std::min(innermost, designed) && at <= outermost && fits(sign * at)) {
-            place = at;
-            return true;
-          }
-      return false;
-    };
-    const int half = std::min(v.Width, v.Height) / 2;
-    const int outRight = std::min(designedRight + ink.width(), half - kTextGap - ink.right() - 1);
-    const int outLeft = std::min(designedLeft + ink.width(), half - kTextGap + ink.left());
-    const bool right = nearest(designedRight, L1 + kTextGap - ink.left(), outRight, 1, f.Right);
-    const bool left = nearest(designedLeft, L1 + kTextGap + ink.right() + 1, outLeft, -1, f.Left);
-    if (right && left) return f;
-  }
-  f.Left = designedLeft;
-  f.Right = designedRight;
-  return f;
+    const int nearest = static_cast<int>(std::floor(5 * l.PixelsPerDegree));
+    const int farthest = static_cast<int>(std::ceil(15 * l.PixelsPerDegree));
+    for (int offset = nearest; offset <= farthest; ++offset)
+      for (const int side : {-1, 1})
+        for (const int x : {-l.Left, l.Right}) {
+          const QRect at = ink.translated(x, side * offset - l.Lift);
+          if (!chart.contains(at) || !FigureClear(at, sep, instrumentRadius, Rb, marks)) return false;
+        }
+    return true;
+  };
+  LadderScale ladder = ladderAt(1);
+  if (v.Width > 0 && v.Height > 0 && instrumentRadius > 0)
+    for (int percent = 99; percent >= 30 && !holds(ladder); --percent) ladder = ladderAt(percent / 100.0);
+  found = {type, instrumentRadius, v.Width, v.Height, v.ClientWidth, v.Zoom, fonts, ladder};
+  return ladder;
 }
 
 bool TcasBandShown(const SimState& s) { return s.FailureCode == "TCAS" && s.FailurePhase == 3; }
@@ -166,8 +177,8 @@ QString RadioHeightText(double altitude, int airportElevation) {
   return QString::number(value);
 }
 
-void RefreshAttitudeState(SimState& s) {
-  s.AdiPixelsPerDegree = AdiPixelsPerDegreeFor(s.AircraftType);
+void RefreshAttitudeState(SimState& s, const AdiView& v) {
+  s.AdiPixelsPerDegree = LadderScaleFor(s.AircraftType, s.InstrumentRadius, v).PixelsPerDegree;
   // The band's pitch ends each refresh at the band's lower edge.
   if (TcasBandShown(s)) s.TcasTargetPitch = TcasBandFor(s.TcasAdvisory, s.Airspeed).Lower;
 }
@@ -192,7 +203,11 @@ void DrawAttitudeDisc(Canvas& c, const AdiView& v) {
   const int cx = v.Width / 2;
   const int cy = v.Height / 2 + v.VertOffset;
   // Large enough to fill the dial ("SEP", zoom 85) or the whole chart (glass, zoom 300).
-  const int r = RoundPixel(std::min(v.Width, v.Height) / 2.0 * v.Zoom / 100.0);
+  int r = RoundPixel(std::min(v.Width, v.Height) / 2.0 * v.Zoom / 100.0);
+  // On large cells the round dial's window inside the bezel's black ring
+  // (14 px inside the instrument radius) outgrows the zoomed disc: there the
+  // disc reaches 3 px under the ring, as it does on a full-HD window.
+  if (v.Zoom < 100) r = std::max(r, InstrumentRadiusOf(std::min(v.Width, v.Height) / 2) - 11);
   const double a = v.Rotation * kDegToRad;
   // Far points along the boundary: its right end rises as the disc turns.
   const QPoint right(RoundPixel(cx + 4000 * std::cos(a)), RoundPixel(cy - 4000 * std::sin(a)));
@@ -214,7 +229,7 @@ struct Ladder {
   double ux, uy;  // along the horizon, right end rising for a right bank
   double nx, ny;  // across it, downward at wings level
   double pitch;
-  int ppd;
+  double ppd;
   // Centre of the line of mark p.
   double MidX(double p) const { return cx + (pitch - p) * ppd * nx; }
   double MidY(double p) const { return cy + (pitch - p) * ppd * ny; }
@@ -236,8 +251,9 @@ void DrawAttitudeOverlay(Canvas& c, const SimState& s, const AdiView& v) {
   const int cx = s.AdiCentreX, cy = s.AdiCentreY;
   const int R = s.InstrumentRadius;
 
-  // 1. Sizes by type.
-  const int ppd = AdiPixelsPerDegreeFor(type);
+  // 1. Sizes by type; the ladder as this chart holds it.
+  const LadderScale scale = LadderScaleFor(type, R, v);
+  const double ppd = scale.PixelsPerDegree;
   const int Rb = BankScaleRadius(type, R, v);
   c.Font.size = sep ? 14 : 5;
   // The overlay draws outlines and words over the disc, never filled boxes.
@@ -253,51 +269,20 @@ void DrawAttitudeOverlay(Canvas& c, const SimState& s, const AdiView& v) {
   if (!sep) DrawLine(c, ladder.At(0, -400), ladder.At(0, 400));
 
   // 4. The ladder, each mark within its window; the figures turn with the
-  //    horizon, at the font size scaled by the chart's zoom.
+  //    horizon, at the font size scaled by the chart's zoom. What the pitch
+  //    carries under the bezel and the bank scale, painted next, they cover.
   c.Pen.width = 1;
   c.Font.color = clr::White;
-  // The figures' places hold for the chart's size (and the fonts measured):
-  // found once for it.
-  struct Fitted {
-    QString Type;
-    int R = -1, Width = -1, Height = -1, BankRadius = -1, Zoom = -1;
-    bool Fonts = false;
-    LadderFigures Figures;
-    QRect Ink;  // of "10", written at (0, 0)
-    QVector<BankMark> Marks;
-  };
-  thread_local Fitted fitted;
-  const bool fonts = qGuiApp != nullptr;
-  if (fitted.Type != type || fitted.R != R || fitted.Width != v.Width || fitted.Height != v.Height ||
-      fitted.BankRadius != Rb || fitted.Zoom != v.Zoom || fitted.Fonts != fonts) {
-    fitted = {type, R, v.Width, v.Height, Rb, v.Zoom, fonts, LadderFiguresFor(type, R, v), {}, BankScaleMarks(sep, Rb)};
-    FontState font;
-    font.size = fitted.Figures.FontSize;
-    fitted.Ink = TextInk(font, "10");
-  }
-  const LadderFigures& figures = fitted.Figures;
   const int labelAngle = RoundPixel(s.BankAngle);
-  // A figure the ladder carries onto the ring or the scale's marks is written
-  // after them, on its own piece of sky or ground.
-  struct Figure {
-    QPoint At;
-    bool Sky;
-  };
-  QVector<Figure> over;
   for (const LadderMark& m : VisibleLadderMarks(type, s.PitchAttitude)) {
-    DrawLine(c, ladder.At(m.Pitch, -m.HalfLength), ladder.At(m.Pitch, m.HalfLength));
+    const int half = scale.HalfLength(m.HalfLength);
+    DrawLine(c, ladder.At(m.Pitch, -half), ladder.At(m.Pitch, half));
     if (!m.Labelled) continue;
     const int size = c.Font.size;
-    c.Font.size = figures.FontSize;
-    for (const int along : {-figures.Left, figures.Right}) {
-      const QPoint at = ladder.At(m.Pitch, along) - QPoint(0, figures.Lift);
-      QTransform turn;
-      turn.translate(at.x() - cx, at.y() - cy);
-      turn.rotate(-labelAngle);
-      if (FigureClear(turn.mapRect(QRectF(fitted.Ink)).toAlignedRect(), sep, R, Rb, fitted.Marks))
-        c.RotatedTextOut(at.x(), at.y(), labelAngle, "10");
-      else
-        over.append({at, m.Pitch > 0});
+    c.Font.size = scale.FontSize;
+    for (const int along : {-scale.Left, scale.Right}) {
+      const QPoint at = ladder.At(m.Pitch, along) - QPoint(0, scale.Lift);
+      c.RotatedTextOut(at.x(), at.y(), labelAngle, "10");
     }
     c.Font.size = size;
   }
@@ -329,17 +314,6 @@ void DrawAttitudeOverlay(Canvas& c, const SimState& s, const AdiView& v) {
               DrawRadial(l, cx, cy, m.Angle, m.Outer, m.Inner);
             }
           });
-
-  // The figures carried onto the ring or the marks, over them.
-  const int fontSize = c.Font.size;
-  c.Font.size = figures.FontSize;
-  c.Brush.style = BrushStyle::Solid;
-  for (const Figure& f : over) {
-    c.Brush.color = f.Sky ? clr::Blue : clr::Maroon;
-    c.RotatedTextOut(f.At.x(), f.At.y(), labelAngle, "10");
-  }
-  c.Brush.style = BrushStyle::Clear;
-  c.Font.size = fontSize;
 
   // 7. Aircraft symbol; the jets' radio height.
   c.Pen.width = 2;

@@ -10,11 +10,12 @@
 
 namespace tvx {
 
-// Pixels per degree of pitch: 4 on the round-dial panel, 7 on the glass panels.
+// Pixels per degree of pitch as designed: 4 on the round-dial panel, 7 on
+// the glass panels.
 int AdiPixelsPerDegreeFor(const QString& type);
 // The disc's downward shift that moves the turned horizon by pitch x ppd
 // pixels at right angles to itself.
-int AdiPitchShift(double pitch, double bank, int pixelsPerDegree);
+int AdiPitchShift(double pitch, double bank, double pixelsPerDegree);
 // The chart's background where the shifted disc leaves it uncovered.
 TColor AdiBackgroundColour(double pitch);
 
@@ -51,19 +52,25 @@ struct BankMark {
 // marks reach 14 px beyond the scale.
 QVector<BankMark> BankScaleMarks(bool roundDial, int Rb);
 
-// Where the "10" figures of the labelled marks stand: the left figure starts
-// `Left` px left of the mark's centre, the right one `Right` px right of it,
-// both `Lift` px above the mark, in `FontSize` points (zoom applied).
-struct LadderFigures {
+// The pitch ladder as a chart paints it: the designed ladder scaled by
+// `Scale` (1 where the chart holds it): pixels per degree, mark lengths, the
+// "10" figures' places and font. The left figure starts `Left` px left of
+// its mark's centre, the right one `Right` px right of it, both `Lift` px
+// above the mark, in `FontSize` points (zoom applied).
+struct LadderScale {
+  double Scale = 1;
+  double PixelsPerDegree = 4;
   int FontSize = 12;
   int Left = 0, Right = 0;
   int Lift = 11;
+  int HalfLength(int designed) const;
 };
-// The figures as designed where they fit: with the wings level and the nose
-// on the horizon, inside the bezel ring (round dial) and clear of the bank
-// scale. Where they do not, each moves to the nearest place where it does,
-// and only where none is, they shrink.
-LadderFigures LadderFiguresFor(const QString& type, int instrumentRadius, const AdiView& v);
+// The designed ladder where, with the wings level and the nose within 5
+// degrees of the horizon, every "10" stands whole inside the dial: within the
+// round dial's bezel ring, on the chart, clear of the bank scale's marks.
+// Where a small dial cannot hold it, the same ladder smaller, as much as it
+// takes; a chart not laid out yet gets the designed one.
+LadderScale LadderScaleFor(const QString& type, int instrumentRadius, const AdiView& v);
 
 // The TCAS resolution band: pitch above `Upper` and below `Lower` is fenced off.
 struct TcasBand {
@@ -77,9 +84,10 @@ TcasBand TcasBandFor(const QString& advisory, double airspeed);
 // 2500 ft above the airport up.
 QString RadioHeightText(double altitude, int airportElevation);
 
-// What the attitude indicator shows but does not compute: its scale and the
-// TCAS band's pitch. Run where the indicator is repainted.
-void RefreshAttitudeState(SimState& s);
+// What the attitude indicator shows but does not compute: its pixels per
+// degree on the chart `v` and the TCAS band's pitch. Run where the indicator
+// is repainted.
+void RefreshAttitudeState(SimState& s, const AdiView& v);
 
 // The grey bezel of the round-dial indicator: an ellipse outline through
 // (-Inset, -Inset) to (2 cx + Inset, 2 cy + Inset), pen `Width` wide. It

@@ -10,6 +10,7 @@
 #include <functional>
 #include <optional>
 
+#include "instruments/attitude.h"
 #include "instruments/gauges.h"
 #include "platform/canvas.h"
 #include "simulator/panellayout.h"
@@ -269,6 +270,8 @@ class TForm1 : public QMainWindow {
   // panel is repainted, so that drawing only draws: every repaint request of
   // Chart3 runs it first. It ends by repainting the HSI (TkHDG).
   void RefreshPanel();
+  // The attitude chart as it is now: size, zoom, the disc's shift and turn.
+  AdiView AttitudeView() const;
   void TkADI();
   void TkOrvane();
   void TkHDG();

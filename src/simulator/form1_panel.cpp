@@ -53,9 +53,20 @@ void TForm1::RefreshPanel() {
   TkHDG();
 }
 
+AdiView TForm1::AttitudeView() const {
+  AdiView v;
+  v.Width = ui.Chart1->width();
+  v.Height = ui.Chart1->height();
+  v.ClientWidth = ClientArea().width();
+  v.Zoom = ui.Chart1->Zoom;
+  v.VertOffset = ui.Chart1->VertOffset;
+  v.Rotation = ui.Chart1->Rotation;
+  return v;
+}
+
 void TForm1::TkADI() {
   SimState& s = Sim;
-  RefreshAttitudeState(s);
+  RefreshAttitudeState(s, AttitudeView());
   ui.Chart1->VertOffset = AdiPitchShift(s.PitchAttitude, s.BankAngle, s.AdiPixelsPerDegree);
   ui.Chart1->Rotation = s.AttitudeDiscRotation;
   ui.Chart1->Color = AdiBackgroundColour(s.PitchAttitude);
@@ -78,13 +89,7 @@ void TForm1::TkHDG() {
 }
 
 void TForm1::Chart1AfterDraw(Canvas& canvas) {
-  AdiView v;
-  v.Width = ui.Chart1->width();
-  v.Height = ui.Chart1->height();
-  v.ClientWidth = ClientArea().width();
-  v.Zoom = ui.Chart1->Zoom;
-  v.VertOffset = ui.Chart1->VertOffset;
-  v.Rotation = ui.Chart1->Rotation;
+  const AdiView v = AttitudeView();
   // The disc stands in for the chart's own pie series, drawn before the hook.
   DrawAttitudeDisc(canvas, v);
   DrawAttitudeOverlay(canvas, Sim, v);

@@ -137,7 +137,8 @@ struct SimState {
   std::int32_t AltimeterCentreX = 0, AltimeterCentreY = 0, Vor1CentreX = 0, Vor1CentreY = 0;
   std::int32_t VsiCentreX = 0, VsiCentreY = 0, Vor2CentreX = 0, Vor2CentreY = 0, AdfCentreX = 0, AdfCentreY = 0;
   std::int32_t EngineCentreX = 0, EngineCentreY = 0, AdiCentreX = 0, AdiCentreY = 0, HsiCentreX = 0, HsiCentreY = 0;
-  std::int32_t AdiPixelsPerDegree = 0;
+  // Scaled down with a dial too small for the designed ladder.
+  double AdiPixelsPerDegree = 0;
 
   // --- Map ---
   bool MapVisible = false, MapFullSize = false;
