@@ -42,10 +42,6 @@ struct TextMatch {
   bool operator()(const Prim& t) const { return Is ? Is(t) : t.text == Text; }
 };
 
-bool SpeedReadOut(const Prim& t) {
-  static const QRegularExpression knots("^\\d+$");
-  return t.font.color == clr::White && t.brush.color == clr::Black && knots.match(t.text).hasMatch();
-}
 bool ThrustLeverStatus(const Prim& t) {
   return t.text == " Joystick Thrust OFF " || t.text == " Joystick Thrust ON ";
 }
@@ -57,66 +53,27 @@ struct DesignedPair {
   const char* Why;
 };
 
-// The texts the design places over each other, whatever the chart's size.
+// The texts the design places over each other, whatever the chart's size:
+// each pair meets where the panel has its designed looks, in the same
+// flight, too.
 const DesignedPair kDesignedPairs[] = {
-    {"737", "Chart3", {" 29.92   "}, {" 1013    "},
-     "the baro box's two lines are written 19 px apart in a 14-pt font, whose line is 22 px, on full-size cells, "
-     "and shrink alike on smaller ones: the lower line's background covers the foot of the upper line, below its "
-     "figures"},
-    {"737", "Chart2", {"V1"}, {{}, SpeedReadOut},
-     "\"V1\" is written 35 px right of the speed read-out's left edge, 5 px left of the other marks: as the speed "
-     "nears 129 kt the mark passes under the read-out's last figure, which is painted over it"},
     {"737", "Chart3", {{}, ThrustLeverStatus}, {"[ / *  - + ]"},
      "the thrust lever's status is written at (3U - 50, 2U - 30), the key hint at (3U - 10, 2U - 40) "
      "on full-size cells: while the throttle has been moved, the hint is painted over the status's upper half"},
 };
 
-// The shapes a text meets by design, by what draws them: every pair here
-// meets at the reference size too, where the panel has its designed looks.
-struct DesignedCrossing {
-  const char* Type;  // nullptr: every type
-  const char* Chart;
-  bool (*Text)(const Painted&, const Shown&);
-  bool (*Shape)(const Painted&, qsizetype);
-  const char* Why;
-};
-
-// The jet's vertical-speed read-out, below the scale while descending, and
-// the scale's slanted foot.
-bool JetVerticalSpeedReadOut(const Painted& p, const Shown& t) {
-  return p.steps.value(t.at) == int(PanelStep::EFISVerticalSpeed) && p.log[t.at].text.size() > 1;
-}
-bool SlantedScaleEdge(const Painted& p, qsizetype k) {
-  const Prim& f = p.log[k];
-  return p.steps.value(k) == int(PanelStep::EFISVerticalSpeed) && f.op == Op::Line &&
-         f.points[0].x() != f.points[1].x() && f.points[0].y() != f.points[1].y();
-}
-
-const DesignedCrossing kDesignedCrossings[] = {
-    {"737", "Chart3", JetVerticalSpeedReadOut, SlantedScaleEdge,
-     "the read-out below the vertical-speed scale is written 15 px below the scale's foot, which slants down 20 px "
-     "to the left across it"},
-};
-
 // Why a text and a shape that meet are left aside; empty for a fault.
-// `row` tells which row of the table did.
-QString ShapeLeftAside(const Painted& p, const Shown& t, qsizetype shape, int& row) {
-  row = -1;
+QString ShapeLeftAside(const Painted& p, const Shown& t, qsizetype shape) {
   if (t.kind == Kind::Card) return "a compass card's figures turn under the needles and index marks";
   if (Needle(p.log[shape], p.steps.value(shape, -1))) return "a needle sweeps over its dial's figures";
   if (Warning(p.log[t.at].text)) return "a warning is painted over the instrument while it lasts";
-  for (int i = 0; i < int(std::size(kDesignedCrossings)); ++i) {
-    const DesignedCrossing& d = kDesignedCrossings[i];
-    if ((!d.Type || p.Type == d.Type) && (!d.Chart || p.Chart == d.Chart) && d.Text(p, t) && d.Shape(p, shape)) {
-      row = i;
-      return d.Why;
-    }
-  }
   return {};
 }
 
 // Why a pair of texts that meet is left aside; empty for a fault.
-QString TextsLeftAside(const Painted& p, const Shown& first, const Shown& second) {
+// `designed` tells whether a row of the design's table did.
+QString TextsLeftAside(const Painted& p, const Shown& first, const Shown& second, bool& designed) {
+  designed = false;
   const Prim &a = p.log[first.at], &b = p.log[second.at];
   // The jets write the thrust lever's status once for each dial, in one place.
   if (a.text == b.text && a.points == b.points && a.font.size == b.font.size) return "one text written twice in one place";
@@ -127,8 +84,10 @@ QString TextsLeftAside(const Painted& p, const Shown& first, const Shown& second
       p.steps.value(first.at) == int(PanelStep::EFISVerticalSpeed))
     return "the pointer's read-out rides over the scale's figures on its own background";
   for (const DesignedPair& d : kDesignedPairs)
-    if (p.Type == d.Type && p.Chart == d.Chart && ((d.First(a) && d.Second(b)) || (d.First(b) && d.Second(a))))
+    if (p.Type == d.Type && p.Chart == d.Chart && ((d.First(a) && d.Second(b)) || (d.First(b) && d.Second(a)))) {
+      designed = true;
       return d.Why;
+    }
   return {};
 }
 
@@ -154,9 +113,11 @@ bool InksMeet(const Painted& p, const Shown& a, const Shown& b) {
   return a.turned.intersects(b.turned);
 }
 
+bool Vertical(const Prim& f) { return f.op == Op::Line && f.points[0].x() == f.points[1].x(); }
+
 QString Header(const Painted& p) { return QString("%1 %2x%3").arg(p.Chart).arg(p.Size.width()).arg(p.Size.height()); }
 
-QVector<Fault> Faults(const Painted& p, QSet<int>* rowsMet) {
+QVector<Fault> Faults(const Painted& p, QVector<Excused>* excused) {
   QVector<Fault> out;
   const QRect chart(QPoint(0, 0), p.Size);
   auto add = [&](const Shown& t, const QString& what, const QString& detail) {
@@ -185,18 +146,19 @@ QVector<Fault> Faults(const Painted& p, QSet<int>* rowsMet) {
         const Prim& f = p.log[k];
         if (f.op == Op::Text || f.op == Op::RotatedText || !p.reach[k].intersects(area)) continue;
         const bool after = k > t.at;
-        if (after && t.kind == Kind::Tape) continue;  // a tape passes under what is painted over it
         QString what;
-        if (after && FillCovers(f, area, false)) what = "covered by";
+        if (after && (t.kind == Kind::Tape || t.kind == Kind::Ladder)) {
+          // A tape passes under what is painted over it, up and down, but
+          // keeps within its sides; the ladder passes under the bezel and
+          // the bank scale.
+          if (t.kind == Kind::Ladder || !Vertical(f) || !OutlineCrosses(f, area)) continue;
+          what = "cut by the side";
+        } else if (after && FillCovers(f, area, false)) what = "covered by";
         else if ((after || !t.opaque) && OutlineCrosses(f, area)) what = after ? "crossed by" : "painted over";
         else if (!after && t.kind == Kind::Tape && FillCovers(f, area, false) && !FillCovers(f, area, true))
           what = "painted over the edge of";
         if (what.isEmpty()) continue;
-        int row = -1;
-        if (!ShapeLeftAside(p, t, k, row).isEmpty()) {
-          if (row >= 0 && rowsMet) rowsMet->insert(row);
-          continue;
-        }
+        if (!ShapeLeftAside(p, t, k).isEmpty()) continue;
         add(t, what + ' ' + OpName(f.op), QString("%1 %2 (painted %3)").arg(what, DescribeShape(f), after ? "after" : "before"));
       }
     }
@@ -208,18 +170,24 @@ QVector<Fault> Faults(const Painted& p, QSet<int>* rowsMet) {
       // A later text's background covers an earlier text's ink.
       const bool meet = InksMeet(p, t, u) || (u.opaque && u.box.intersects(t.ink));
       if (!meet) continue;
-      // A tape's figure passes under a read-out on its own background.
-      if (t.kind == Kind::Tape && u.kind != Kind::Tape && u.opaque) continue;
-      if (!TextsLeftAside(p, t, u).isEmpty()) continue;
+      // A tape's figure passes under a read-out on its own black ground;
+      // under any other text it would show in fragments.
+      if (t.kind == Kind::Tape && u.kind != Kind::Tape && u.opaque && p.log[u.at].brush.color == clr::Black) continue;
+      bool designed = false;
+      if (const QString why = TextsLeftAside(p, t, u, designed); !why.isEmpty()) {
+        if (designed && excused) excused->append({why, p.log[t.at].text + " | " + p.log[u.at].text});
+        continue;
+      }
       add(t, "meets " + p.log[u.at].text, "meets " + Describe(p, u));
     }
   }
   return out;
 }
 
-QVector<DesignedCrossingRow> DesignedCrossingRows() {
-  QVector<DesignedCrossingRow> out;
-  for (const DesignedCrossing& d : kDesignedCrossings) out.append({d.Type, d.Chart, d.Why});
+QStringList DesignedReasons(const QString& type) {
+  QStringList out;
+  for (const DesignedPair& d : kDesignedPairs)
+    if (type == d.Type) out << d.Why;
   return out;
 }
 

@@ -327,6 +327,7 @@ const char* KindName(Kind k) {
     case Kind::Beacon: return "beacon";
     case Kind::Holding: return "holding label";
     case Kind::Card: return "card figure";
+    case Kind::Ladder: return "ladder figure";
     case Kind::PointerReadOut: return "pointer read-out";
   }
   return "";
@@ -376,7 +377,12 @@ Kind KindOf(const Painted& p, qsizetype at) {
       return Kind::Fixed;
     return Kind::Tape;
   }
-  if (glass && step == int(PanelStep::EFISAltitudeTape) && numeric && t.points[0].x() == 25) return Kind::Tape;
+  // The altitude tape's figures: white on the chart's grey, below the
+  // read-out (white on black) and beside the bug's value (lime).
+  if (glass && step == int(PanelStep::EFISAltitudeTape) && numeric && t.font.color == clr::White &&
+      t.brush.color != clr::Black)
+    return Kind::Tape;
+  if (p.Chart == "Chart1" && t.op == Op::RotatedText && numeric) return Kind::Ladder;
   // The scale's figures are single digits.
   if (p.Type == "SEP EFIS" && step == int(PanelStep::EFISVerticalSpeed) && t.text.size() > 1) return Kind::PointerReadOut;
   return Kind::Fixed;

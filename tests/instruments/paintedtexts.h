@@ -6,6 +6,7 @@
 #include <QSet>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 #include "instruments/panel.h"
@@ -58,6 +59,10 @@ enum class Kind {
   // A compass card's figures turn with the heading under the needles; they
   // keep clear of the other texts.
   Card,
+  // The attitude ladder's figures move with the pitch under the bezel and
+  // the bank scale painted over them and past the chart's edge: what is
+  // painted later may cover them; they are never painted over a line.
+  Ladder,
   // The piston glass panel's vertical-speed read-out rides on its pointer,
   // on its own background, over the scale's figures: it keeps clear of every
   // line but the pointer's.
@@ -101,16 +106,19 @@ struct Fault {
   QString line;
 };
 
-// The faults of one painted chart; the rows of the designed crossings
-// that left a pair aside are added to `rowsMet`.
-QVector<Fault> Faults(const Painted& p, QSet<int>* rowsMet = nullptr);
-
-// The designed crossings, for the sweep to tell which met nothing.
-struct DesignedCrossingRow {
-  const char* Type;
-  const char* Chart;
-  const char* Why;
+// A pair of texts the design paints over each other, left aside: the
+// reason the design's table gives, and the texts.
+struct Excused {
+  QString Why;
+  QString Texts;
 };
-QVector<DesignedCrossingRow> DesignedCrossingRows();
+
+// The faults of one painted chart; the pairs the design's table left aside
+// are added to `excused`.
+QVector<Fault> Faults(const Painted& p, QVector<Excused>* excused = nullptr);
+
+// The reasons of the design's tables for `type`, for the sweep to tell one
+// that leaves nothing aside where the panel has its designed looks.
+QStringList DesignedReasons(const QString& type);
 
 }  // namespace tvx::test::painted
