@@ -429,7 +429,7 @@ Painted Record(const QString& chart, QSize size, const SimState& s, const PanelL
     DrawMap(c, size.width(), size.height(), s, area, true);
   }
   mark();
-  Painted p{s.AircraftType, chart, size, c.log, steps, {}, {}};
+  Painted p{s.AircraftType, chart, size, std::move(c.log), steps, {}, {}};
   for (const Prim& f : p.log) p.reach << ReachOf(f);
   return p;
 }

@@ -42,13 +42,11 @@ enum class Flight {
   TurnAtFL350,
   DescentFromFL410,
   ClimbToFL410,
-  SlowDescent,
 };
 
 constexpr Flight kFlights[] = {Flight::Cruise,          Flight::Approach,          Flight::TakeOff,
                                Flight::Ground,          Flight::DescentThrough10000, Flight::ClimbThrough10000,
-                               Flight::TurnAtFL350,     Flight::DescentFromFL410,  Flight::ClimbToFL410,
-                               Flight::SlowDescent};
+                               Flight::TurnAtFL350,     Flight::DescentFromFL410,  Flight::ClimbToFL410};
 
 // Whether a flight shows only what the attitude, speed and height charts
 // paint differently from the others: the heading and the map stay the same.
@@ -60,12 +58,11 @@ const char* NameOf(Flight f) {
     case Flight::Approach: return "ILS approach, wings level, glideslope off, engine 2 on fire, paused";
     case Flight::TakeOff: return "take-off climb, wings level, thrust lever moved, terrain warning";
     case Flight::Ground: return "standing on the ground at 0 ft, below the speed tape's lowest speed";
-    case Flight::DescentThrough10000: return "descending through 9,995 ft at 1,300 ft/min, pitch -5";
+    case Flight::DescentThrough10000: return "descending through 9,995 ft at 1,300 ft/min, pitch -6.5";
     case Flight::ClimbThrough10000: return "climbing through 10,005 ft at 2,000 ft/min, pitch +15";
-    case Flight::TurnAtFL350: return "level 45-degree turn at 35,000 ft at the speed tape's highest speed";
+    case Flight::TurnAtFL350: return "45-degree turn through 35,000 ft at 560 ft/min down, at the tape's highest speed";
     case Flight::DescentFromFL410: return "descending from 41,000 ft at 6,000 ft/min, pitch -15, fastest";
     case Flight::ClimbToFL410: return "climbing to 41,000 ft at 6,000 ft/min, pitch +20, slowest";
-    case Flight::SlowDescent: return "descending through 35,000 ft at 560 ft/min, pitch -6.5";
   }
   return "";
 }
@@ -153,12 +150,11 @@ void SetFlight(SimState& s, Flight f) {
       s.FailureCode = "GPWS", s.FailurePhase = 2;
       break;
     case Flight::Ground: fly(0, 0, 0, 0, slowest); break;
-    case Flight::DescentThrough10000: fly(9995, -1300, -5, 0, cruise); break;
+    case Flight::DescentThrough10000: fly(9995, -1300, -6.5, 0, cruise); break;
     case Flight::ClimbThrough10000: fly(10005, 2000, 15, 0, cruise); break;
-    case Flight::TurnAtFL350: fly(35000, 0, 0, 45, fastest); break;
+    case Flight::TurnAtFL350: fly(35000, -560, 0, 45, fastest); break;
     case Flight::DescentFromFL410: fly(41000, -6000, -15, 0, fastest); break;
     case Flight::ClimbToFL410: fly(41000, 6000, 20, 0, slowest); break;
-    case Flight::SlowDescent: fly(35000, -560, -6.5, 0, cruise); break;
   }
   s.DisplayedAirspeed = s.PreviousTapeAirspeed = s.Airspeed;
 }
@@ -223,7 +219,9 @@ void CheckClient(QSize client, const QString& type, MapPlace map, QSet<QString>&
       if (OnlyTheFlightInstruments(f) && (chart == "chart4" || chart == "MAPChart")) continue;
       const QSize size = L.Of(chart.toStdString()).size();
       const QString key = QString("%1|%2|%3|%4|%5x%6|%7|%8%9|%10")
-                              .arg(type, MapName(map), chart)
+                              // The charts beside the map paint alike
+                              // whether it is beside them or full size.
+                              .arg(type, map == MapPlace::Hidden ? "map hidden" : "map shown", chart)
                               .arg(L.CellSize)
                               .arg(size.width())
                               .arg(size.height())
