@@ -2,6 +2,7 @@
 #include <QVector>
 #include <algorithm>
 #include <cstdlib>
+#include <limits>
 
 #include "instruments/gaugegeometry.h"
 #include "instruments/gauges.h"
@@ -76,7 +77,7 @@ void DrawEFISAltitudeTape(Canvas& c, const SimState& s) {
   // into it is left out, rather than shown in fragments around its lines.
   const double k = ChartTextScale(U);
   const int lower = 2 * yc - RoundPixel(24 * k);
-  const int baroTop = !jet ? 3 * U : s.BaroStd ? lower : 2 * yc - RoundPixel(43 * k);
+  const int baroTop = !jet ? std::numeric_limits<int>::max() : s.BaroStd ? lower : 2 * yc - RoundPixel(43 * k);
   for (int i = first; i <= last; ++i) {
     const int y = RoundPixel(yc + offset + i * spacing);
     const int feet = hundreds - 20 * i;
