@@ -1,9 +1,11 @@
 // The airspeed indicator and the turn coordinator of the classic panel.
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "instruments/gaugegeometry.h"
 #include "instruments/gauges.h"
+#include "instruments/textfit.h"
 
 namespace tvx {
 
@@ -38,8 +40,24 @@ void DrawAirspeedDial(Canvas& c, const SimState& s) {
 
   c.Font.color = clr::White;
   c.Font.size = 11;
-  for (int i = 0; i <= 6; ++i)
-    DialText(c, cx, cy, R - s.TickLengthLong - 11, 30 + 44 * i, 6, 7, QString::number(40 + 20 * i));
+  // A figure stands where designed unless a tick would touch it there (on
+  // small dials the three-digit figures reach the ticks right of them); then
+  // it moves toward the centre until a pixel stays clear between them.
+  const auto touchesATick = [&](const QRect& ink) {
+    for (int i = 0; i <= 12; ++i)
+      for (const auto& [angle, inner] : {std::pair{30 + 22 * i, s.TickLengthLong}, {41 + 22 * i, s.TickLengthShort}})
+        if (LineMeetsInk(DialPoint(cx, cy, R - 1, angle), DialPoint(cx, cy, R - inner, angle), 1, ink)) return true;
+    return false;
+  };
+  const int figureRadius = R - s.TickLengthLong - 11;
+  for (int i = 0; i <= 6; ++i) {
+    const QString figure = QString::number(40 + 20 * i);
+    const QRect ink = TextInk(c.Font, figure);
+    const double angle = 30 + 44 * i;
+    double r = figureRadius;
+    while (r > figureRadius / 2.0 && touchesATick(ink.translated(DialPoint(cx, cy, r, angle) - QPoint(6, 7)))) --r;
+    DialText(c, cx, cy, r, angle, 6, 7, figure);
+  }
 
   // The speed arcs: outer ring white below the green, inner ring the flap range.
   const double a44 = AirspeedDialAngle(44), a50 = AirspeedDialAngle(50), a103 = AirspeedDialAngle(103);

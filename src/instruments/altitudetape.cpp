@@ -2,6 +2,7 @@
 #include <QVector>
 #include <algorithm>
 #include <cstdlib>
+#include <limits>
 
 #include "instruments/gaugegeometry.h"
 #include "instruments/gauges.h"
@@ -20,6 +21,8 @@ using gauge::SetSolidBrush;
 // The read-outs' left edges: the altitude's on the tape, the vertical
 // speed's beside its pointer (20 px wide).
 constexpr int kReadoutLeft = 20;
+// The tape's figures' left edge, right of its long lines.
+constexpr int kFigureLeft = 25;
 constexpr int kPointerReadoutLeft = 22;
 // The frames' pen, and what a read-out leaves before a frame line at the
 // edge of its room.
@@ -58,16 +61,31 @@ void DrawEFISAltitudeTape(Canvas& c, const SimState& s) {
   const double offset = jet ? 3.0 * r * U / 830 : 3.0 * r * U / 590;
 
   SetPen(c, clr::White, 1);
-  c.Font.size = 14;
   c.Font.color = clr::White;
   SetSolidBrush(c, clr::GrayText);
   const int first = jet ? -25 : -20, last = jet ? 19 : 14;
+  // The figures keep their designed size where the widest of them ends
+  // inside the tape's frame; on a narrower tape they shrink to end there,
+  // centred on their lines as designed.
+  const QString widest =
+      QString::number(hundreds - 20 * first).size() >= QString::number(hundreds - 20 * last).size()
+          ? QString::number(hundreds - 20 * first)
+          : QString::number(hundreds - 20 * last);
+  c.Font.size = FittingFontSize(c, widest, 14, right - kFigureLeft - kFramePen - kFrameClearance);
+  const int figureLift = RoundPixel(10.0 * c.Font.size / 14);
+  // The jet's baro box stands over the foot of the tape: a figure reaching
+  // into it is left out, rather than shown in fragments around its lines.
+  const double k = ChartTextScale(U);
+  const int lower = 2 * yc - RoundPixel(24 * k);
+  const int baroTop = !jet ? std::numeric_limits<int>::max() : s.BaroStd ? lower : 2 * yc - RoundPixel(43 * k);
   for (int i = first; i <= last; ++i) {
     const int y = RoundPixel(yc + offset + i * spacing);
     const int feet = hundreds - 20 * i;
     if (i % 5 == 0) {
       Line(c, 0, y, 20, y);
-      if (!jet || feet % 200 == 0) c.TextOut(25, y - 10, QString::number(feet));
+      const QString figure = QString::number(feet);
+      if ((!jet || feet % 200 == 0) && y - figureLift + TextInk(c.Font, figure).bottom() < baroTop)
+        c.TextOut(kFigureLeft, y - figureLift, figure);
     } else if (!jet) {
       Line(c, 0, y, 10, y);
     }
@@ -83,8 +101,6 @@ void DrawEFISAltitudeTape(Canvas& c, const SimState& s) {
     // The bug's value and the baro box shrink with the cells, so that on
     // small cells they stay clear of each other and of the vertical-speed
     // read-out below the scale.
-    const double k = ChartTextScale(U);
-    const int lower = 2 * yc - RoundPixel(24 * k);
     c.Font.size = ScaledFontSize(14, k);
     c.Font.color = clr::Lime;
     SetSolidBrush(c, clr::GrayText);
@@ -158,28 +174,33 @@ void DrawEFISVerticalSpeed(Canvas& c, const SimState& s) {
   const QString readout = VerticalSpeedReadout(s.VerticalSpeed);
   const QVector<QPoint> frame = {
       {x0, U / 2 - 20}, {x0 + U / 2, U / 2}, {x0 + U / 2, 2 * U + U / 2}, {x0, 2 * U + U / 2 + 20}};
-  // Beside the pointer the read-out shrinks, where it must, to end inside the
-  // scale's frame; one that meets the frame even so (too wide, or carried
-  // by the pointer under the frame's slanted ends) is written again over the
-  // frame, on its own black ground.
+  // Beside the pointer the read-out keeps the scale's size; one that meets
+  // the frame (too wide for the room inside it, or carried by the pointer
+  // under the frame's slanted ends) is written over the frame, on its own
+  // black ground, once the frame is painted.
   bool overFrame = false;
   QPoint beside;
   if (!jet) {
-    const int size = FittingFontSize(c, readout, 14, U / 2 - kPointerReadoutLeft - kFrameClearance);
-    c.Font.size = size;
-    beside = QPoint(x0 + kPointerReadoutLeft, yc - o - RoundPixel(12.0 * size / 14));
+    beside = QPoint(x0 + kPointerReadoutLeft, yc - o - 12);
     const QRect ink = TextInk(c.Font, readout).translated(beside);
     for (int i = 0; i < frame.size(); ++i)
       overFrame = overFrame || LineMeetsInk(frame[i], frame[(i + 1) % frame.size()], kFramePen, ink);
     SetSolidBrush(c, clr::Black);
-    c.TextOut(beside.x(), beside.y(), readout);
+    if (!overFrame) c.TextOut(beside.x(), beside.y(), readout);
   } else {
     // Shrinking with the cells, the read-out below the scale stays clear of
-    // the altitude bug's value.
+    // the altitude bug's value; it stands below the frame's slanted foot,
+    // lower than designed where the smaller offset would not clear it.
     const double k = ChartTextScale(U);
     c.Font.size = ScaledFontSize(14, k);
-    if (s.VerticalSpeed > 0) c.TextOut(x0 + 5, U / 2 - 50, readout);
-    else if (s.VerticalSpeed < 0) c.TextOut(x0 + 5, 2 * U + U / 2 + RoundPixel(15 * k), readout);
+    if (s.VerticalSpeed > 0) {
+      c.TextOut(x0 + 5, U / 2 - 50, readout);
+    } else if (s.VerticalSpeed < 0) {
+      QPoint below(x0 + 5, 2 * U + U / 2 + RoundPixel(15 * k));
+      const QRect ink = TextInk(c.Font, readout);
+      while (LineMeetsInk(frame[2], frame[3], kFramePen, ink.translated(below))) below.ry()++;
+      c.TextOut(below.x(), below.y(), readout);
+    }
   }
 
   if (s.AutopilotEngaged) {

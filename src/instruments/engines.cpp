@@ -21,6 +21,11 @@ namespace {
 
 const QString kKeyHint = "[ / *  - + ]";
 
+// The N1 value box: right of and above the dial's centre, its far corner
+// this far inside the face at least.
+constexpr double kValueBoxWidth = 65, kValueBoxTop = 50, kValueBoxBottom = 20;
+constexpr int kValueBoxInside = 3;
+
 // The smallest N1 dial whose figures keep their full size.
 constexpr double kN1DialFullFigures = 80;
 
@@ -159,12 +164,22 @@ void DrawJetEngineGauges(Canvas& c, const SimState& s, const GaugeInputs& in) {
     c.Pen.width = 5;
     DialNeedle(c, cx, cy, rj - s.TickLengthLong - 5, N1DialAngle(value));
 
-    c.Font.size = 16;
+    // The value box, filled black with its white edges, and the value on
+    // it, which leaves the edges whole; on a dial too small for it, the box
+    // and its text shrink to keep its far corner on the face.
+    const double b = std::min(1.0, (rj - kValueBoxInside) / std::hypot(kValueBoxWidth, kValueBoxTop));
+    const int boxRight = cx + RoundPixel(kValueBoxWidth * b), boxTop = cy - RoundPixel(kValueBoxTop * b),
+              boxBottom = cy - RoundPixel(kValueBoxBottom * b), textLeft = cx + RoundPixel(4 * b);
+    const QString shown = FormatFixed(value, 5, 1);
     c.Font.color = clr::White;
     c.Pen.color = clr::White;
     c.Pen.width = 1;
-    c.Rectangle(cx, cy - 50, cx + 65, cy - 20);
-    c.TextOut(cx + 4, cy - 45, FormatFixed(value, 5, 1));
+    gauge::SetSolidBrush(c, clr::Black);
+    c.Rectangle(cx, boxTop, boxRight, boxBottom);
+    c.Font.size = ScaledFontSize(16, b);
+    c.Brush.style = BrushStyle::Clear;
+    c.TextOut(textLeft, boxTop + RoundPixel(5 * b), shown);
+    c.Brush.style = BrushStyle::Solid;
   }
   // The key hint keeps its place on the cells, shrinking with them.
   const double k = ChartTextScale(U);

@@ -95,8 +95,12 @@ const Design kAutopilot[] = {
     {"baroknob", "EFISpanel", {6, 20, 60, 34}},      {"Label_MINS", "EFISpanel", {74, 3, 70, 15}},
     {"DAbugplus", "EFISpanel", {74, 20, 33, 34}},    {"DAbugmin", "EFISpanel", {111, 20, 33, 34}},
 };
-// The EFIS box's distance from the A/P panel.
+// The EFIS box's distance from the A/P panel, and the least it closes up to
+// where the systems panel's right edge leaves less room; the A/P panel and
+// the box stay this far inside that edge.
 constexpr int kEfisGap = 6;
+constexpr int kEfisLeastGap = 2;
+constexpr int kEfisInsidePanel = 2;
 
 // The jet's scenario panel: the list in one column over the drill
 // controls, or, where the window is lower, the list in two columns.
@@ -419,9 +423,17 @@ PanelLayout LayOutPanel(const PanelLayoutInput& in) {
       continue;
     }
     mcp = QRect(QPoint(5 * U, 5 * U), Scaled(QRect(QPoint(0, 0), kAutopilotSize), k).size());
-    // The EFIS box right of the A/P panel; where the full scenario panel
-    // leaves it no room there, the scenario panel takes its compact form.
-    efis = QRect(QPoint(mcp.right() + 1 + kEfisGap, mcp.top()), Scaled(QRect(QPoint(0, 0), kEfisSize), k).size());
+    // Both inside the systems panel they stand in front of: the EFIS box
+    // right of the A/P panel, closer to it where the panel's right edge asks
+    // for it, or, where the edge leaves it no room there, on the A/P panel's
+    // right end. Where the full scenario panel leaves the box no room, the
+    // scenario panel takes its compact form.
+    const int panelRight = c.SYSTEEMPanel.right() - kEfisInsidePanel;
+    if (mcp.right() > panelRight) continue;
+    const QSize efisSize = Scaled(QRect(QPoint(0, 0), kEfisSize), k).size();
+    const int gap = std::clamp(panelRight - mcp.right() - efisSize.width(), kEfisLeastGap, kEfisGap);
+    efis = QRect(QPoint(mcp.right() + 1 + gap, mcp.top()), efisSize);
+    if (efis.right() > panelRight) efis.moveBottomRight(QPoint(mcp.right(), mcp.top() - 1 - kEfisGap));
     scenario = fullFits && !full.intersects(efis) ? full : compact;
     const QPoint panelAt = c.SYSTEEMPanel.topLeft();
     if (SystemsContentFits(jet, c.SYSTEEMPanel.size(), k, mcp.translated(-panelAt), efis.translated(-panelAt))) break;

@@ -1,7 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <QLineF>
+#include <QSet>
+#include <QStringList>
+#include <algorithm>
+#include <cmath>
+
 #include "instruments/gauges.h"
 #include "instruments/gaugetestsupport.h"
+#include "simulator/panellayout.h"
 
 namespace tvx {
 namespace {
@@ -153,3 +160,55 @@ TEST(TurnCoordinator, LevelAtZeroSpeedWhateverTheBank) {
 
 }  // namespace
 }  // namespace tvx
+
+namespace tvx::test {
+namespace {
+
+class AirspeedFigures : public WithApplicationFonts {};
+
+// A pixel between each figure's ink (the glyphs the canvas paints, measured
+// with the painted font) and every tick, on the dial of every cell size the
+// client areas from 1180 x 610 to 2560 x 1440 give.
+TEST_F(AirspeedFigures, APixelClearOfTheTicksOnEveryDial) {
+  QSet<int> cells;
+  for (int w = 1180; w <= 2560; w += 10)
+    for (int h = 610; h <= 1440; h += 10) cells.insert(PanelCellSize(QSize(w, h)));
+  EXPECT_GT(cells.size(), 50);
+  QStringList faults;
+  for (int U : cells) {
+    SimState s;
+    s.AircraftType = "SEP";
+    SetCellLayout(s, U);
+    RecordingCanvas c;
+    DrawAirspeedDial(c, s);
+    const auto ticks = LinesOfWidth(c, 1);
+    for (const Prim& figure : Select(c, Op::Text)) {
+      // The ink's pixel edges, and each tick through its end pixels' centres.
+      const QRectF ink = QRectF(PaintedInk(figure.font, figure.text).translated(figure.points[0]));
+      for (const Prim& tick : ticks) {
+        const QLineF stroke(QPointF(tick.points[0]) + QPointF(0.5, 0.5), QPointF(tick.points[1]) + QPointF(0.5, 0.5));
+        double nearest = 1e9;
+        for (double t = 0; t <= 1; t += 0.01) {
+          const QPointF p = stroke.pointAt(t);
+          const double dx = std::max({ink.left() - p.x(), 0.0, p.x() - ink.right()});
+          const double dy = std::max({ink.top() - p.y(), 0.0, p.y() - ink.bottom()});
+          nearest = std::min(nearest, std::hypot(dx, dy));
+        }
+        // Half the pen and a whole pixel.
+        if (nearest < 1.5)
+          faults << QString("cell %1: \"%2\" %3 px from the tick %4,%5-%6,%7")
+                        .arg(U)
+                        .arg(figure.text)
+                        .arg(nearest)
+                        .arg(tick.points[0].x())
+                        .arg(tick.points[0].y())
+                        .arg(tick.points[1].x())
+                        .arg(tick.points[1].y());
+      }
+    }
+  }
+  EXPECT_TRUE(faults.isEmpty()) << faults.size() << " faults:\n" << faults.mid(0, 20).join('\n').toStdString();
+}
+
+}  // namespace
+}  // namespace tvx::test

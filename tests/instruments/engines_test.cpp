@@ -347,6 +347,7 @@ struct N1Dial {
   QPointF Centre;
   double Radius = 0;
   QVector<Prim> Ticks, Figures;
+  QVector<Prim> ValueBox;  // the box, then the texts painted after it
 };
 
 // The two dials as painted: each face, then the ticks and figures painted on
@@ -362,6 +363,8 @@ QVector<N1Dial> DialsOf(const RecordingCanvas& c) {
       dials.back().Ticks << p;
     } else if (!dials.isEmpty() && p.op == Op::Text && figures.contains(p.text)) {
       dials.back().Figures << p;
+    } else if (!dials.isEmpty() && (p.op == Op::Rectangle || (p.op == Op::Text && !dials.back().ValueBox.isEmpty()))) {
+      dials.back().ValueBox << p;
     }
   }
   return dials;
@@ -405,6 +408,32 @@ QStringList N1DialFaults(QSize client, MapPlace map, QSet<QString>& seen) {
   for (int k = 0; k < 2; ++k) {
     const N1Dial& d = dials[k];
     if (d.Figures.size() != 6) out << where + QString(": dial %1 has %2 figures").arg(k + 1).arg(d.Figures.size());
+    // The value box on the face, every edge of it painted and left whole,
+    // and the value inside its edges.
+    if (d.ValueBox.size() < 2 || d.ValueBox[0].op != Op::Rectangle) {
+      out << where + QString(": dial %1 has no value box with its value").arg(k + 1);
+    } else {
+      const Prim& box = d.ValueBox[0];
+      // The outline's pixels, centres on whole numbers, as edges.
+      const QRectF edges = QRectF(QPointF(box.points[0]), QPointF(box.points[1] - QPoint(1, 1))).normalized();
+      const QRectF outline = edges.adjusted(-0.5, -0.5, 0.5, 0.5);
+      for (const QPointF corner : {outline.topLeft(), outline.topRight(), outline.bottomLeft(), outline.bottomRight()})
+        if (Distance(corner, d.Centre) > d.Radius) {
+          out << where + QString(": dial %1's value box reaches off the face").arg(k + 1);
+          break;
+        }
+      if (box.pen.style == PenStyle::Clear) out << where + QString(": dial %1's value box has no edges").arg(k + 1);
+      const Prim& value = d.ValueBox[1];
+      if (!edges.adjusted(0.5, 0.5, -0.5, -0.5).contains(Ink(value)))
+        out << where + QString(": dial %1's value \"%2\" runs onto its box's edges").arg(k + 1).arg(value.text);
+      for (const Prim& text : d.ValueBox.mid(1)) {
+        if (text.brush.style != BrushStyle::Solid) continue;
+        const QFontMetrics fm(PaintedFont(text.font));
+        const QRectF ground(QPointF(text.points[0]) - QPointF(0.5, 0.5), QSizeF(fm.horizontalAdvance(text.text), fm.height()));
+        if (ground.intersects(outline) && !edges.adjusted(0.5, 0.5, -0.5, -0.5).contains(ground))
+          out << where + QString(": dial %1's value box has an edge covered by \"%2\"'s ground").arg(k + 1).arg(text.text);
+      }
+    }
     for (const Prim& figure : d.Figures) {
       const QRectF ink = Ink(figure);
       const QString name = QString("dial %1's \"%2\" (%3 pt, ink %4,%5 %6x%7)")
@@ -435,7 +464,7 @@ QStringList N1DialFaults(QSize client, MapPlace map, QSet<QString>& seen) {
   return out;
 }
 
-TEST_F(N1Dials, ApartAndTheirFiguresClearOfTheTicksAtEveryClientArea) {
+TEST_F(N1Dials, ApartTheirFiguresClearOfTheTicksAndTheirValueBoxesWholeOnTheFaceAtEveryClientArea) {
   QVector<int> widths, heights;
   for (int w = kSmallestPanelClient.width(); w < 2560; w += 20) widths << w;
   widths << 2560;

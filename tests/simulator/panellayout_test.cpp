@@ -190,11 +190,16 @@ QString FirstFault(QSize client, const State& s) {
   if (s.Type == "737") {
     const QRect mcp = L.Of("MCPpanel"), efis = L.Of("EFISpanel");
     if (mcp.topLeft() != QPoint(5 * U, 5 * U)) return where() + "MCPpanel off its cells";
-    // The EFIS box is worked with the A/P panel: on its row, just right of it.
+    // The EFIS box is worked with the A/P panel: on its row, just right of
+    // it, or just above its right end; both inside the systems panel.
     constexpr int kWidestGap = 10;
-    if (efis.top() != mcp.top() || efis.height() != mcp.height() || efis.left() <= mcp.right() + 1 ||
-        efis.left() > mcp.right() + 1 + kWidestGap)
-      return where() + "EFISpanel not beside MCPpanel";
+    const bool onTheRow = efis.top() == mcp.top() && efis.left() > mcp.right() + 1 &&
+                          efis.left() <= mcp.right() + 1 + kWidestGap;
+    const bool above = efis.right() == mcp.right() && efis.bottom() < mcp.top() - 1 &&
+                       efis.bottom() >= mcp.top() - 1 - kWidestGap;
+    if (efis.height() != mcp.height() || (!onTheRow && !above)) return where() + "EFISpanel not beside MCPpanel";
+    const QRect panel = L.Of("SYSTEEMPanel");
+    if (!panel.contains(mcp) || !panel.contains(efis)) return where() + "MCPpanel or EFISpanel reaches out of SYSTEEMPanel";
   }
   if (L.ContentScale < 0.8) return where() + QString("contents shrunk to %1").arg(L.ContentScale);
 
