@@ -25,6 +25,12 @@ qreal DeviceScale(const QPainter& painter) {
 
 bool Smoothed(qreal scale) { return std::abs(scale - 1) > 1e-9; }
 
+// The device pixels that hold `size` canvas pixels whole.
+QSize DevicePixels(QSize size, qreal scale) {
+  return QSize(static_cast<int>(std::ceil(size.width() * scale - 1e-9)),
+               static_cast<int>(std::ceil(size.height() * scale - 1e-9)));
+}
+
 // Pixels this far out lie off every surface. A figure reaching past them is
 // cut there (lines, polygons, rectangles) or left out (ellipses, arcs,
 // texts), in floating point, so that no pixel arithmetic can overflow.
@@ -301,7 +307,7 @@ TextPicture RenderText(const FontState& font, const BrushState& brush, double an
   turn.rotate(-angleDeg);
   const QRect bounds = turn.mapRect(ink).toAlignedRect();
   pic.offset = bounds.topLeft();
-  const QSize pixels = (QSizeF(bounds.size()) * scale).toSize().expandedTo(QSize(1, 1));
+  const QSize pixels = DevicePixels(bounds.size(), scale).expandedTo(QSize(1, 1));
   pic.image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
   pic.image.setDevicePixelRatio(scale);
   pic.image.fill(Qt::transparent);
@@ -442,7 +448,7 @@ void PainterCanvas::Layer(const QByteArray& key, const QRect& bounds, const std:
   if (!picture) {
     LayerPicture fresh;
     // At the device's resolution, so that the kept pixels are drawn one to one.
-    fresh.image = QImage((QSizeF(bounds.size()) * scale_).toSize(), QImage::Format_ARGB32_Premultiplied);
+    fresh.image = QImage(DevicePixels(bounds.size(), scale_), QImage::Format_ARGB32_Premultiplied);
     fresh.image.setDevicePixelRatio(scale_);
     fresh.image.fill(Qt::transparent);
     QPainter p(&fresh.image);
