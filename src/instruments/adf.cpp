@@ -1,6 +1,10 @@
 #include "instruments/adf.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "instruments/dial.h"
+#include "instruments/textfit.h"
 #include "platform/textutil.h"
 
 namespace tvx {
@@ -22,17 +26,83 @@ double AdfNeedleAngle(const SimState& s, int mode) {
   return a;
 }
 
+namespace {
+
+constexpr int kCardFigureFont = 7;
+
+FontState CardFigureFont() {
+  FontState f;
+  f.size = kCardFigureFont;
+  return f;
+}
+
+// The degrees from a figure's anchor to the middle of its glyphs, on the
+// rim of radius `radius`.
+double FigureCentreOffset(const QString& figure, int radius) {
+  const QRect ink = TextInk(CardFigureFont(), figure);
+  return std::asin(std::clamp((ink.left() + ink.width() / 2.0) / radius, -1.0, 1.0)) * 180.0 / M_PI;
+}
+
+}  // namespace
+
+AdfMarkShape AdfMarks(const SimState& s) {
+  // The figures keep their size on every dial; the marks are sized to hold
+  // the widest of them, centred, with a clear pixel and a half around it.
+  int half = 0, bottom = 0;
+  for (int i = 0; i < 12; ++i) {
+    const QRect ink = TextInk(CardFigureFont(), QString::number(3 * i));
+    half = std::max(half, (ink.width() + 1) / 2);
+    bottom = std::max(bottom, ink.bottom() + 1);
+  }
+  constexpr double kClear = 1.5;
+  const int R = s.InstrumentRadius;
+  // Reaching well below the figures' feet, so that the legs pass them
+  // apart, yet short of the card's inner circle.
+  AdfMarkShape m;
+  m.depth = std::min(std::max(s.CardTickLengthLong, bottom + 12), R - RoundCardInnerRadius(s) - 2);
+  const double rimHalfWidth = (half + kClear) * m.depth / std::max(1, m.depth - bottom - 1);
+  m.halfAngle = std::max(3.0, std::asin(std::min(1.0, rimHalfWidth / R)) * 180.0 / M_PI);
+  return m;
+}
+
 void DrawADFCard(Canvas& c, const SimState& s) {
   const int cx = s.AdfCentreX, cy = s.AdfCentreY;
   const int R = s.InstrumentRadius;
-  DrawRoundCard(c, s, cx, cy, RoundPixel(s.AdfCardHeading));
+  const int k = RoundPixel(s.AdfCardHeading);
+  const int rc = RoundCardInnerRadius(s);
+  // The round card of the VOR indicators, its figures centred on their
+  // degrees so that the marks can frame them.
+  const int extent = R + 16;
+  const QByteArray key = LayerKey("AdfCard", {double(cx), double(cy), double(k), double(R), double(rc),
+                                              double(s.CardTickLengthLong), double(s.CardTickLengthShort)});
+  c.Layer(key, QRect(cx - extent, cy - extent, 2 * extent, 2 * extent), [&](Canvas& l) {
+    l.Brush.color = clr::Black;
+    l.Brush.style = BrushStyle::Solid;
+    l.Pen.color = clr::Black;
+    l.Ellipse(cx - R, cy - R, cx + R, cy + R);
+    l.Font.size = kCardFigureFont;
+    l.Pen.color = clr::White;
+    l.Font.color = clr::White;
+    for (int i = 0; i <= 11; ++i) {
+      const QString figure = QString::number(3 * i);
+      const QPoint anchor = DialPoint(cx, cy, R, 30 * i - k - FigureCentreOffset(figure, R));
+      int v = k - 30 * i;
+      if (v < 0) v += 360;
+      else if (v > 360) v -= 360;
+      l.RotatedTextOut(anchor.x(), anchor.y(), v, figure);
+    }
+    l.Ellipse(cx - rc, cy - rc, cx + rc, cy + rc);
+    // The ticks keep the pen width the preceding dial left.
+    DrawCardTicks(l, cx, cy, k, rc, s.CardTickLengthLong, s.CardTickLengthShort);
+  });
   // Red V marks every 45 degrees on the rim; they do not turn with the card.
+  const AdfMarkShape marks = AdfMarks(s);
   c.Pen.color = clr::Red;
   c.Pen.width = 1;
   for (int i = 0; i <= 7; ++i) {
-    const QPoint from = DialPoint(cx, cy, R, 45 * i - 3);
-    const QPoint tip = DialPoint(cx, cy, R - s.CardTickLengthLong, 45 * i);
-    const QPoint to = DialPoint(cx, cy, R, 45 * i + 3);
+    const QPoint from = DialPoint(cx, cy, R, 45 * i - marks.halfAngle);
+    const QPoint tip = DialPoint(cx, cy, R - marks.depth, 45 * i);
+    const QPoint to = DialPoint(cx, cy, R, 45 * i + marks.halfAngle);
     DrawLine(c, from, tip);
     c.LineTo(to.x(), to.y());
   }

@@ -15,6 +15,14 @@ double AdfCardHeadingFor(int mode, double heading, double previous);
 // (parked at 3 o'clock) when there is nothing to point at.
 double AdfNeedleAngle(const SimState& s, int mode);
 
+// The red V marks on the rim: each from the rim `halfAngle` degrees either
+// side of its place to its tip `depth` pixels inside the rim.
+struct AdfMarkShape {
+  double halfAngle = 3;
+  int depth = 0;
+};
+AdfMarkShape AdfMarks(const SimState& s);
+
 void DrawADFCard(Canvas& c, const SimState& s);
 void DrawADFNeedle(Canvas& c, const SimState& s, const InstrOptions& o);
 

@@ -16,6 +16,21 @@ namespace {
 
 QColor ToQColor(TColor c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 
+// Device pixels to one pixel of what `painter` draws: the device's pixel
+// ratio and any scaling of the painter.
+qreal DeviceScale(const QPainter& painter) {
+  const QTransform t = painter.deviceTransform();
+  return std::hypot(t.m11(), t.m12());
+}
+
+bool Smoothed(qreal scale) { return std::abs(scale - 1) > 1e-9; }
+
+// The device pixels that hold `size` canvas pixels whole.
+QSize DevicePixels(QSize size, qreal scale) {
+  return QSize(static_cast<int>(std::ceil(size.width() * scale - 1e-9)),
+               static_cast<int>(std::ceil(size.height() * scale - 1e-9)));
+}
+
 // Pixels this far out lie off every surface. A figure reaching past them is
 // cut there (lines, polygons, rectangles) or left out (ellipses, arcs,
 // texts), in floating point, so that no pixel arithmetic can overflow.
@@ -116,8 +131,13 @@ void ArcAngles(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4, d
 
 void PainterCanvas::Attach(QPainter* painter) {
   painter_ = painter;
-  painter_->setRenderHint(QPainter::Antialiasing, false);
-  painter_->setRenderHint(QPainter::TextAntialiasing, false);
+  scale_ = DeviceScale(*painter);
+  // Pixel for pixel the marks stay sharp and repeatable; on a scaled device
+  // a logical pixel covers a fraction of device pixels and only smoothing
+  // keeps strokes even.
+  const bool smooth = Smoothed(scale_);
+  painter_->setRenderHint(QPainter::Antialiasing, smooth);
+  painter_->setRenderHint(QPainter::TextAntialiasing, smooth);
 }
 
 void PainterCanvas::ApplyPen() {
@@ -154,8 +174,35 @@ void PainterCanvas::ApplyBrush() {
 }
 
 
+namespace {
+
+// Unsmoothed, a one-pixel stroke covers the pixels right of and below its
+// mathematical line; smoothed, it straddles the line. Moving smoothed
+// strokes of odd width by half a pixel puts them where the unsmoothed ones
+// are, so that a scaled panel is the same panel, only finer.
+class StrokeShift {
+ public:
+  StrokeShift(QPainter* painter, const PenState& pen) : painter_(painter) {
+    shifted_ = painter->testRenderHint(QPainter::Antialiasing) && pen.style != PenStyle::Clear &&
+               std::max(1, pen.width) % 2 == 1;
+    if (shifted_) painter_->translate(0.5, 0.5);
+  }
+  ~StrokeShift() {
+    if (shifted_) painter_->translate(-0.5, -0.5);
+  }
+  StrokeShift(const StrokeShift&) = delete;
+  StrokeShift& operator=(const StrokeShift&) = delete;
+
+ private:
+  QPainter* painter_;
+  bool shifted_ = false;
+};
+
+}  // namespace
+
 void PainterCanvas::LineTo(int x, int y) {
   if (painter_) {
+    const StrokeShift shift(painter_, Pen);
     QPointF from(penPos_), to(x, y);
     if (!Far(penPos_) && !Far(QPoint(x, y))) {
       ApplyPen();
@@ -170,6 +217,7 @@ void PainterCanvas::LineTo(int x, int y) {
 
 void PainterCanvas::Rectangle(int x1, int y1, int x2, int y2) {
   if (!painter_) return;
+  const StrokeShift shift(painter_, Pen);
   ApplyPen();
   ApplyBrush();
   // Cut to the far limit, which changes no pixel that can be seen.
@@ -186,6 +234,7 @@ void PainterCanvas::FillRect(int x1, int y1, int x2, int y2) {
 
 void PainterCanvas::Ellipse(int x1, int y1, int x2, int y2) {
   if (!painter_ || AnyFar({x1, y1, x2, y2})) return;
+  const StrokeShift shift(painter_, Pen);
   ApplyPen();
   ApplyBrush();
   painter_->drawEllipse(BoxOf(x1, y1, x2, y2).adjusted(0, 0, -1, -1));
@@ -193,6 +242,7 @@ void PainterCanvas::Ellipse(int x1, int y1, int x2, int y2) {
 
 void PainterCanvas::Polygon(const QVector<QPoint>& points) {
   if (!painter_ || points.isEmpty()) return;
+  const StrokeShift shift(painter_, Pen);
   ApplyPen();
   ApplyBrush();
   const bool far = std::any_of(points.begin(), points.end(), [](QPoint p) { return Far(p); });
@@ -201,6 +251,7 @@ void PainterCanvas::Polygon(const QVector<QPoint>& points) {
 
 void PainterCanvas::Polyline(const QVector<QPoint>& points) {
   if (!painter_ || points.isEmpty()) return;
+  const StrokeShift shift(painter_, Pen);
   ApplyPen();
   if (std::none_of(points.begin(), points.end(), [](QPoint p) { return Far(p); })) {
     painter_->drawPolyline(QPolygon(points));
@@ -215,6 +266,7 @@ void PainterCanvas::Polyline(const QVector<QPoint>& points) {
 
 void PainterCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
   if (!painter_ || AnyFar({x1, y1, x2, y2})) return;
+  const StrokeShift shift(painter_, Pen);
   double start, span;
   ArcAngles(x1, y1, x2, y2, x3, y3, x4, y4, start, span);
   ApplyPen();
@@ -223,6 +275,7 @@ void PainterCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, 
 
 void PainterCanvas::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
   if (!painter_ || AnyFar({x1, y1, x2, y2})) return;
+  const StrokeShift shift(painter_, Pen);
   double start, span;
   ArcAngles(x1, y1, x2, y2, x3, y3, x4, y4, start, span);
   ApplyPen();
@@ -240,9 +293,12 @@ struct TextPicture {
   int advance = 0;
 };
 
-TextPicture RenderText(const FontState& font, const BrushState& brush, double angleDeg, const QString& text) {
-  const QFont qfont = PaintedFont(font);
-  const QFontMetrics fm(qfont);
+// `scale` device pixels to the canvas's pixel: the picture holds the
+// device's pixels, smoothed when they are not the canvas's own.
+TextPicture RenderText(const FontState& font, const BrushState& brush, double angleDeg, const QString& text,
+                       qreal scale) {
+  const QFont measured = PaintedFont(font);
+  const QFontMetrics fm(measured);
   TextPicture pic;
   pic.advance = fm.horizontalAdvance(text);
   const QRect box(0, 0, pic.advance, fm.height());
@@ -251,21 +307,26 @@ TextPicture RenderText(const FontState& font, const BrushState& brush, double an
   turn.rotate(-angleDeg);
   const QRect bounds = turn.mapRect(ink).toAlignedRect();
   pic.offset = bounds.topLeft();
-  pic.image = QImage(bounds.size().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+  const QSize pixels = DevicePixels(bounds.size(), scale).expandedTo(QSize(1, 1));
+  pic.image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+  pic.image.setDevicePixelRatio(scale);
   pic.image.fill(Qt::transparent);
   QPainter p(&pic.image);
-  p.setRenderHint(QPainter::Antialiasing, false);
-  p.setRenderHint(QPainter::TextAntialiasing, false);
+  const bool smooth = Smoothed(scale);
+  p.setRenderHint(QPainter::Antialiasing, smooth);
+  p.setRenderHint(QPainter::TextAntialiasing, smooth);
   p.translate(-bounds.left(), -bounds.top());
   p.rotate(-angleDeg);
   if (brush.style == BrushStyle::Solid) p.fillRect(box, ToQColor(brush.color));
-  p.setFont(qfont);
+  QFont drawn = measured;
+  if (smooth) drawn.setStyleStrategy(QFont::PreferAntialias);
+  p.setFont(drawn);
   p.setPen(ToQColor(font.color));
   p.drawText(QPoint(0, fm.ascent()), text);
   return pic;
 }
 
-QByteArray TextKey(const FontState& font, const BrushState& brush, double angleDeg, const QString& text) {
+QByteArray TextKey(const FontState& font, const BrushState& brush, double angleDeg, const QString& text, qreal scale) {
   QByteArray key = text.toUtf8();
   key += '\0';
   key += font.name.toUtf8();
@@ -273,19 +334,21 @@ QByteArray TextKey(const FontState& font, const BrushState& brush, double angleD
          char('0' + font.italic) + ',';
   if (brush.style == BrushStyle::Solid) key += QByteArray::number(brush.color);
   key += ',' + QByteArray::number(std::lround(angleDeg * 1000));
+  if (Smoothed(scale)) key += ',' + QByteArray::number(scale, 'g', 17);
   return key;
 }
 
 // The instruments write the same few figures at the same few angles paint
 // after paint; shaping and turning glyphs each time would dominate a panel
 // paint.
-const TextPicture& CachedText(const FontState& font, const BrushState& brush, double angleDeg, const QString& text) {
+const TextPicture& CachedText(const FontState& font, const BrushState& brush, double angleDeg, const QString& text,
+                              qreal scale) {
   static QHash<QByteArray, TextPicture> cache;
-  const QByteArray key = TextKey(font, brush, angleDeg, text);
+  const QByteArray key = TextKey(font, brush, angleDeg, text, scale);
   auto it = cache.constFind(key);
   if (it != cache.constEnd()) return *it;
   if (cache.size() >= 4096) cache.clear();
-  return *cache.insert(key, RenderText(font, brush, angleDeg, text));
+  return *cache.insert(key, RenderText(font, brush, angleDeg, text, scale));
 }
 
 }  // namespace
@@ -295,11 +358,11 @@ bool PainterCanvas::CacheText = true;
 int PainterCanvas::DrawTextAt(int x, int y, double angleDeg, const QString& text) {
   // Always drawn from a picture, kept or not, so that keeping it changes no pixel.
   if (CacheText) {
-    const TextPicture& pic = CachedText(Font, Brush, angleDeg, text);
+    const TextPicture& pic = CachedText(Font, Brush, angleDeg, text, scale_);
     painter_->drawImage(QPoint(x, y) + pic.offset, pic.image);
     return pic.advance;
   }
-  const TextPicture pic = RenderText(Font, Brush, angleDeg, text);
+  const TextPicture pic = RenderText(Font, Brush, angleDeg, text, scale_);
   painter_->drawImage(QPoint(x, y) + pic.offset, pic.image);
   return pic.advance;
 }
@@ -379,11 +442,14 @@ void PainterCanvas::Layer(const QByteArray& key, const QRect& bounds, const std:
   static LayerCache cache;
   const QByteArray fullKey = key + '|' + StateKey(Pen, Brush, Font) + '|' + QByteArray::number(bounds.x()) + ',' +
                              QByteArray::number(bounds.y()) + ',' + QByteArray::number(bounds.width()) + ',' +
-                             QByteArray::number(bounds.height());
+                             QByteArray::number(bounds.height()) +
+                             (Smoothed(scale_) ? ',' + QByteArray::number(scale_, 'g', 17) : QByteArray());
   const LayerPicture* picture = cache.Find(fullKey);
   if (!picture) {
     LayerPicture fresh;
-    fresh.image = QImage(bounds.size(), QImage::Format_ARGB32_Premultiplied);
+    // At the device's resolution, so that the kept pixels are drawn one to one.
+    fresh.image = QImage(DevicePixels(bounds.size(), scale_), QImage::Format_ARGB32_Premultiplied);
+    fresh.image.setDevicePixelRatio(scale_);
     fresh.image.fill(Qt::transparent);
     QPainter p(&fresh.image);
     p.translate(-bounds.topLeft());

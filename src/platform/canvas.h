@@ -118,8 +118,9 @@ class Canvas {
 // Pixel size of a font of `points` points at 96 pixels per inch.
 int FontPixelSize(int points);
 
-// The Qt font a painting canvas writes with: the pixel size for 96 dpi, not
-// smoothed, so that pixels are repeatable.
+// The Qt font a painting canvas measures texts with, and writes with where
+// a canvas pixel is a device pixel: the pixel size for 96 dpi, not smoothed,
+// so that pixels are repeatable.
 QFont PaintedFont(const FontState& f);
 
 // The box a text takes on a canvas that paints: its advance and the font's
@@ -127,7 +128,10 @@ QFont PaintedFont(const FontState& f);
 // fonts, so a QGuiApplication must run.
 QSize TextExtent(const FontState& font, const QString& text);
 
-// A canvas over a QPainter, without antialiasing so that pixels are repeatable.
+// A canvas over a QPainter. Where a canvas pixel is a device pixel it draws
+// without smoothing, so that pixels are repeatable; on a scaled device (a
+// screen's pixel ratio other than 1) it smooths lines and texts and keeps
+// its pictures of texts and layers at the device's resolution.
 class PainterCanvas : public Canvas {
  public:
   PainterCanvas() = default;
@@ -161,6 +165,7 @@ class PainterCanvas : public Canvas {
   void ApplyPen();
   void ApplyBrush();
   QPainter* painter_ = nullptr;
+  qreal scale_ = 1;  // device pixels to one canvas pixel
 };
 
 // Start angle and counter-clockwise span, in degrees, of an arc given by its

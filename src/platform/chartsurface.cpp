@@ -19,7 +19,10 @@ void ChartSurface::PaintInto(QPainter& painter) {
 }
 
 QImage ChartSurface::Render() {
-  QImage image(std::max(1, width()), std::max(1, height()), QImage::Format_RGB32);
+  // At the screen's resolution, as the surface is shown.
+  const qreal ratio = devicePixelRatioF();
+  QImage image((QSizeF(std::max(1, width()), std::max(1, height())) * ratio).toSize(), QImage::Format_RGB32);
+  image.setDevicePixelRatio(ratio);
   image.fill(Qt::white);
   QPainter painter(&image);
   PaintInto(painter);

@@ -41,7 +41,8 @@ class ChartSurface : public QWidget {
   // How often a repaint was asked for; overlapping charts also repaint each
   // other, so this, not the paints, tells who asked.
   int RepaintRequests = 0;
-  // Paints the surface as it would be shown, into a new image of its size.
+  // Paints the surface as it would be shown, into a new image of its size
+  // in the screen's pixels (its device pixel ratio set).
   QImage Render();
   // Paints background and after-draw into `painter` (the paint path of both
   // the widget and Render()).

@@ -1,9 +1,13 @@
 // The ADF/RMI dial in its three modes.
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QPainter>
+#include <QStringList>
 #include <optional>
 
 #include "instruments/adf.h"
+#include "instruments/applicationfonts.h"
 #include "instruments/layout.h"
 
 using namespace tvx;
@@ -147,6 +151,72 @@ TEST(AdfCard, RedMarksStayWhileTheCardTurns) {
   };
   const QVector<QPoint> level = marks(0);
   ASSERT_EQ(level.size(), 32);  // eight Vs of two lines
-  EXPECT_EQ(level[1], QPoint(447, 745 - 134 + 14));  // the tip of the top V points inward
+  // The tip of the top V points inward from the rim, short of the card's
+  // inner circle (radius 134 - 20 - 8).
+  EXPECT_EQ(level[1].x(), 447);
+  EXPECT_GE(level[1].y(), 745 - 134 + 14);
+  EXPECT_LT(level[1].y(), 745 - 106);
   EXPECT_EQ(marks(137), level);
+}
+
+// The card's figures clear of the red marks on every dial of the panel's
+// range (1180 x 610 to 2560 x 1440), on the fixed card and on the turned
+// card at every heading that brings figures under the marks (each 15
+// degrees): no pixel of a mark on or beside a pixel of a figure, as painted.
+class AdfCardFigures : public tvx::test::WithApplicationFonts {};
+
+TEST_F(AdfCardFigures, ClearOfTheRedMarksOnEveryDial) {
+  QStringList faults;
+  for (int cell = CellSizeFor(1180, 610); cell <= CellSizeFor(2560, 1440); ++cell)
+    for (int heading = 0; heading < 360; heading += 15) {
+      SimState s = Classic();
+      SetCellLayout(s, cell);
+      s.AdfCardHeading = heading;
+      RecordingCanvas card;
+      DrawADFCard(card, s);
+      // The figures and the marks painted apart, each on its own image
+      // around the dial.
+      const int R = s.InstrumentRadius;
+      const QRect dial(s.AdfCentreX - R - 2, s.AdfCentreY - R - 2, 2 * R + 5, 2 * R + 5);
+      QImage figures(dial.size(), QImage::Format_RGB32), marks(dial.size(), QImage::Format_RGB32);
+      figures.fill(Qt::black);
+      marks.fill(Qt::black);
+      QPainter onFigures(&figures), onMarks(&marks);
+      onFigures.translate(-dial.topLeft());
+      onMarks.translate(-dial.topLeft());
+      PainterCanvas f(&onFigures), m(&onMarks);
+      int figureCount = 0, markCount = 0;
+      for (const Prim& p : card.log) {
+        if (p.op == Op::RotatedText) {
+          f.Font = p.font;
+          f.Brush.style = BrushStyle::Clear;
+          f.RotatedTextOut(p.points[0].x(), p.points[0].y(), p.angle, p.text);
+          ++figureCount;
+        } else if (p.op == Op::Line && p.pen.color == clr::Red) {
+          m.Pen = p.pen;
+          m.MoveTo(p.points[0].x(), p.points[0].y());
+          m.LineTo(p.points[1].x(), p.points[1].y());
+          ++markCount;
+        }
+      }
+      onFigures.end();
+      onMarks.end();
+      ASSERT_EQ(figureCount, 12);
+      ASSERT_EQ(markCount, 16);
+      const auto inFigure = [&figures](int x, int y) {
+        return figures.rect().contains(x, y) && figures.pixel(x, y) != QColor(Qt::black).rgb();
+      };
+      for (int y = 0; y < marks.height(); ++y)
+        for (int x = 0; x < marks.width(); ++x) {
+          if (marks.pixel(x, y) == QColor(Qt::black).rgb()) continue;
+          bool meets = false;
+          for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx) meets = meets || inFigure(x + dx, y + dy);
+          if (meets && faults.size() < 10)
+            faults << QString("cell %1 card %2: mark at %3,%4 meets a figure")
+                          .arg(cell).arg(heading).arg(x + dial.left()).arg(y + dial.top());
+          if (meets) y = marks.height(), x = marks.width();  // one fault a dial
+        }
+    }
+  EXPECT_TRUE(faults.isEmpty()) << faults.join("\n").toStdString();
 }

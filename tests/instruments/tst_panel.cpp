@@ -3,6 +3,7 @@
 // panels.
 #include <QtTest>
 
+#include <QSet>
 #include <cmath>
 #include <utility>
 
@@ -10,6 +11,7 @@
 #include "platform/messages.h"
 #include "instruments/layout.h"
 #include "instruments/panelfixture.h"
+#include "instruments/textink.h"
 #include "instruments/vorindicators.h"
 #include "simulator/form1.h"
 #include "simulator/panellayout.h"
@@ -60,6 +62,15 @@ void PutMapInState(TForm1& form, int map) {
   if (Sim.MapFullSize) form.fullmapschakelaar();
   if (Sim.MapVisible != (map == 1)) form.mapschakelaar();
   if (map == 2) form.fullmapschakelaar();
+}
+
+// A chart painted as a screen of `ratio` device pixels to the pixel shows it.
+QImage RenderAtRatio(ChartSurface* chart, qreal ratio) {
+  QImage image((QSizeF(chart->size()) * ratio).toSize(), QImage::Format_RGB32);
+  image.setDevicePixelRatio(ratio);
+  image.fill(Qt::white);
+  chart->render(&image);
+  return image;
 }
 
 // Where everything of the window stands: the shown controls' places, every
@@ -603,6 +614,98 @@ class tst_Panel : public QObject {
       QCOMPARE(image.pixelColor(adi + QPoint(-35, 0)), QColor(255, 0, 0));
     }
     QCOMPARE(image.pixelColor(hsi + QPoint(0, 40)).black(), 255);
+  }
+
+  // On a scaled screen (125 %, 150 %, 200 %) the charts are painted at the
+  // screen's resolution, their texts and lines smoothed; at 100 % pixel for
+  // pixel in the colours drawn, as ever.
+  void scaledScreensAreSmoothedAtTheirResolution_data() { panelPictures_data(); }
+  void scaledScreensAreSmoothedAtTheirResolution() {
+    QFETCH(QString, type);
+    QFETCH(int, item);
+    TForm1 form;
+    ScopedRecordingMessages msgs;
+    form.SetTypegroupIndex(item);
+    FlyingState(type);
+    form.TkOrvane();
+    const QVector<qreal> ratios = {1.25, 1.5, 2.0};
+    // For each ratio: the texts shown, those smoothed, those with detail finer than the chart's pixels.
+    QVector<int> shown(ratios.size()), smoothed(ratios.size()), detailed(ratios.size());
+    for (ChartSurface* chart : {form.ui.Chart1, form.ui.Chart2, form.ui.Chart3, form.ui.chart4}) {
+      const QString name = type + " " + chart->objectName();
+      // What the chart draws: its colours and its upright texts.
+      RecordingCanvas drawn;
+      chart->AfterDraw(drawn);
+      QSet<QRgb> colours{QColor(Qt::white).rgb(), Rgb(chart->Color).rgb()};
+      QVector<RecordingCanvas::Primitive> texts;
+      for (const auto& p : drawn.log) {
+        colours << Rgb(p.pen.color).rgb() << Rgb(p.brush.color).rgb() << Rgb(p.font.color).rgb();
+        if (p.op == RecordingCanvas::Op::Text && !p.text.trimmed().isEmpty()) texts << p;
+      }
+      // The texts that show at 100 %: a later drawing may cover some.
+      const QImage plain = RenderAtRatio(chart, 1);
+      const auto inkOf = [](const RecordingCanvas::Primitive& t) {
+        return test::PaintedInk(t.font, t.text).translated(t.points[0]).adjusted(-1, -1, 1, 1);
+      };
+      texts.removeIf([&](const RecordingCanvas::Primitive& t) {
+        const QRect ink = inkOf(t).intersected(plain.rect());
+        int glyph = 0;
+        for (int y = ink.top(); y <= ink.bottom(); ++y)
+          for (int x = ink.left(); x <= ink.right(); ++x) glyph += plain.pixel(x, y) == Rgb(t.font.color).rgb();
+        return glyph < 4;
+      });
+      QVERIFY2(plain == chart->Render(), qPrintable(name));
+      QPoint blended(-1, -1);
+      for (int y = 0; y < plain.height(); ++y)
+        for (int x = 0; x < plain.width(); ++x)
+          if (!colours.contains(plain.pixel(x, y)) && blended.x() < 0) blended = QPoint(x, y);
+      QVERIFY2(blended.x() < 0,
+               qPrintable(QString("%1: smoothed at %2,%3 at 100 %").arg(name).arg(blended.x()).arg(blended.y())));
+      for (int r = 0; r < ratios.size(); ++r) {
+        const qreal ratio = ratios[r];
+        const QImage image = RenderAtRatio(chart, ratio);
+        test::SavePng(image, QString("scaled-%1-%2").arg(name).replace(' ', '-').arg(int(ratio * 100)));
+        // Around each text's glyphs: shades between the colours drawn, and
+        // detail finer than the chart's pixels.
+        shown[r] += texts.size();
+        for (const auto& t : texts) {
+          const QRect ink = inkOf(t);
+          const QRect pixels = QRect(QPoint(std::floor(ink.left() * ratio), std::floor(ink.top() * ratio)),
+                                     QPoint(std::ceil((ink.right() + 1) * ratio) - 1,
+                                            std::ceil((ink.bottom() + 1) * ratio) - 1))
+                                   .intersected(image.rect());
+          // A picture of the chart's pixels merely enlarged has no more
+          // different columns or rows than the chart has pixels.
+          bool shaded = false;
+          QSet<QByteArray> columns, rows;
+          for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+            QByteArray row;
+            for (int x = pixels.left(); x <= pixels.right(); ++x) {
+              shaded = shaded || !colours.contains(image.pixel(x, y));
+              row += QByteArray::number(image.pixel(x, y)) + ',';
+            }
+            rows << row;
+          }
+          for (int x = pixels.left(); x <= pixels.right(); ++x) {
+            QByteArray column;
+            for (int y = pixels.top(); y <= pixels.bottom(); ++y) column += QByteArray::number(image.pixel(x, y)) + ',';
+            columns << column;
+          }
+          const bool detail = columns.size() > ink.width() || rows.size() > ink.height();
+          smoothed[r] += shaded;
+          detailed[r] += detail;
+        }
+      }
+    }
+    for (int r = 0; r < ratios.size(); ++r) {
+      const QString counts = QString("at %1: %2 of %3 texts smoothed, %4 with detail")
+                                 .arg(ratios[r]).arg(smoothed[r]).arg(shown[r]).arg(detailed[r]);
+      QVERIFY2(shown[r] >= 30, qPrintable(counts));
+      QVERIFY2(smoothed[r] == shown[r], qPrintable(counts));
+      // A text of a few narrow strokes may be told apart by no more columns
+      // than pixels; nearly every text is.
+      QVERIFY2(detailed[r] * 10 >= shown[r] * 8, qPrintable(counts));
+    }
   }
 
   // The panels' contents and their fonts shrink together: over client areas
