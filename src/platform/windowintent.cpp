@@ -32,21 +32,6 @@ struct TakenDown {
 };
 TakenDown takenDown;
 
-// A restore under way: the window to be in front and the windows brought
-// back. A window manager
-// may stack a window it shows again in front of the others later than the
-// program raised the front one (metacity does so lazily), so once all are
-// in view the front one is raised again should another stand in front of
-// it, until it has stood in front a moment.
-struct Restore {
-  QPointer<QWidget> front;
-  QList<QPointer<QWidget>> windows;
-  int ticks = 0, raises = 0, inFront = 0;
-};
-Restore restoring;
-constexpr int kRestoreTickMs = 100;
-constexpr int kRestoreTicks = 100, kInFrontTicks = 5;
-
 bool IsProgramWindow(const QWidget* w) {
   return w->isWindow() && (w->windowType() == Qt::Window || w->windowType() == Qt::Dialog);
 }
@@ -270,71 +255,13 @@ void InstallXReports() {
 #endif
 }
 
-// The top one of `windows` in the window manager's stacking; none where it
-// does not tell.
-QWidget* StackedTop(const QList<QPointer<QWidget>>& windows) {
-  QWidget* front = nullptr;
-#if QT_CONFIG(xcb)
-  if (xcb_connection_t* c = XConnection()) {
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-    const char* name = "_NET_CLIENT_LIST_STACKING";
-    xcb_atom_t stacking = XCB_ATOM_NONE;
-    if (auto* reply = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, std::strlen(name), name), nullptr)) {
-      stacking = reply->atom;
-      std::free(reply);
-    }
-    if (auto* reply =
-            xcb_get_property_reply(c, xcb_get_property(c, 0, root, stacking, XCB_ATOM_WINDOW, 0, 4096), nullptr)) {
-      const auto* ids = static_cast<const xcb_window_t*>(xcb_get_property_value(reply));
-      const int count = reply->format == 32 ? xcb_get_property_value_length(reply) / 4 : 0;
-      for (int i = count - 1; i >= 0 && !front; --i)
-        if (QWidget* w = QWidget::find(ids[i]); w && windows.contains(w)) front = w;
-      std::free(reply);
-    }
-  }
-#endif
-  return front;
-}
-
-void KeepFrontInFront() {
-  static QTimer* timer = nullptr;
-  if (!timer) {
-    timer = new QTimer(qApp);
-    timer->setInterval(kRestoreTickMs);
-    QObject::connect(timer, &QTimer::timeout, [] { KeepFrontInFront(); });
-  }
-  timer->start();
-  QWidget* front = restoring.front;
-  if (!front || !front->isVisible() || ++restoring.ticks > kRestoreTicks || restoring.raises >= kMostRepeats ||
-      restoring.inFront >= kInFrontTicks) {
-    timer->stop();
-    return;
-  }
-  for (const QPointer<QWidget>& w : restoring.windows)
-    if (w && w->isVisible() && (w->isMinimized() || !w->windowHandle() || !w->windowHandle()->isExposed())) return;
-  QWidget* top = StackedTop(restoring.windows);
-  if (!top || top == front) {
-    ++restoring.inFront;
-    return;
-  }
-  restoring.inFront = 0;
-  ++restoring.raises;
-  front->raise();
-  ActivateWhenInView(front);
-}
-
 void RestoreProgram() {
   const TakenDown taken = std::exchange(takenDown, {});
-  restoring = {taken.front, {}};
-  for (const QPointer<QWidget>& w : taken.windows) {
-    if (!w || !w->isVisible()) continue;
-    restoring.windows << w;
-    w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
-  }
+  for (const QPointer<QWidget>& w : taken.windows)
+    if (w && w->isVisible()) w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
   if (!taken.front || !taken.front->isVisible()) return;
   taken.front->raise();
   ActivateWhenInView(taken.front);
-  KeepFrontInFront();
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "platform/jpegimage.h"
 #include "platform/messages.h"
 #include "platform/shell.h"
+#include "platform/windowintent.h"
 #include "platform/windowkeeper.h"
 #include "shell/documents.h"
 #include "shell/mainform.h"
@@ -682,6 +683,25 @@ class tst_MainMenu : public QObject {
       QCOMPARE(w->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized), Qt::WindowMaximized);
     }
     QVERIFY(hidden.isHidden());
+  }
+
+  // The program makes a window the active one only once the window system
+  // has it in view, and not at all when it puts the window away before.
+  // (Tool tips: the test platform makes every other window active as it
+  // shows it.)
+  void anActivationWaitsUntilTheWindowIsInView() {
+    QWidget later(nullptr, Qt::ToolTip), putAway(nullptr, Qt::ToolTip);
+    ActivateWhenInView(&later);
+    later.show();
+    QTRY_COMPARE(QGuiApplication::focusWindow(), later.windowHandle());
+
+    putAway.show();
+    ActivateWhenInView(&putAway);
+    PutAwayWindow(&putAway);
+    putAway.show();  // again, by other means than a choice of the user's
+    QVERIFY(QTest::qWaitForWindowExposed(&putAway));
+    QTest::qWait(50);
+    QCOMPARE(QGuiApplication::focusWindow(), later.windowHandle());
   }
 
   void theSimulatorAndTheExercisesComeBackToTheMenu() {
