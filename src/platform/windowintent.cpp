@@ -12,6 +12,7 @@
 #include <QWindow>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 #if QT_CONFIG(xcb)
 #include <xcb/xcb.h>

@@ -51,14 +51,15 @@ tmp="$(mktemp -d)"
 chmod 700 "$tmp"
 pids=()
 locks=()
+# Whether process $1 is a child of this script still: the id of one that
+# has ended may have been given to another test's process meanwhile.
+ours() { [ "$(sed 's/.*) //' "/proc/$1/stat" 2>/dev/null | cut -d ' ' -f 2)" = "$$" ]; }
 cleanup() {
   local i
   for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-    kill "${pids[i]}" 2>/dev/null || true
+    ! ours "${pids[i]}" || kill "${pids[i]}" 2>/dev/null || true
   done
-  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-    wait "${pids[i]}" 2>/dev/null || true
-  done
+  wait 2>/dev/null || true
   rm -f "${locks[@]}"
   rm -rf "$tmp"
 }
