@@ -53,11 +53,22 @@ xcb_connection_t* XConnection() {
   return x11 ? x11->connection() : nullptr;
 }
 
+xcb_atom_t WmStateAtom(xcb_connection_t* c) {
+  static xcb_atom_t atom = XCB_ATOM_NONE;
+  if (atom == XCB_ATOM_NONE)
+    if (auto* reply = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, 8, "WM_STATE"), nullptr)) {
+      atom = reply->atom;
+      std::free(reply);
+    }
+  return atom;
+}
+
 // Whether the X server has `window` mapped, and whether the window manager
-// keeps it iconified.
+// keeps it iconified, or has let go of it (withdrawn).
 struct XView {
   bool mapped = false;
   bool iconic = false;
+  bool withdrawn = false;
 };
 XView ReadXView(xcb_connection_t* c, xcb_window_t window) {
   XView view;
@@ -65,16 +76,14 @@ XView ReadXView(xcb_connection_t* c, xcb_window_t window) {
     view.mapped = attributes->map_state != XCB_MAP_STATE_UNMAPPED;
     std::free(attributes);
   }
-  static xcb_atom_t wmState = XCB_ATOM_NONE;
-  if (wmState == XCB_ATOM_NONE)
-    if (auto* reply = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, 8, "WM_STATE"), nullptr)) {
-      wmState = reply->atom;
-      std::free(reply);
-    }
+  const xcb_atom_t wmState = WmStateAtom(c);
   if (auto* reply = xcb_get_property_reply(c, xcb_get_property(c, 0, window, wmState, wmState, 0, 1), nullptr)) {
-    constexpr std::uint32_t kIconicState = 3;
-    view.iconic = reply->format == 32 && xcb_get_property_value_length(reply) >= 4 &&
-                  *static_cast<const std::uint32_t*>(xcb_get_property_value(reply)) == kIconicState;
+    constexpr std::uint32_t kWithdrawnState = 0, kIconicState = 3;
+    if (reply->format == 32 && xcb_get_property_value_length(reply) >= 4) {
+      const std::uint32_t state = *static_cast<const std::uint32_t*>(xcb_get_property_value(reply));
+      view.iconic = state == kIconicState;
+      view.withdrawn = state == kWithdrawnState;
+    }
     std::free(reply);
   }
   return view;
@@ -171,9 +180,10 @@ class WindowWatch : public QObject {
   // out of step: openbox drops a map request that comes while an unmap is
   // still queued, and may map a window after the program hid it. So once
   // the X server has been quiet on the window a moment, a window the
-  // program shows that is unmapped and not iconified is mapped again, and
-  // one it hid that is mapped is withdrawn again, a few times at most for
-  // each request of the program.
+  // program shows that is unmapped and not iconified, or mapped with the
+  // window manager's state withdrawn, is mapped again, and one it hid that
+  // is mapped is withdrawn again, a few times at most for each request of
+  // the program.
   void CheckXSoon() {
 #if QT_CONFIG(xcb)
     if (!XConnection()) return;
@@ -195,9 +205,19 @@ class WindowWatch : public QObject {
     if (CurrentWindowKeeper() != WindowKeeper::WindowManager) return;
     const auto id = static_cast<xcb_window_t>(window_->winId());
     const XView view = ReadXView(c, id);
-    if (window_->isVisible() && !window_->isMinimized() && !view.mapped && !view.iconic) xcb_map_window(c, id);
-    else if (!window_->isVisible() && view.mapped) Withdraw(c, id);
-    else return;
+    const bool shown = window_->isVisible() && !window_->isMinimized();
+    if (shown && !view.mapped && !view.iconic) {
+      xcb_map_window(c, id);
+    } else if (shown && view.mapped && view.withdrawn) {
+      // Mapped, but let go of by the window manager (metacity, taking the
+      // hide just before after the show): asked to manage it again.
+      Withdraw(c, id);
+      xcb_map_window(c, id);
+    } else if (!window_->isVisible() && view.mapped) {
+      Withdraw(c, id);
+    } else {
+      return;
+    }
     ++repeats_;
     xcb_flush(c);
 #endif
@@ -238,6 +258,12 @@ class XReports : public QAbstractNativeEventFilter {
     switch (event->response_type & 0x7f) {
       case XCB_MAP_NOTIFY: window = reinterpret_cast<const xcb_map_notify_event_t*>(event)->window; break;
       case XCB_UNMAP_NOTIFY: window = reinterpret_cast<const xcb_unmap_notify_event_t*>(event)->window; break;
+      case XCB_PROPERTY_NOTIFY: {
+        const auto* notify = reinterpret_cast<const xcb_property_notify_event_t*>(event);
+        xcb_connection_t* c = XConnection();
+        if (c && notify->atom == WmStateAtom(c)) window = notify->window;
+        break;
+      }
       default: return false;
     }
     if (const QWidget* widget = QWidget::find(window))
