@@ -1,42 +1,28 @@
 #pragma once
-// What the program last asked of each of its top-level windows, and how the
-// window system's reports on a window are read against it.
+// What the program asks of its top-level windows, and the user's minimise.
 //
-// A window manager reports state changes late, and not always once: a
-// window put away may read maximised again before it reads minimised, one
-// shown again may briefly read minimised, and the report of a put-away may
-// land after the program has asked to show the window again. So a report
-// says what the user did only once every request of the program on that
-// window has been answered:
-// - a window put away stays put away until the program shows it again:
-//   whatever it reports meanwhile is the echo of the put-away;
-// - a window the program shows reads minimised only as a late echo until
-//   the window system has shown it, and is then asked again to show, so
-//   that it ends in view;
-// - a minimise reported on a window the program showed, once the window
-//   system has shown it and answered everything asked of it, is the user's.
-// On X11 under a window manager, Qt's own reading of a window's state can
-// say what the program asked while the window manager did otherwise (a
-// request that crossed a late report, a hide and a show it handled out of
-// step). So once the window manager has gone quiet on a window, what the X
-// server shows of it is read too: a window the program shows that is
-// iconified or unmapped is mapped again, one it put away that is still in
-// view is iconified again, one it hid that is mapped is withdrawn again, and
-// the window chosen last is raised again over a window the program shows
-// that the window manager brought in front of it.
+// The program puts a window away by hiding it, on every desktop: a hidden
+// window is in no taskbar and no window list, and nothing the window system
+// reports about it counts. So what the program asked last of a window is
+// whether it is visible (QWidget::isVisible), and a window the program shows
+// is never minimised by the program except to take the whole program down:
+// - a window the program shows that the window system reports minimised
+//   was minimised by the user (title bar, taskbar, keyboard): every other
+//   window of the program in view is minimised with it;
+// - one of those windows reported shown again was restored by the user:
+//   every window that minimise took comes back in its state, the one that
+//   was in front in front.
+// A Wayland compositor does not tell a program that the user minimised one
+// of its windows: there, that window alone goes.
 #include <QWidget>
-#include <functional>
 
 namespace tvx {
 
-// The program minimises `window` (put away): recorded, then asked.
-void MinimiseAsked(QWidget* window);
-// The program hides `window` without minimising it to put it away (where
-// nobody or a compositor keeps it): recorded, then hidden.
+// The program puts `window` away: hidden.
 void HideAsked(QWidget* window);
 
-// The program shows `window` in `state` (its minimised flag ignored):
-// recorded, then asked, as QWidget::showNormal and showMaximized ask.
+// The program shows `window` in `state` (its minimised flag ignored), as
+// QWidget::showNormal and showMaximized ask.
 void ShowAsked(QWidget* window, Qt::WindowStates state);
 // Shown in the normal state.
 void ShowNormalAsked(QWidget* window);
@@ -45,13 +31,19 @@ void ShowMaximisedAsked(QWidget* window);
 // Shown in the state it stands in, no longer minimised.
 void ShowAsItStands(QWidget* window);
 
-// The program makes `window` the active window, from now or, should the
-// window system not have it in view yet, once it has; not at all if the
-// program puts it away first.
+// The program makes `window` the active window, now or, should the window
+// system not have it in view yet, once it has; not at all if the program
+// puts it away first. (Qt holds an activation of a window not yet mapped
+// and sends it later, which brings a window put away meanwhile back in
+// front.)
 void ActivateWhenInView(QWidget* window);
 
-// Reads the window system's reports on `window` from now on; `usersMinimise`
-// runs when the user minimised it (a minimise the program did not ask for).
-void WatchWindowReports(QWidget* window, std::function<void()> usersMinimise);
+// Reads the window system's reports on `window` from now on, for the
+// user's minimise and restore (ShowAsked watches every window it shows).
+void WatchWindowReports(QWidget* window);
+
+// The user's minimise of `window`: every other window of the program in
+// view is minimised too, and comes back when any of them is restored.
+void MinimiseProgram(QWidget* window);
 
 }  // namespace tvx

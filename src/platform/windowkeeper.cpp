@@ -218,10 +218,6 @@ void SetSmallestClientArea(QMainWindow& window, QSize client) {
   if (QWidget* central = window.centralWidget()) central->setMinimumSize(client);
 }
 
-void PutAwayWindow(QWidget* window, WindowKeeper keeper) {
-  if (!window) return;
-  if (keeper != WindowKeeper::Compositor) MinimiseAsked(window);
-  if (keeper != WindowKeeper::WindowManager) HideAsked(window);
-}
+void PutAwayWindow(QWidget* window) { HideAsked(window); }
 
 }  // namespace tvx

@@ -65,14 +65,10 @@ void FillScreenUnlessMaximised(QWidget* window);
 // client area (menu bar excluded).
 void SetSmallestClientArea(QMainWindow& window, QSize client);
 
-// Puts `window` away so that showing it again brings it back. Under a
-// window manager it is minimised where it stands (a hidden window stays
-// hidden). Where nobody acts on a minimise it is also hidden, so that it
-// does not stay in view behind the next window. Under a compositor it is
-// hidden only: a compositor keeps a window minimised until the user brings
-// it back, whatever the program shows, while a hidden window is mapped anew
-// when shown, in the state it is shown in. Recorded as the program's
-// request (windowintent.h), as is the show of ShowMaximisedOnScreen.
-void PutAwayWindow(QWidget* window, WindowKeeper keeper = CurrentWindowKeeper());
+// Puts `window` away, on every desktop alike: hidden (withdrawn from the
+// window manager), so that it is in no taskbar and no window list and comes
+// back only when the program shows it again, mapped anew in the state it is
+// shown in (windowintent.h).
+void PutAwayWindow(QWidget* window);
 
 }  // namespace tvx

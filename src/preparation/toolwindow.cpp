@@ -22,7 +22,7 @@ std::function<bool()> ToolWindow::MayEndProgram;
 std::function<void()> ToolWindow::ShowMainMenu;
 
 ToolWindow::ToolWindow(QWidget* parent, Qt::WindowFlags flags) : QWidget(parent, flags) {
-  WatchWindowReports(this, [this] { MinimiseApplication(); });
+  WatchWindowReports(this);
 }
 
 bool ToolWindow::ProgramMayEnd() { return !MayEndProgram || MayEndProgram(); }
@@ -38,10 +38,7 @@ void ToolWindow::LeaveForMainMenu() {
   else hide();
 }
 
-void ToolWindow::MinimiseApplication() {
-  for (QWidget* w : QApplication::topLevelWidgets())
-    if (w != this && w->isVisible() && !w->isMinimized()) MinimiseAsked(w);
-}
+void ToolWindow::MinimiseApplication() { MinimiseProgram(this); }
 
 void ToolWindow::closeEvent(QCloseEvent* event) {
   // Asked before the window goes: a Cancel leaves it where it was.

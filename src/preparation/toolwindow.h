@@ -1,8 +1,7 @@
 #pragma once
 // The window commands every flight-preparation tool answers itself:
 // minimising one tool minimises the whole program, closing one ends it.
-// Only the user's minimise does: the window system's reports are read
-// against what the program asked of the window (windowintent.h).
+// Only the user's minimise does (windowintent.h).
 #include <QColor>
 #include <QPalette>
 #include <QWidget>
@@ -37,8 +36,8 @@ class ToolWindow : public QWidget {
   // EXIT of a tool: the main menu, or the tool hidden when there is none.
   void LeaveForMainMenu();
 
-  // Minimises every other shown top-level window of the program: what the
-  // user's minimise of this window does.
+  // Minimises every other shown top-level window of the program, until the
+  // user restores one of them: what the user's minimise of this window does.
   void MinimiseApplication();
 
  protected:

@@ -74,8 +74,12 @@ void ShowTheMenu() {
 TMain::TMain(QWidget* parent) : ToolWindow(parent) {
   Main = this;
   ui.setupUi(this);
-  // Captioned, without title-bar buttons, in front of every other window.
-  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint);
+  // Captioned. Not above other programs' windows: a document or a mail the
+  // menu opens comes in front of it. Over the program's own windows it stays
+  // by putting them away. A window manager maximises only a window that
+  // offers the maximise command (xfwm4 keeps it at its normal size
+  // otherwise), hence the title bar's one button.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMaximizeButtonHint);
   Maintimer = new QTimer(this);
   Maintimer->setInterval(1000);
   connect(Maintimer, &QTimer::timeout, this, &TMain::MaintimerTimer);
@@ -151,8 +155,6 @@ void TMain::FormCreate() {
 }
 
 void TMain::FormPaint() {
-  // Put away at the program's own request: however late the window system
-  // reports it, it is not read as the user's minimise of the program.
   for (QWidget* w : std::initializer_list<QWidget*>{Form1, Windtriangle, MassBalForm, Convform, Exform})
     PutAwayWindow(w);
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The main menu: the first window the user sees, maximised and in front of
-// the others. It opens the simulator for free flight, the exercises over the
+// the program's other windows. It opens the simulator for free flight, the exercises over the
 // simulator and the three flight-preparation tools, and links to the
 // manuals and the program's pages. Whatever it opens comes back to it
 // through its own exit.

@@ -21,7 +21,7 @@ namespace tvx {
 namespace {
 
 struct TestStep {
-  enum class Kind { Invalid, Click, Normal, Maximise, Resize, Grab };
+  enum class Kind { Invalid, Click, Shown, Normal, Maximise, Resize, Grab };
   Kind kind = Kind::Invalid;
   QString window;   // class name without the namespace, e.g. "TForm1"
   QString control;  // object name, for a click
@@ -36,8 +36,8 @@ TestStep TestStepFrom(const QString& line) {
   if (words.size() < 2) return step;
   const QString& verb = words[0];
   step.window = words[1];
-  if (words.size() == 3 && verb == "click") {
-    step.kind = TestStep::Kind::Click;
+  if (words.size() == 3 && (verb == "click" || verb == "shown")) {
+    step.kind = verb == "click" ? TestStep::Kind::Click : TestStep::Kind::Shown;
     step.control = words[2];
   } else if (words.size() == 2 && verb == "normal") {
     step.kind = TestStep::Kind::Normal;
@@ -123,6 +123,12 @@ bool Take(const TestStep& step) {
       }
       ClickOn(control);
       return true;
+    }
+    case TestStep::Kind::Shown: {
+      const auto* control = window->findChild<QWidget*>(step.control);
+      if (control && control->isVisible()) return true;
+      std::fprintf(stderr, "test step: %s is not shown in %s\n", qPrintable(step.control), qPrintable(step.window));
+      return false;
     }
     case TestStep::Kind::Normal:
       window->showNormal();

@@ -7,6 +7,7 @@
 //     click <window class> <control>  a click on the control of that name
 //                                     in the window of that class (TMain,
 //                                     TForm1, TArea, TWindtriangle, ...)
+//     shown <window class> <control>  taken only when the control is shown
 //     normal <window class>           what the title bar's restore asks
 //     maximise <window class>         what the title bar's maximise asks
 //     resize <window class> <w> <h>   the program resizing the window

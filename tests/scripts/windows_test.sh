@@ -9,19 +9,29 @@
 #   openbox-2       the same at 200 % (QT_SCALE_FACTOR=2)
 #   openbox-xftdpi  the same at 200 % the way desktops set it (Xft.dpi: 192)
 #   bare            Xvfb without a window manager
-#   soak-openbox    random round trips through the menu to every window, with
-#   soak-metacity   resizes and maximise toggles, at full speed and at a
-#                   user's pace, and fixed fast sequences, under openbox or
-#                   metacity; after each round, by the window manager's
-#                   word, the window chosen is in view and the program's
-#                   top window, and the windows put away are out of view.
-#                   TARVINEX_SOAK_SEEDS, TARVINEX_SOAK_SEQUENCES (lists) and
-#                   TARVINEX_SOAK_ROUNDS replay chosen ones.
+#   soak-openbox    under openbox, metacity or xfwm4: the maximised menu
+#   soak-metacity   fills the work area; 24 round trips through the menu at
+#   soak-xfwm4      full speed and 50 ms apart, then the user's minimise of
+#                   the window chosen (the whole program goes and stays
+#                   gone) and its restore (every window comes back, the
+#                   same one in front); the exercises minimised, restored
+#                   and started; a document the menu opens comes in front
+#                   of it; random round trips with resizes and maximise
+#                   toggles, at full speed and at a user's pace; under
+#                   metacity, 40 rounds of SIM and the user's un-maximise
+#                   0.1 s later on one CPU. After every settled step, by the
+#                   X server's word, the window chosen is in view and the
+#                   program's top window, and the windows put away are out
+#                   of view and out of the window manager's list.
+#                   TARVINEX_SOAK_SEEDS (a list), TARVINEX_SOAK_ROUNDS and
+#                   TARVINEX_SOAK_PARTS (trips, exercises, viewer, seeds,
+#                   unmaximise) replay chosen ones.
 # Usage: windows_test.sh <program> <screenprobe> <windowmatch> <mode>
 # The program takes its steps (clicks, un-maximise) from a named pipe (see
 # src/shell/testhook.h): no input reaches a headless compositor. Every wait
 # is for a condition, bounded; everything started is ended on the way out,
-# failed or not. Screenshots are left in $TARVINEX_TEST_OUTPUT/windows-<mode>.
+# failed or not. Screenshots, and the logs of a failure, are left in
+# $TARVINEX_TEST_OUTPUT/windows-<mode>.
 set -euo pipefail
 
 program="$1"
@@ -41,14 +51,15 @@ tmp="$(mktemp -d)"
 chmod 700 "$tmp"
 pids=()
 locks=()
+# Whether process $1 is a child of this script still: the id of one that
+# has ended may have been given to another test's process meanwhile.
+ours() { [ "$(sed 's/.*) //' "/proc/$1/stat" 2>/dev/null | cut -d ' ' -f 2)" = "$$" ]; }
 cleanup() {
   local i
   for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-    kill "${pids[i]}" 2>/dev/null || true
+    ! ours "${pids[i]}" || kill "${pids[i]}" 2>/dev/null || true
   done
-  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-    wait "${pids[i]}" 2>/dev/null || true
-  done
+  wait 2>/dev/null || true
   rm -f "${locks[@]}"
   rm -rf "$tmp"
 }
@@ -56,6 +67,7 @@ trap cleanup EXIT
 
 fail() {
   echo "FAIL ($mode): $*"
+  cp "$tmp"/*.log "$shots"/ 2>/dev/null || true
   [ -z "${DISPLAY:-}" ] || echo "(display $DISPLAY: $(our_display >/dev/null 2>&1 && echo answers || echo "does not answer"))"
   for log in "$tmp"/*.log; do
     [ -f "$log" ] || continue
@@ -65,15 +77,15 @@ fail() {
   exit 1
 }
 
-# Polls the command in "$2..." every 100 ms until it succeeds; fails after
-# $1 seconds. Generous bounds: the tests run beside others at full load.
+# Polls the command in "$2..." every 100 ms until it succeeds; fails once
+# $1 seconds have passed, however long a poll takes (a compositor's
+# screenshot takes most of a second). Generous bounds: the tests run beside
+# others at full load.
 wait_for() {
-  local seconds="$1"
+  local deadline=$((SECONDS + $1))
   shift
-  local tries=$((seconds * 10))
-  while ! "$@" >/dev/null 2>&1; do
-    tries=$((tries - 1))
-    [ "$tries" -gt 0 ] || return 1
+  until "$@" >/dev/null 2>&1; do
+    [ "$SECONDS" -lt "$deadline" ] || return 1
     sleep 0.1
   done
 }
@@ -163,9 +175,9 @@ start_openbox() {
 }
 
 # The window manager "$1" started with the arguments "$2...", until it
-# names itself on the root window.
+# names itself on the root window; $wm_pid.
 start_window_manager() {
-  local name="$1" attempt wm_pid
+  local name="$1" attempt
   for attempt in 1 2 3; do
     "$@" >"$tmp/$name.log" 2>&1 &
     wm_pid=$!
@@ -350,6 +362,14 @@ run_bare() {
 
 # metacity as GNOME's X11 desktops had it, its settings its own.
 start_metacity() { GSETTINGS_BACKEND=memory start_window_manager metacity --sm-disable; }
+# xfwm4 as the Xfce desktop has it: its settings come over a session bus of
+# the test's own.
+start_xfwm4() {
+  dbus-daemon --session --nofork --nopidfile --print-address=5 5>"$tmp/bus" >"$tmp/dbus.log" 2>&1 &
+  pids+=($!)
+  wait_for 20 grep -q . "$tmp/bus" || fail "no session bus for xfwm4"
+  DBUS_SESSION_BUS_ADDRESS="$(head -n 1 "$tmp/bus")" NO_AT_BRIDGE=1 start_window_manager xfwm4 --compositor=off
+}
 
 stop_program() {
   exec 7>&-
@@ -370,6 +390,17 @@ shown_by_wm() {
 # manager.
 viewable() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
 in_view_by_wm() { [ -n "$1" ] && viewable "$1" && shown_by_wm "$1"; }
+
+# A list of windows the window manager keeps on the root window ($1:
+# _NET_CLIENT_LIST, or _NET_CLIENT_LIST_STACKING bottom first), one decimal
+# id a line.
+root_list() {
+  xprop -root "$1" | sed -n 's/.*# *//p' | tr ',' '\n' | while read -r id; do
+    [ -z "$id" ] || printf '%d\n' "$id"
+  done
+}
+# xfwm4 sets the stacking only once it has stacked two windows.
+stacking() { xprop -root _NET_CLIENT_LIST_STACKING | grep -q '#' && root_list _NET_CLIENT_LIST_STACKING || root_list _NET_CLIENT_LIST; }
 
 # The X window of a place: the menu is the first window captioned "Tarvinex
 # Sim", the simulator the other one. Empty while it has none.
@@ -407,11 +438,29 @@ soak_desktop() {
 }
 soak_fail() {
   echo "$soak_run, round $round: $*"
-  echo "the window manager's word on the program's windows (stacking from the bottom: $(stacking | tr '\n' ' ')):"
+  echo "the window manager's word on the program's windows (stacking from the bottom: $(stacking | tr '\n' ' ')," \
+    "its list: $(root_list _NET_CLIENT_LIST | tr '\n' ' ')):"
   soak_desktop
   echo "actions since the start (replay: $soak_replay):"
   printf '  %s\n' "${soak_log[@]}"
   fail "soak $soak_run: $*"
+}
+
+# A screenshot of the whole X display, for a person to look at.
+x_screenshot() { ! command -v xwd >/dev/null || xwd -root -silent >"$shots/$1.xwd" 2>/dev/null || true; }
+
+fills_workarea() { [ "$(frame_geometry "$1")" = "$(workarea)" ]; }
+
+# A program of its own for a part of the soak, at the menu.
+soak_start() {
+  soak_run="$1"
+  soak_replay="$2"
+  start_program_on_x
+  wait_for 20 in_view '^Tarvinex Sim$' || fail "$soak_run: the main menu did not come up"
+  soak_menu="$(windows_named '^Tarvinex Sim$' | head -n 1)"
+  soak_ids=()
+  place=TMain front=TMain round=1 soak_sent=0
+  soak_log=()
 }
 
 # Sends a step without waiting for it: at full speed the program has many
@@ -421,24 +470,29 @@ soak_send() {
   soak_sent=$((soak_sent + 1))
   soak_log+=("$*")
 }
+# From the menu, an entry drawn at random; elsewhere, back to the menu.
+soak_go() {
+  local entry
+  case "$place" in
+    TMain)
+      # Drawn here: bash seeds RANDOM anew in a subshell.
+      entry=$((RANDOM % 5 + 1))
+      entry="$(printf '%s\n' "${!soak_entries[@]}" | sort | sed -n "${entry}p")"
+      soak_send "click TMain $entry"
+      place="${soak_entries[$entry]}"
+      ;;
+    TForm1) soak_send "click TForm1 CloseAreabit" && place=TMain ;;
+    TExform) soak_send "click TExform exitbit" && place=TMain ;;
+    *) soak_send "click $place mainmenubit" && place=TMain ;;
+  esac
+  front="$place"
+}
 # One action from where the user stands ($place, the class of the window
-# chosen last); the place it leads to.
+# chosen last).
 soak_action() {
-  local roll=$((RANDOM % 100)) entry target w
+  local roll=$((RANDOM % 100)) target w
   if [ "$roll" -lt 60 ]; then
-    case "$place" in
-      TMain)
-        # Drawn here: bash seeds RANDOM anew in a subshell.
-        entry=$((RANDOM % 5 + 1))
-        entry="$(printf '%s\n' "${!soak_entries[@]}" | sort | sed -n "${entry}p")"
-        soak_send "click TMain $entry"
-        place="${soak_entries[$entry]}"
-        ;;
-      TForm1) soak_send "click TForm1 CloseAreabit" && place=TMain ;;
-      TExform) soak_send "click TExform exitbit" && place=TMain ;;
-      *) soak_send "click $place mainmenubit" && place=TMain ;;
-    esac
-    front="$place"
+    soak_go
   elif [ "$roll" -lt 80 ]; then
     # The program resizes one of its windows, in view or put away.
     target="${soak_resizable[RANDOM % ${#soak_resizable[@]}]}"
@@ -462,32 +516,27 @@ soak_action() {
   fi
 }
 
-# Whether "$2..." succeeds within $1 seconds, polled; for readings that take
-# time themselves.
-soak_wait() {
-  local deadline=$((SECONDS + $1))
-  shift
-  until "$@" >/dev/null 2>&1; do
-    [ "$SECONDS" -lt "$deadline" ] || return 1
-    sleep 0.1
+# The windows of the program in view by the window manager's word, and the
+# top one of them: "<top>: <id> <id> ...", ids in stacking order.
+program_view() {
+  local w top="" shown=""
+  for w in $(stacking); do
+    if [ "$(xdotool getwindowpid "$w" 2>/dev/null)" = "$program_pid" ] && in_view_by_wm "$w"; then
+      shown+=" $w"
+      top="$w"
+    fi
   done
-}
-
-# The window manager's stacking of its clients, bottom first, one decimal
-# id a line.
-stacking() {
-  xprop -root _NET_CLIENT_LIST_STACKING | sed -n 's/.*# *//p' | tr ',' '\n' | while read -r id; do
-    [ -z "$id" ] || printf '%d\n' "$id"
-  done
+  echo "${top:-none}:$shown"
 }
 # What is wrong with the desktop for the user standing at $place, one line
 # each; nothing when the window chosen is in view and the top window of the
 # program (the exercises over the simulator, which is in view behind them,
-# unless the user acted on the simulator last: $front),
-# and every window the program put away is out of view.
+# unless the user acted on the simulator last: $front), and every window
+# the program put away is out of view and out of the window manager's list.
 soak_wrongs() {
-  local chosen=("$place") class w top="" shown=" "
+  local chosen=("$place") class w top="" shown=" " listed
   [ "$place" != TExform ] || chosen+=(TForm1)
+  listed=" $(root_list _NET_CLIENT_LIST | tr '\n' ' ')"
   for class in TMain TForm1 "${!soak_captions[@]}"; do
     w="$(window_of "$class")"
     if in_view_by_wm "$w"; then
@@ -496,6 +545,8 @@ soak_wrongs() {
     elif [[ " ${chosen[*]} " == *" $class "* ]]; then
       echo "the $class window chosen is not in view"
     fi
+    [ -z "$w" ] || [[ " ${chosen[*]} " == *" $class "* ]] || [[ "$listed" != *" $w "* ]] ||
+      echo "the $class window put away is in the window manager's list"
   done
   # The program's top window in view.
   for w in $(stacking | tac); do
@@ -518,7 +569,7 @@ soak_right() {
   [ -z "$(soak_wrongs)" ]
 }
 
-# After the steps sent were all taken, the desktop settles right.
+# After the steps sent since "$1" were all taken, the desktop settles right.
 soak_check() {
   local before="$1" wrongs
   wait_for 30 sh -c "[ \"\$(grep -c '^step taken: ' '$tmp/program.log')\" -ge $((before + soak_sent)) ] ||
@@ -526,49 +577,116 @@ soak_check() {
   ! grep -q '^test step: ' "$tmp/program.log" || soak_fail "$(grep '^test step: ' "$tmp/program.log")"
   program_runs || soak_fail "the program ended"
   soak_learn_ids
-  if ! soak_wait 20 soak_right; then
+  if ! wait_for 20 soak_right; then
     wrongs="$(soak_wrongs)"
     soak_fail "${wrongs:-the desktop did not settle}"
   fi
-}
-
-# Sends the steps "$2..." $1 times over.
-soak_repeat() {
-  local times="$1" i s
-  shift
-  for ((i = 0; i < times; i++)); do
-    for s in "$@"; do soak_send "$s"; done
-  done
-}
-
-# A fixed sequence at full speed ($1), on a program of its own.
-soak_sequence() {
-  soak_run="sequence $1"
-  soak_replay="TARVINEX_SOAK_SEEDS= TARVINEX_SOAK_SEQUENCES=$1"
-  start_program_on_x
-  wait_for 20 in_view '^Tarvinex Sim$' || fail "$soak_run: the main menu did not come up"
-  soak_menu="$(windows_named '^Tarvinex Sim$' | head -n 1)"
-  soak_ids=()
-  round=1
-  soak_log=()
   soak_sent=0
-  case "$1" in
-    1)
-      soak_repeat 25 "click TMain Navlog" "click TWindtriangle mainmenubit" "click TMain MassBal" \
-        "click TMassBalForm mainmenubit" "click TMain Simulator" "click TForm1 CloseAreabit"
-      soak_send "click TMain Navlog"
-      place=TWindtriangle front=TWindtriangle
-      ;;
-    2)
-      soak_repeat 15 "click TMain Exercises" "click TExform exitbit"
-      soak_send "click TMain Exercises"
-      place=TExform front=TExform
-      ;;
-    *) fail "no sequence $1" ;;
-  esac
+}
+
+# Nothing of the program in view by the window manager's word.
+program_out_of_view() { [ "$(program_view)" = "none:" ]; }
+# The program's windows in view are "$1" again, and stay so a moment.
+program_view_again() { [ "$1" = "$(program_view)" ] && sleep 0.3 && [ "$1" = "$(program_view)" ]; }
+# The user minimises the window chosen from its title bar (the ICCCM
+# request the button sends): every window of the program goes, and stays
+# gone. The user restores it from the taskbar: every window in view before
+# comes back, the same one in front. Screenshots before, minimised and
+# restored, named after "$1".
+soak_users_minimise() {
+  local w view
+  w="$(window_of "$place")"
+  view="$(program_view)"
+  x_screenshot "$1"
+  soak_log+=("(user) minimise $place")
+  xdotool windowminimize "$w"
+  wait_for 20 program_out_of_view || soak_fail "after the user's minimise of $place, in view: $(program_view)"
+  sleep 3
+  program_out_of_view || soak_fail "3 s after the user's minimise of $place, in view again: $(program_view)"
+  x_screenshot "$1-minimised"
+  soak_log+=("(user) restore $place")
+  wmctrl -ia "$w"
+  wait_for 20 program_view_again "$view" ||
+    soak_fail "after the user's restore of $place: in view $(program_view) (top: ids), before the minimise $view"
+  x_screenshot "$1-restored"
+}
+
+# Round trips through the menu, the clicks $1 ms apart (0: at full speed),
+# then one more entry; the user's minimise and restore of the window chosen.
+soak_round_trips() {
+  local gap="$1" i
+  RANDOM="$((soak_seed + gap))"
+  soak_start "24 round trips ${gap} ms apart" "TARVINEX_SOAK_PARTS=trips TARVINEX_SOAK_SEEDS=$soak_seed (gap $gap)"
+  for ((i = 0; i < 49; i++)); do
+    soak_go
+    [ "$gap" -eq 0 ] || sleep "0.$(printf '%03d' "$gap")"
+  done
+  soak_check 0
+  soak_users_minimise "trips-$gap-ms-$place"
+  stop_program
+  echo "$soak_run: $(steps_taken) steps, ending at $place; the whole program went with the user's minimise and came back with the restore"
+}
+
+# The exercises minimised by the user, restored and started: the simulator
+# flies the exercise, its panel shown.
+soak_exercises() {
+  soak_start "exercises minimised, restored and started" "TARVINEX_SOAK_PARTS=exercises"
+  soak_send "click TMain Exercises"
+  place=TExform front=TExform
+  soak_check 0
+  soak_users_minimise exercises
+  soak_send "click TExform startexbit"
+  soak_send "shown TForm1 Staticpanel"
+  place=TForm1 front=TForm1
   soak_check 0
   stop_program
-  echo "$soak_run: $(steps_taken) steps; the desktop was right after them"
+  echo "$soak_run: the simulator in view with the exercise panel"
+}
+
+# A document the menu opens comes in front of the menu: a stand-in viewer,
+# the desktop's opener in this test.
+soak_viewer() {
+  mkdir -p "$tmp/bin" "$TARVINEX_HOME"
+  printf '%%PDF-1.4\n' >"$TARVINEX_HOME/Tarvinex Sim Manual.pdf"
+  printf '#!/bin/sh\necho $$ >"%s"\nexec xmessage -title "Stand-in viewer" "$1"\n' "$tmp/viewer.pid" >"$tmp/bin/xdg-open"
+  chmod +x "$tmp/bin/xdg-open"
+  export PATH="$tmp/bin:$PATH"
+  soak_start "the manual opened from the menu" "TARVINEX_SOAK_PARTS=viewer"
+  soak_send "click TMain BitBtn1"
+  soak_check 0
+  local viewer
+  wait_for 20 sh -c 'xdotool search --onlyvisible --name "^Stand-in viewer\$"' || soak_fail "no stand-in viewer came up"
+  viewer="$(xdotool search --onlyvisible --name '^Stand-in viewer$' | head -n 1)"
+  above() { stacking | sed -n "/^$soak_menu\$/,\$p" | grep -qx "$viewer"; }
+  wait_for 20 steady 0.3 above || soak_fail "the viewer is not above the menu: stacking $(stacking | tr '\n' ' '), viewer $viewer"
+  x_screenshot viewer
+  kill "$(cat "$tmp/viewer.pid")" 2>/dev/null || true
+  stop_program
+  echo "$soak_run: the viewer stands above the menu"
+}
+
+# SIM, and the user's un-maximise of the simulator 0.1 s later, 40 rounds,
+# with the X server, the window manager and the program on one CPU.
+soak_unmaximise() {
+  soak_start "SIM and the user's un-maximise 0.1 s later, on one CPU" "TARVINEX_SOAK_PARTS=unmaximise"
+  local cpu pid sim before
+  cpu=$(($$ % $(nproc)))
+  for pid in "$xvfb_pid" "$wm_pid" "$program_pid"; do taskset -a -p -c "$cpu" "$pid" >/dev/null; done
+  for ((round = 1; round <= 40; round++)); do
+    soak_log+=("-- round $round")
+    before="$(steps_taken)"
+    soak_send "click TMain Simulator"
+    sleep 0.1
+    sim="$(window_of TForm1)"
+    soak_log+=("(user) toggle maximised TForm1")
+    [ -z "$sim" ] || wmctrl -i -r "$sim" -b toggle,maximized_vert,maximized_horz 2>/dev/null || true
+    place=TForm1 front=TForm1
+    soak_check "$before"
+    soak_go
+    soak_check "$((before + 1))"
+  done
+  stop_program
+  echo "$soak_run: the simulator was in view after each of 40 rounds"
 }
 
 run_soak() {
@@ -576,40 +694,52 @@ run_soak() {
   case "$mode" in
     soak-openbox) start_openbox ;;
     soak-metacity) start_metacity ;;
+    soak-xfwm4) start_xfwm4 ;;
   esac
-  local seeds rounds before sequences sequence
+  local seeds rounds before parts part menu
   read -r -a seeds <<<"${TARVINEX_SOAK_SEEDS-1 3 6}"
   rounds="${TARVINEX_SOAK_ROUNDS:-14}"
-  read -r -a sequences <<<"${TARVINEX_SOAK_SEQUENCES-1 2}"
-  for sequence in "${sequences[@]}"; do soak_sequence "$sequence"; done
-  for seed in "${seeds[@]}"; do
-    RANDOM="$seed"
-    soak_run="seed $seed"
-    soak_replay="TARVINEX_SOAK_SEEDS=$seed TARVINEX_SOAK_SEQUENCES="
-    start_program_on_x
-    wait_for 20 in_view '^Tarvinex Sim$' || fail "seed $seed: the main menu did not come up"
-    soak_menu="$(windows_named '^Tarvinex Sim$' | head -n 1)"
-    soak_ids=()
-    place=TMain front=TMain
-    soak_log=()
-    for ((round = 1; round <= rounds; round++)); do
-      # Full speed two rounds in three, else a user's pace of 50 to 400 ms
-      # between actions.
-      local pace=$((RANDOM % 3 == 2)) n=$((RANDOM % 10 + 1)) i
-      soak_log+=("-- round $round: $n actions $([ "$pace" -eq 0 ] && echo "at full speed" || echo "50-400 ms apart")")
-      before="$(steps_taken)"
-      soak_sent=0
-      for ((i = 0; i < n; i++)); do
-        soak_action
-        [ "$pace" -eq 0 ] || sleep "0.$(printf '%03d' $((50 + RANDOM % 351)))"
-      done
-      soak_check "$before"
-    done
-    stop_program
-    echo "seed $seed: $rounds rounds, $(steps_taken) steps; the desktop was right after each"
+  parts="${TARVINEX_SOAK_PARTS:-fill trips exercises viewer seeds unmaximise}"
+  soak_seed="${seeds[0]:-1}"
+  for part in $parts; do
+    case "$part" in
+      fill)
+        # The menu maximised fills the work area.
+        start_program_on_x
+        menu="$(windows_named '^Tarvinex Sim$' | head -n 1)"
+        wait_for 20 fills_workarea "$menu" ||
+          fail "the maximised menu's frame $(frame_geometry "$menu") does not fill the work area $(workarea)"
+        stop_program
+        echo "the maximised menu fills the work area $(workarea)"
+        ;;
+      trips) soak_round_trips 0 && soak_round_trips 50 ;;
+      exercises) soak_exercises ;;
+      viewer) soak_viewer ;;
+      unmaximise) [ "$mode" != soak-metacity ] || soak_unmaximise ;;
+      seeds)
+        for seed in "${seeds[@]}"; do
+          RANDOM="$seed"
+          soak_start "seed $seed" "TARVINEX_SOAK_PARTS=seeds TARVINEX_SOAK_SEEDS=$seed"
+          for ((round = 1; round <= rounds; round++)); do
+            # Full speed two rounds in three, else a user's pace of 50 to 400 ms
+            # between actions.
+            local pace=$((RANDOM % 3 == 2)) n=$((RANDOM % 10 + 1)) i
+            soak_log+=("-- round $round: $n actions $([ "$pace" -eq 0 ] && echo "at full speed" || echo "50-400 ms apart")")
+            before="$(steps_taken)"
+            for ((i = 0; i < n; i++)); do
+              soak_action
+              [ "$pace" -eq 0 ] || sleep "0.$(printf '%03d' $((50 + RANDOM % 351)))"
+            done
+            soak_check "$before"
+          done
+          stop_program
+          echo "seed $seed: $rounds rounds, $(steps_taken) steps; the desktop was right after each"
+        done
+        ;;
+      *) fail "no soak part $part" ;;
+    esac
   done
-  echo "ok ($mode): sequences ${sequences[*]}; seeds ${seeds[*]}, $rounds rounds each: after every round the window" \
-    "chosen was in view and the program's top window, and the windows put away out of view"
+  echo "ok ($mode): $parts; screenshots in $shots"
 }
 
 # ------------------------------------------------------------ Wayland ---
@@ -797,6 +927,6 @@ case "$mode" in
   weston) run_weston ;;
   openbox-1 | openbox-1280 | openbox-2 | openbox-xftdpi) run_openbox ;;
   bare) run_bare ;;
-  soak-openbox | soak-metacity) run_soak ;;
+  soak-openbox | soak-metacity | soak-xfwm4) run_soak ;;
   *) fail "unknown mode $mode" ;;
 esac

@@ -10,6 +10,7 @@
 #include "platform/jpegimage.h"
 #include "platform/messages.h"
 #include "platform/shell.h"
+#include "platform/windowintent.h"
 #include "platform/windowkeeper.h"
 #include "shell/documents.h"
 #include "shell/mainform.h"
@@ -26,6 +27,8 @@ namespace {
 QStringList MemoLines(const TMain& main) { return main.ui.Mainmemo->toPlainText().split('\n'); }
 
 bool ShownNormally(const QWidget* w) { return w->isVisible() && !Minimised(w); }
+// Put away: hidden, whatever state it is kept in for when it comes back.
+bool PutAway(const QWidget* w) { return !w->isVisible(); }
 
 // The window system's answers to what was just shown or moved arrive, as
 // they do while the user looks before the next click.
@@ -36,20 +39,6 @@ void Settle() { QTest::qWait(30); }
 // answer comes back to the program through the window-system interface, the
 // way a window manager's report does, late and in order.
 void WindowSystemReports(QWidget* w, Qt::WindowStates state) { w->windowHandle()->setWindowStates(state); }
-
-// A window manager's late reports on a window just put away: maximised (or
-// normal) again, then minimised.
-void ReadsShownThenMinimised(QWidget* w) {
-  const Qt::WindowStates shown = w->windowHandle()->windowStates() & ~Qt::WindowMinimized;
-  WindowSystemReports(w, shown);
-  WindowSystemReports(w, shown | Qt::WindowMinimized);
-}
-
-// The late report of an earlier put-away of `w`, landing after whatever the
-// program asks next.
-void LateMinimised(QWidget* w) {
-  if (w->windowHandle()) WindowSystemReports(w, w->windowHandle()->windowStates() | Qt::WindowMinimized);
-}
 
 }  // namespace
 
@@ -89,7 +78,11 @@ class tst_MainMenu : public QObject {
     TMain& main = p.main;
     QVERIFY(main.isVisible());
     QVERIFY(main.windowState() & Qt::WindowMaximized);
-    QVERIFY(main.windowFlags() & Qt::WindowStaysOnTopHint);
+    // In front of the program's own windows only, by putting them away: a
+    // document it opens comes in front of it. Maximised by every window
+    // manager, which asks for the maximise command.
+    QVERIFY(!(main.windowFlags() & Qt::WindowStaysOnTopHint));
+    QVERIFY(main.windowFlags() & Qt::WindowMaximizeButtonHint);
     QCOMPARE(main.windowTitle(), QString("Tarvinex Sim"));
     QCOMPARE(p.form1.windowTitle(), QString("Tarvinex Sim"));
     for (const QWidget* w : QList<const QWidget*>{&p.form1, &p.windtriangle, &p.area, &p.instr, &p.mapform,
@@ -158,25 +151,19 @@ class tst_MainMenu : public QObject {
     Settle();
     QVERIFY(QTest::qWaitForWindowExposed(&p.main));
     p.main.repaint();
-    for (QWidget* w : named) QVERIFY2(Minimised(w), w->metaObject()->className());
+    for (QWidget* w : named) QVERIFY2(PutAway(w) && !Minimised(w), w->metaObject()->className());
     // A tool put away by the menu does not minimise the program with it.
+    Settle();
     QVERIFY(ShownNormally(&p.main));
     QVERIFY(ShownNormally(&p.area));
-    // Hidden windows stay hidden, minimised for when they are shown.
-    p.windtriangle.hide();
-    p.windtriangle.setWindowState(Qt::WindowNoState);
-    p.main.repaint();
-    QVERIFY(p.windtriangle.isHidden());
-    QVERIFY(Minimised(&p.windtriangle));
-    QVERIFY(ShownNormally(&p.main));
   }
 
   void theBannerRepaintingPutsNothingAway() {
     Program& p = *run;
     QVERIFY(QTest::qWaitForWindowExposed(&p.main));
     Settle();  // the menu has painted
-    // The user brings the navigation log back from the task bar while the
-    // menu is up; it stays while the banner repaints.
+    // The navigation log in view while the menu is up stays while the
+    // banner repaints.
     p.windtriangle.showNormal();
     Settle();
     QVERIFY(ShownNormally(&p.windtriangle));
@@ -187,7 +174,7 @@ class tst_MainMenu : public QObject {
     QVERIFY(ShownNormally(&p.windtriangle));
     // The menu's own paint does.
     p.main.repaint();
-    QVERIFY(Minimised(&p.windtriangle));
+    QVERIFY(PutAway(&p.windtriangle));
   }
 
   void windowCommandsOfTheMenu() {
@@ -203,12 +190,11 @@ class tst_MainMenu : public QObject {
     QCOMPARE(run.ended, 1);
   }
 
-  // Only a minimise the program did not ask for is the user's. The window
-  // system's late and back-and-forth reports of what the program asked,
-  // around every way into the simulator, the exercises and the tools and
-  // back to the menu, minimise no other window, and every window the program
-  // shows ends in view.
-  void lateReportsOfWhatTheProgramAskedMinimiseNothing() {
+  // What the window system reports about a window put away counts for
+  // nothing: around every way into the simulator, the exercises and the
+  // tools and back to the menu, reports of the windows put away as
+  // minimised, restored or maximised bring none back and minimise nothing.
+  void reportsOnWindowsPutAwayChangeNothing() {
     Program& p = *run;
     struct Way {
       const char* name;
@@ -224,71 +210,70 @@ class tst_MainMenu : public QObject {
         {"exercises", p.main.ui.Exercises, {&p.exform, &p.form1}, p.exform.ui.exitbit},
     };
     const QList<QWidget*> windows{&p.form1, &p.windtriangle, &p.massbal, &p.conv, &p.exform, &p.main};
+    const Qt::WindowStates reports[] = {Qt::WindowMinimized, Qt::WindowNoState, Qt::WindowMaximized};
     QVERIFY(QTest::qWaitForWindowExposed(&p.main));
-    Settle();
-    // Each way twice over, so that every window has been put away once by
-    // the time it is shown again.
-    for (int round = 0; round < 2; ++round) {
-      for (const Way& way : ways) {
-        const QString step = QString("%1, round %2").arg(way.name).arg(round + 1);
-        // Into the window: what the program shows reads minimised late (the
-        // put-away before), what it puts away reads shown again, then
-        // minimised.
-        for (QWidget* w : way.shown) LateMinimised(w);
-        QTest::mouseClick(way.entry, Qt::LeftButton);
-        for (QWidget* w : windows)
-          if (!way.shown.contains(w) && w->isVisible()) ReadsShownThenMinimised(w);
+    for (const Way& way : ways) {
+      for (const bool back : {false, true}) {
+        QTest::mouseClick(back ? way.back : way.entry, Qt::LeftButton);
+        const QList<QWidget*> chosen = back ? QList<QWidget*>{&p.main} : way.shown;
+        for (const Qt::WindowStates state : reports)
+          for (QWidget* w : windows)
+            if (!chosen.contains(w) && w->windowHandle()) WindowSystemReports(w, state);
         Settle();
-        for (QWidget* w : way.shown)
-          QTRY_VERIFY2(w->isVisible() && !Minimised(w), qPrintable(step + ": " + w->metaObject()->className()));
-        QVERIFY2(!p.main.isVisible(), qPrintable(step));
-
-        // Back to the menu: the menu reads minimised late, what the menu and
-        // the way back put away reads shown again, then minimised.
-        LateMinimised(&p.main);
-        QTest::mouseClick(way.back, Qt::LeftButton);
+        const QString step = QString(way.name) + (back ? ", back at the menu" : "");
         for (QWidget* w : windows)
-          if (w != &p.main && w->isVisible()) ReadsShownThenMinimised(w);
-        Settle();
-        QTRY_VERIFY2(p.main.isVisible() && !Minimised(&p.main), qPrintable(step + ", back at the menu"));
-        for (QWidget* w : way.shown)
-          QVERIFY2(!w->isVisible() || Minimised(w), qPrintable(step + ", put away: " + w->metaObject()->className()));
+          QVERIFY2(chosen.contains(w) ? ShownNormally(w) : PutAway(w),
+                   qPrintable(step + ": " + w->metaObject()->className()));
       }
     }
     QCOMPARE(run.ended, 0);
   }
 
-  // The user's minimise of the menu, the exercises window or a tool, from
-  // its title bar, once the window system has shown it, minimises every
-  // window of the program; the window the user minimised stays minimised.
-  void theUsersMinimiseStillMinimisesEveryWindow() {
+  // The user's minimise of any window of the program in view, from its
+  // title bar, minimises every window of the program in view; restoring any
+  // one of them brings every one back in its state.
+  void theUsersMinimiseTakesTheProgramDownAndARestoreBringsItBack() {
     Program& p = *run;
     struct Way {
       const char* name;
       QPushButton* entry;  // none: the menu itself
-      ToolWindow* minimised;
+      QWidget* minimised;
+      QWidget* restored;
     };
     const Way ways[] = {
-        {"main menu", nullptr, &p.main},
-        {"navigation log", p.main.ui.Navlog, &p.windtriangle},
-        {"mass and balance", p.main.ui.MassBal, &p.massbal},
-        {"conversions", p.main.ui.Conversion, &p.conv},
-        {"exercises", p.main.ui.Exercises, &p.exform},
+        {"main menu", nullptr, &p.main, &p.area},
+        {"navigation log", p.main.ui.Navlog, &p.windtriangle, &p.windtriangle},
+        {"mass and balance", p.main.ui.MassBal, &p.massbal, &p.mapform},
+        {"conversions", p.main.ui.Conversion, &p.conv, &p.conv},
+        {"simulator", p.main.ui.Simulator, &p.form1, &p.form1},
+        {"exercises", p.main.ui.Exercises, &p.exform, &p.form1},
     };
     for (const Way& way : ways) {
       p.main.ShowMenu();
       Settle();
       if (way.entry) QTest::mouseClick(way.entry, Qt::LeftButton);
-      // Windows of the program the user has in view besides.
-      for (QWidget* w : std::initializer_list<QWidget*>{&p.area, &p.mapform}) w->showNormal();
+      // Windows of the program the user has in view besides, one maximised.
+      p.area.showNormal();
+      p.mapform.showMaximized();
       Settle();
+      QList<QWidget*> inView;
+      QHash<QWidget*, Qt::WindowStates> states;
+      for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->isWindow()) {
+          inView << w;
+          states[w] = w->windowState() & ~Qt::WindowActive;
+        }
       QVERIFY2(!Minimised(way.minimised), way.name);
       WindowSystemReports(way.minimised, way.minimised->windowState() | Qt::WindowMinimized);
       Settle();
-      QVERIFY2(Minimised(way.minimised), way.name);
-      for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible())
-          QVERIFY2(Minimised(w), qPrintable(QString(way.name) + ": " + w->metaObject()->className()));
+      for (QWidget* w : inView)
+        QVERIFY2(w->isVisible() && Minimised(w), qPrintable(QString(way.name) + ": " + w->metaObject()->className()));
+
+      WindowSystemReports(way.restored, way.restored->windowState() & ~Qt::WindowMinimized);
+      Settle();
+      for (QWidget* w : inView)
+        QVERIFY2(w->isVisible() && (w->windowState() & ~Qt::WindowActive) == states[w],
+                 qPrintable(QString(way.name) + ", restored: " + w->metaObject()->className()));
       for (QWidget* w : std::initializer_list<QWidget*>{&p.area, &p.mapform}) w->hide();
     }
   }
@@ -433,10 +418,10 @@ class tst_MainMenu : public QObject {
     QCOMPARE(Sim.HoldingY, mmm.Y);
     QCOMPARE(Sim.Obs1Course, 270);
     QCOMPARE(Sim.Obs2Course, 180);
-    QVERIFY(Minimised(&p.exform));
-    QVERIFY(Minimised(&p.windtriangle));
-    QVERIFY(Minimised(&p.massbal));
-    QVERIFY(Minimised(&p.conv));
+    QVERIFY(PutAway(&p.exform));
+    QVERIFY(PutAway(&p.windtriangle));
+    QVERIFY(PutAway(&p.massbal));
+    QVERIFY(PutAway(&p.conv));
     QVERIFY(ShownNormally(&p.form1));  // the tools went without the simulator
     QCOMPARE(Sim.AircraftType, QString("SEP"));
     QCOMPARE(p.form1.TypegroupIndex(), 0);
@@ -455,7 +440,7 @@ class tst_MainMenu : public QObject {
     QVERIFY(test::ComboItems(f.Configbox) != PistonPresetItems());
     QTest::mouseClick(f.CloseAreabit, Qt::LeftButton);
     QVERIFY(p.main.isVisible());
-    QVERIFY(Minimised(&p.form1));
+    QVERIFY(PutAway(&p.form1));
 
     QTest::mouseClick(p.main.ui.Simulator, Qt::LeftButton);
     QVERIFY(ShownNormally(&p.form1));
@@ -509,9 +494,9 @@ class tst_MainMenu : public QObject {
     QVERIFY(ShownNormally(&p.exform));
     QCOMPARE(p.exform.ui.ExPanel->pos(), QPoint(0, 0));
     QVERIFY(!p.main.isVisible());
-    QVERIFY(Minimised(&p.windtriangle));
-    QVERIFY(Minimised(&p.massbal));
-    QVERIFY(Minimised(&p.conv));
+    QVERIFY(PutAway(&p.windtriangle));
+    QVERIFY(PutAway(&p.massbal));
+    QVERIFY(PutAway(&p.conv));
 
     // Only the exercises window takes input; START brings the simulator to life.
     QVERIFY(p.exform.isEnabled());
@@ -570,9 +555,9 @@ class tst_MainMenu : public QObject {
       QVERIFY2(ShownNormally(e.tool), qPrintable(name));
       QVERIFY2(e.tool->windowState() & Qt::WindowMaximized, qPrintable(name));
       QVERIFY2(!p.main.isVisible(), qPrintable(name));
-      QVERIFY2(Minimised(&p.form1), qPrintable(name));
+      QVERIFY2(PutAway(&p.form1), qPrintable(name));
       for (const Entry& other : entries)
-        if (other.tool != e.tool) QVERIFY2(Minimised(other.tool), qPrintable(name));
+        if (other.tool != e.tool) QVERIFY2(PutAway(other.tool), qPrintable(name));
 
       // EXIT, a while later, shows the menu, whose paint puts the tool away.
       Settle();
@@ -580,7 +565,7 @@ class tst_MainMenu : public QObject {
       QVERIFY2(p.main.isVisible(), qPrintable(name));
       QVERIFY(QTest::qWaitForWindowExposed(&p.main));
       p.main.repaint();
-      QVERIFY2(Minimised(e.tool), qPrintable(name));
+      QVERIFY2(PutAway(e.tool), qPrintable(name));
       QVERIFY2(ShownNormally(&p.main), qPrintable(name));
       QCOMPARE(run.ended, 0);
     }
@@ -678,50 +663,45 @@ class tst_MainMenu : public QObject {
              qPrintable(QString("%1x%2").arg(client.width()).arg(client.height())));
   }
 
-  // Put away where nobody acts on a minimise, a window is hidden rather than
-  // left in view behind the next one; elsewhere it is minimised.
-  void aWindowPutAwayWhereNobodyMinimisesIsHidden() {
-    QWidget unkept, kept;
-    for (QWidget* w : {&unkept, &kept}) {
-      w->show();
-      QVERIFY(QTest::qWaitForWindowExposed(w));
-    }
-    PutAwayWindow(&unkept, WindowKeeper::Nobody);
-    PutAwayWindow(&kept, WindowKeeper::WindowManager);
-    QVERIFY(!unkept.isVisible());
-    QVERIFY(Minimised(&unkept));
-    QVERIFY(kept.isVisible());
-    QVERIFY(Minimised(&kept));
-    // Brought back as the program brings a window back.
-    ShowMaximisedOnScreen(&unkept, WindowKeeper::Nobody);
-    QVERIFY(unkept.isVisible());
-    QVERIFY(!Minimised(&unkept));
-  }
-
-  // A compositor keeps a minimised window so until the user brings it back:
-  // the program's windows put away there are hidden, not minimised, and come
-  // back maximised when shown again. A window the user minimised stays so
-  // until the program puts it away and brings it back.
-  void aWindowPutAwayUnderACompositorComesBack() {
-    QWidget window, usersOwn;
-    for (QWidget* w : {&window, &usersOwn}) {
-      ShowMaximisedOnScreen(w, WindowKeeper::Compositor);
-      QVERIFY(QTest::qWaitForWindowExposed(w));
-    }
+  // A window put away is hidden on every desktop, never minimised, and comes
+  // back maximised when the program shows it again, also one the user had
+  // minimised; put away while hidden, it stays hidden.
+  void aWindowPutAwayIsHiddenAndComesBack() {
+    QWidget normal, maximised, usersOwn, hidden;
+    normal.showNormal();
+    for (QWidget* w : {&maximised, &usersOwn}) ShowMaximisedOnScreen(w);
+    for (QWidget* w : {&normal, &maximised, &usersOwn}) QVERIFY(QTest::qWaitForWindowExposed(w));
     usersOwn.showMinimized();
-    for (QWidget* w : {&window, &usersOwn}) {
-      PutAwayWindow(w, WindowKeeper::Compositor);
-      QVERIFY(!w->isVisible());
-      ShowMaximisedOnScreen(w, WindowKeeper::Compositor);
+    for (QWidget* w : {&normal, &maximised, &usersOwn, &hidden}) {
+      PutAwayWindow(w);
+      QVERIFY(w->isHidden());
+    }
+    QVERIFY(!Minimised(&normal) && !Minimised(&maximised));
+    for (QWidget* w : {&normal, &maximised, &usersOwn}) {
+      ShowMaximisedOnScreen(w);
       QVERIFY(w->isVisible());
       QCOMPARE(w->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized), Qt::WindowMaximized);
     }
-    QVERIFY(!Minimised(&window));
-    // Put away while hidden, it stays hidden and is not minimised.
-    QWidget hidden;
-    PutAwayWindow(&hidden, WindowKeeper::Compositor);
-    QVERIFY(!hidden.isVisible());
-    QVERIFY(!Minimised(&hidden));
+    QVERIFY(hidden.isHidden());
+  }
+
+  // The program makes a window the active one only once the window system
+  // has it in view, and not at all when it puts the window away before.
+  // (Tool tips: the test platform makes every other window active as it
+  // shows it.)
+  void anActivationWaitsUntilTheWindowIsInView() {
+    QWidget later(nullptr, Qt::ToolTip), putAway(nullptr, Qt::ToolTip);
+    ActivateWhenInView(&later);
+    later.show();
+    QTRY_COMPARE(QGuiApplication::focusWindow(), later.windowHandle());
+
+    putAway.show();
+    ActivateWhenInView(&putAway);
+    PutAwayWindow(&putAway);
+    putAway.show();  // again, by other means than a choice of the user's
+    QVERIFY(QTest::qWaitForWindowExposed(&putAway));
+    QTest::qWait(50);
+    QCOMPARE(QGuiApplication::focusWindow(), later.windowHandle());
   }
 
   void theSimulatorAndTheExercisesComeBackToTheMenu() {
@@ -729,14 +709,14 @@ class tst_MainMenu : public QObject {
     QTest::mouseClick(p.main.ui.Simulator, Qt::LeftButton);
     QTest::mouseClick(p.form1.ui.CloseAreabit, Qt::LeftButton);
     QVERIFY(p.main.isVisible());
-    QVERIFY(Minimised(&p.form1));
+    QVERIFY(PutAway(&p.form1));
 
     QTest::mouseClick(p.main.ui.Exercises, Qt::LeftButton);
     QVERIFY(!p.main.isVisible());
     QTest::mouseClick(p.exform.ui.exitbit, Qt::LeftButton);
     QVERIFY(p.main.isVisible());
     QVERIFY(p.form1.isEnabled());
-    QVERIFY(Minimised(&p.form1));
+    QVERIFY(PutAway(&p.form1));
     QVERIFY(!p.exform.isVisible());
   }
 
