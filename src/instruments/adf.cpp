@@ -68,33 +68,10 @@ AdfMarkShape AdfMarks(const SimState& s) {
 void DrawADFCard(Canvas& c, const SimState& s) {
   const int cx = s.AdfCentreX, cy = s.AdfCentreY;
   const int R = s.InstrumentRadius;
-  const int k = RoundPixel(s.AdfCardHeading);
-  const int rc = RoundCardInnerRadius(s);
-  // The round card of the VOR indicators, its figures centred on their
-  // degrees so that the marks can frame them.
-  const int extent = R + 16;
-  const QByteArray key = LayerKey("AdfCard", {double(cx), double(cy), double(k), double(R), double(rc),
-                                              double(s.CardTickLengthLong), double(s.CardTickLengthShort)});
-  c.Layer(key, QRect(cx - extent, cy - extent, 2 * extent, 2 * extent), [&](Canvas& l) {
-    l.Brush.color = clr::Black;
-    l.Brush.style = BrushStyle::Solid;
-    l.Pen.color = clr::Black;
-    l.Ellipse(cx - R, cy - R, cx + R, cy + R);
-    l.Font.size = kCardFigureFont;
-    l.Pen.color = clr::White;
-    l.Font.color = clr::White;
-    for (int i = 0; i <= 11; ++i) {
-      const QString figure = QString::number(3 * i);
-      const QPoint anchor = DialPoint(cx, cy, R, 30 * i - k - FigureCentreOffset(figure, R));
-      int v = k - 30 * i;
-      if (v < 0) v += 360;
-      else if (v > 360) v -= 360;
-      l.RotatedTextOut(anchor.x(), anchor.y(), v, figure);
-    }
-    l.Ellipse(cx - rc, cy - rc, cx + rc, cy + rc);
-    // The ticks keep the pen width the preceding dial left.
-    DrawCardTicks(l, cx, cy, k, rc, s.CardTickLengthLong, s.CardTickLengthShort);
-  });
+  // The VOR indicators' card, its figures centred on their degrees so that
+  // the marks can frame them.
+  DrawRoundCard(c, s, cx, cy, RoundPixel(s.AdfCardHeading), "AdfCard",
+                [R](int i) { return FigureCentreOffset(QString::number(3 * i), R); });
   // Red V marks every 45 degrees on the rim; they do not turn with the card.
   const AdfMarkShape marks = AdfMarks(s);
   c.Pen.color = clr::Red;

@@ -61,9 +61,12 @@ void DrawPointer(Canvas& c, int cx, int cy, double a, double rho) {
 }
 
 void DrawCardFigures(Canvas& c, int cx, int cy, int k, double radius, int firstOffset, int otherOffset) {
+  DrawCardFigures(c, cx, cy, k, radius, [=](int i) { return double(i < 4 ? firstOffset : otherOffset); });
+}
+
+void DrawCardFigures(Canvas& c, int cx, int cy, int k, double radius, const CardFigureOffset& offset) {
   for (int i = 0; i <= 11; ++i) {
-    const int o = i < 4 ? firstOffset : otherOffset;
-    const QPoint anchor = DialPoint(cx, cy, radius, 30 * i - k - o);
+    const QPoint anchor = DialPoint(cx, cy, radius, 30 * i - k - offset(i));
     int v = k - 30 * i;
     if (v < 0) v += 360;
     else if (v > 360) v -= 360;
@@ -78,13 +81,14 @@ void DrawCardTicks(Canvas& c, int cx, int cy, int k, double radius, int longLeng
 
 int RoundCardInnerRadius(const SimState& s) { return s.InstrumentRadius - s.TickLengthLong - 13 + 5; }
 
-void DrawRoundCard(Canvas& c, const SimState& s, int cx, int cy, int k) {
+void DrawRoundCard(Canvas& c, const SimState& s, int cx, int cy, int k, const char* layerName,
+                   const CardFigureOffset& offset) {
   const int R = s.InstrumentRadius;
   const int rc = RoundCardInnerRadius(s);
   // The card changes only with its heading: kept as a layer.
   const int extent = R + 16;
   const QByteArray key =
-      LayerKey("RoundCard", {double(cx), double(cy), double(k), double(R), double(rc), double(s.CardTickLengthLong),
+      LayerKey(layerName, {double(cx), double(cy), double(k), double(R), double(rc), double(s.CardTickLengthLong),
                              double(s.CardTickLengthShort)});
   c.Layer(key, QRect(cx - extent, cy - extent, 2 * extent, 2 * extent), [&](Canvas& l) {
     l.Brush.color = clr::Black;
@@ -94,7 +98,8 @@ void DrawRoundCard(Canvas& c, const SimState& s, int cx, int cy, int k) {
     l.Font.size = 7;
     l.Pen.color = clr::White;
     l.Font.color = clr::White;
-    DrawCardFigures(l, cx, cy, k, R, 1, 3);
+    if (offset) DrawCardFigures(l, cx, cy, k, R, offset);
+    else DrawCardFigures(l, cx, cy, k, R, 1, 3);
     l.Ellipse(cx - rc, cy - rc, cx + rc, cy + rc);
     // The ticks keep the pen width the preceding dial left.
     DrawCardTicks(l, cx, cy, k, rc, s.CardTickLengthLong, s.CardTickLengthShort);

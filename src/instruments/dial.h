@@ -6,6 +6,7 @@
 #include <QPoint>
 #include <initializer_list>
 #include <QString>
+#include <functional>
 
 #include "platform/canvas.h"
 #include "simulator/simstate.h"
@@ -40,6 +41,9 @@ void DrawPointer(Canvas& c, int cx, int cy, double angleDeg, double rho);
 // `firstOffset` for the first four, `otherOffset` for the rest), turned with
 // the card.
 void DrawCardFigures(Canvas& c, int cx, int cy, int cardHeading, double radius, int firstOffset, int otherOffset);
+// The same with the offset of figure i (0 to 11) in degrees given by `offset`.
+using CardFigureOffset = std::function<double(int i)>;
+void DrawCardFigures(Canvas& c, int cx, int cy, int cardHeading, double radius, const CardFigureOffset& offset);
 // Ticks every 10 degrees (long) and between them (short) of a card turned by
 // `cardHeading`, from `radius` to radius + length (a negative length points
 // inward).
@@ -47,8 +51,10 @@ void DrawCardTicks(Canvas& c, int cx, int cy, int cardHeading, double radius, in
 
 // The black face of the classic VOR and ADF dials with its figures on the
 // rim, the inner circle and the ticks outward from it, turned by
-// `cardHeading`.
-void DrawRoundCard(Canvas& c, const SimState& s, int cx, int cy, int cardHeading);
+// `cardHeading`. A card whose figures stand apart from the VOR dials' gives
+// its own `offset` and a `layerName` of its own.
+void DrawRoundCard(Canvas& c, const SimState& s, int cx, int cy, int cardHeading, const char* layerName = "RoundCard",
+                   const CardFigureOffset& offset = {});
 // Radius of that inner circle.
 int RoundCardInnerRadius(const SimState& s);
 
