@@ -35,8 +35,11 @@ void PaintPanel(TForm1& form, QImage& image) {
   }
 }
 
+// Made on first use and ended in main while the application still stands:
+// a window outliving it crashes at exit.
+std::unique_ptr<TForm1> form;
+
 TForm1& Form() {
-  static std::unique_ptr<TForm1> form;
   if (!form) {
     TForm1::ClientSizeOverride = QSize(1920, 1080);
     TForm1::ScreenSizeOverride = QSize(1920, 1080);
@@ -105,5 +108,6 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
+  form.reset();
   return 0;
 }
