@@ -309,15 +309,8 @@ TEST_F(PistonVerticalSpeedReadout, ClearOfTheScaleFrameOnEveryCell) {
         // Under the frame the read-out needs its own ground; over it, a line
         // must not cross it.
         if (k > at || readout.brush.style != BrushStyle::Solid)
-          faults << QString("cell %1, %2 ft/min: \"%3\" (%4 pt) ink %5,%6 %7x%8 crossed by the frame %9,%10-%11,%12")
-                        .arg(cell)
-                        .arg(vs)
-                        .arg(readout.text)
-                        .arg(readout.font.size)
-                        .arg(ink.x())
-                        .arg(ink.y())
-                        .arg(ink.width())
-                        .arg(ink.height())
+          faults << QString("cell %1, %2 ft/min: ").arg(cell).arg(vs) + test::DescribeText(readout, ink) +
+                        QString(" crossed by the frame %1,%2-%3,%4")
                         .arg(line.points[0].x())
                         .arg(line.points[0].y())
                         .arg(line.points[1].x())

@@ -397,13 +397,7 @@ TEST_F(AttitudeFigures, AtRestInsideTheDialAndClearOfTheScale) {
           const auto& t = c.log[k];
           if (t.op != Op::Text && t.op != Op::RotatedText) continue;
           const QRect ink = test::InkOf(t);
-          const QString where = state + QString(": \"%1\" (%2 pt) ink %3,%4 %5x%6")
-                                            .arg(t.text)
-                                            .arg(t.font.size)
-                                            .arg(ink.x())
-                                            .arg(ink.y())
-                                            .arg(ink.width())
-                                            .arg(ink.height());
+          const QString where = state + ": " + test::DescribeText(t, ink);
           // No text painted over a bank mark.
           for (const qsizetype m : scaleMarks)
             if (m < k && meets(c.log[m], ink)) faults << where + " written over a bank mark";

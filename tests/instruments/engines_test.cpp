@@ -436,14 +436,7 @@ QStringList N1DialFaults(QSize client, MapPlace map, QSet<QString>& seen) {
     }
     for (const Prim& figure : d.Figures) {
       const QRectF ink = Ink(figure);
-      const QString name = QString("dial %1's \"%2\" (%3 pt, ink %4,%5 %6x%7)")
-                               .arg(k + 1)
-                               .arg(figure.text)
-                               .arg(figure.font.size)
-                               .arg(ink.x())
-                               .arg(ink.y())
-                               .arg(ink.width())
-                               .arg(ink.height());
+      const QString name = QString("dial %1's ").arg(k + 1) + test::DescribeText(figure, ink);
       for (const QPointF corner : {ink.topLeft(), ink.topRight(), ink.bottomLeft(), ink.bottomRight()})
         if (Distance(corner, d.Centre) > d.Radius) {
           out << where + ": " + name + " reaches off the face";

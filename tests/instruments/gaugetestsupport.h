@@ -67,6 +67,17 @@ inline const Prim* FindText(const RecordingCanvas& c, const QString& text) {
 // The pixels an upright text's glyphs cover, at its recorded place.
 inline QRect InkOf(const Prim& t) { return PaintedInk(t.font, t.text).translated(t.points[0]); }
 
+// A painted text and its ink, as a fault names them.
+inline QString DescribeText(const Prim& t, const QRectF& ink) {
+  return QString("\"%1\" (%2 pt) ink %3,%4 %5x%6")
+      .arg(t.text)
+      .arg(t.font.size)
+      .arg(ink.x())
+      .arg(ink.y())
+      .arg(ink.width())
+      .arg(ink.height());
+}
+
 // Whether a recorded line, at its pen's width, reaches a pixel of `ink`.
 inline bool LineMeets(const Prim& line, const QRect& ink) {
   const QRectF area = QRectF(ink).adjusted(-line.pen.width / 2.0, -line.pen.width / 2.0, line.pen.width / 2.0,
