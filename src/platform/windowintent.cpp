@@ -4,12 +4,14 @@
 
 #include <QAbstractNativeEventFilter>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QList>
 #include <QPointer>
 #include <QTimer>
 #include <QVariant>
 #include <QWindow>
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <utility>
@@ -41,9 +43,12 @@ void RestoreProgram();
 void InstallXReports();
 
 // How long the X server has to be quiet on a window before what it shows
-// of the window is read against what the program asked, and how many
-// requests are made again at most for one request of the program.
+// of the window is read against what the program asked; how long at most
+// it is waited for (metacity can map and unmap a window over and over
+// without end); and how many requests are made again at most for one
+// request of the program.
 constexpr int kQuietMs = 50;
+constexpr int kLatestMs = 250;
 constexpr int kMostRepeats = 6;
 
 #if QT_CONFIG(xcb)
@@ -53,22 +58,28 @@ xcb_connection_t* XConnection() {
   return x11 ? x11->connection() : nullptr;
 }
 
+xcb_atom_t Atom(xcb_connection_t* c, const char* name) {
+  xcb_atom_t atom = XCB_ATOM_NONE;
+  if (auto* reply = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, std::strlen(name), name), nullptr)) {
+    atom = reply->atom;
+    std::free(reply);
+  }
+  return atom;
+}
 xcb_atom_t WmStateAtom(xcb_connection_t* c) {
-  static xcb_atom_t atom = XCB_ATOM_NONE;
-  if (atom == XCB_ATOM_NONE)
-    if (auto* reply = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, 8, "WM_STATE"), nullptr)) {
-      atom = reply->atom;
-      std::free(reply);
-    }
+  static const xcb_atom_t atom = Atom(c, "WM_STATE");
   return atom;
 }
 
-// Whether the X server has `window` mapped, and whether the window manager
-// keeps it iconified, or has let go of it (withdrawn).
+// Whether the X server has `window` mapped; whether the window manager
+// keeps it iconified, or has let go of it (withdrawn); and whether it is in
+// the window manager's list of the windows it manages, where it keeps one.
 struct XView {
   bool mapped = false;
   bool iconic = false;
   bool withdrawn = false;
+  bool listKept = false;
+  bool listed = false;
 };
 XView ReadXView(xcb_connection_t* c, xcb_window_t window) {
   XView view;
@@ -83,6 +94,19 @@ XView ReadXView(xcb_connection_t* c, xcb_window_t window) {
       const std::uint32_t state = *static_cast<const std::uint32_t*>(xcb_get_property_value(reply));
       view.iconic = state == kIconicState;
       view.withdrawn = state == kWithdrawnState;
+    }
+    std::free(reply);
+  }
+  static const xcb_atom_t clientList = Atom(c, "_NET_CLIENT_LIST");
+  const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+  if (!screen) return view;
+  if (auto* reply = xcb_get_property_reply(
+          c, xcb_get_property(c, 0, screen->root, clientList, XCB_ATOM_WINDOW, 0, 4096), nullptr)) {
+    if (reply->type == XCB_ATOM_WINDOW && reply->format == 32) {
+      const auto* ids = static_cast<const xcb_window_t*>(xcb_get_property_value(reply));
+      const int count = xcb_get_property_value_length(reply) / 4;
+      view.listKept = true;
+      view.listed = std::find(ids, ids + count, window) != ids + count;
     }
     std::free(reply);
   }
@@ -178,12 +202,15 @@ class WindowWatch : public QObject {
  public:
   // A window manager handles a hide and a show asked in quick succession
   // out of step: openbox drops a map request that comes while an unmap is
-  // still queued, and may map a window after the program hid it. So once
-  // the X server has been quiet on the window a moment, a window the
-  // program shows that is unmapped and not iconified, or mapped with the
-  // window manager's state withdrawn, is mapped again, and one it hid that
-  // is mapped is withdrawn again, a few times at most for each request of
-  // the program.
+  // still queued, and may map a window after the program hid it; metacity
+  // may take the program's unmap for one of its own, keep managing the
+  // window, and from then on let go of it and take it up again without
+  // end, mapping it each time. So once the X server has been quiet on the
+  // window a moment, a window the program shows that is unmapped and not
+  // iconified is mapped again; one that is mapped but withdrawn or out of
+  // the window manager's list is handed to the window manager anew; and
+  // one it hid that is mapped or still listed is withdrawn again: a few
+  // times at most for each request of the program.
   void CheckXSoon() {
 #if QT_CONFIG(xcb)
     if (!XConnection()) return;
@@ -193,6 +220,8 @@ class WindowWatch : public QObject {
       quiet_->setInterval(kQuietMs);
       connect(quiet_, &QTimer::timeout, this, [this] { CheckX(); });
     }
+    if (!quiet_->isActive()) sinceFirstReport_.start();
+    else if (sinceFirstReport_.elapsed() >= kLatestMs) return;
     quiet_->start();
 #endif
   }
@@ -208,12 +237,10 @@ class WindowWatch : public QObject {
     const bool shown = window_->isVisible() && !window_->isMinimized();
     if (shown && !view.mapped && !view.iconic) {
       xcb_map_window(c, id);
-    } else if (shown && view.mapped && view.withdrawn) {
-      // Mapped, but let go of by the window manager (metacity, taking the
-      // hide just before after the show): asked to manage it again.
+    } else if (shown && view.mapped && (view.withdrawn || (view.listKept && !view.listed))) {
       Withdraw(c, id);
       xcb_map_window(c, id);
-    } else if (!window_->isVisible() && view.mapped) {
+    } else if (!window_->isVisible() && (view.mapped || view.listed)) {
       Withdraw(c, id);
     } else {
       return;
@@ -243,6 +270,7 @@ class WindowWatch : public QObject {
   // The window system reported the window minimised last.
   bool reportedMinimised_ = false;
   QTimer* quiet_ = nullptr;
+  QElapsedTimer sinceFirstReport_;
   int repeats_ = 0;
 };
 

@@ -16,7 +16,10 @@
 #                   gone) and its restore (every window comes back, the
 #                   same one in front); the exercises minimised, restored
 #                   and started; a document the menu opens comes in front
-#                   of it; random round trips with resizes and maximise
+#                   of it; the menu put away, mapped by another client
+#                   that then rewrites its WM_STATE every 2 ms, is put away
+#                   again within 5 s, while that goes on (the helper
+#                   $TARVINEX_XSTORM); random round trips with resizes and maximise
 #                   toggles, at full speed and at a user's pace; under
 #                   metacity, 40 rounds of SIM and the user's un-maximise
 #                   0.1 s later on one CPU. After every settled step, by the
@@ -24,8 +27,8 @@
 #                   program's top window, and the windows put away are out
 #                   of view and out of the window manager's list.
 #                   TARVINEX_SOAK_SEEDS (a list), TARVINEX_SOAK_ROUNDS and
-#                   TARVINEX_SOAK_PARTS (trips, exercises, viewer, seeds,
-#                   unmaximise) replay chosen ones.
+#                   TARVINEX_SOAK_PARTS (fill, trips, exercises, viewer,
+#                   storm, seeds, unmaximise) replay chosen ones.
 # Usage: windows_test.sh <program> <screenprobe> <windowmatch> <mode>
 # The program takes its steps (clicks, un-maximise) from a named pipe (see
 # src/shell/testhook.h): no input reaches a headless compositor. Every wait
@@ -665,6 +668,30 @@ soak_viewer() {
   echo "$soak_run: the viewer stands above the menu"
 }
 
+# A window manager that maps the menu the program put away and then will not
+# leave it alone (metacity at times): the program puts it away again while
+# the storm goes on.
+soak_storm() {
+  local menu storm
+  soak_start "the menu put away, mapped by another and stormed" "TARVINEX_SOAK_PARTS=storm"
+  soak_send "click TMain Navlog"
+  place=TWindtriangle front=TWindtriangle
+  soak_check 0
+  menu="$soak_menu"
+  "$TARVINEX_XSTORM" "$menu" 8000 >"$tmp/storm" &
+  storm=$!
+  pids+=("$storm")
+  soak_log+=("(another) map TMain, then rewrite its WM_STATE every 2 ms for 8 s")
+  put_away() { ! xwininfo -id "$menu" | grep -q IsViewable && [[ " $(root_list _NET_CLIENT_LIST | tr '\n' ' ') " != *" $menu "* ]]; }
+  wait_for 5 grep -q mapped "$tmp/storm" || soak_fail "the window manager did not map the menu for another client"
+  wait_for 5 put_away || soak_fail "the menu mapped by another is still in view or listed in the storm"
+  kill -0 "$storm" 2>/dev/null || soak_fail "the storm ended before the menu was put away again: the machine is too slow for this test"
+  wait "$storm" || soak_fail "the storm could not reach the menu"
+  soak_check 0
+  stop_program
+  echo "$soak_run: the menu put away again while the storm went on"
+}
+
 # SIM, and the user's un-maximise of the simulator 0.1 s later, 40 rounds,
 # with the X server, the window manager and the program on one CPU.
 soak_unmaximise() {
@@ -699,7 +726,7 @@ run_soak() {
   local seeds rounds before parts part menu
   read -r -a seeds <<<"${TARVINEX_SOAK_SEEDS-1 3 6}"
   rounds="${TARVINEX_SOAK_ROUNDS:-14}"
-  parts="${TARVINEX_SOAK_PARTS:-fill trips exercises viewer seeds unmaximise}"
+  parts="${TARVINEX_SOAK_PARTS:-fill trips exercises viewer storm seeds unmaximise}"
   soak_seed="${seeds[0]:-1}"
   for part in $parts; do
     case "$part" in
@@ -715,6 +742,7 @@ run_soak() {
       trips) soak_round_trips 0 && soak_round_trips 50 ;;
       exercises) soak_exercises ;;
       viewer) soak_viewer ;;
+      storm) soak_storm ;;
       unmaximise) [ "$mode" != soak-metacity ] || soak_unmaximise ;;
       seeds)
         for seed in "${seeds[@]}"; do
